@@ -1,0 +1,68 @@
+// Named result sets: their names, their files and the list of them.
+#include <algorithm>
+
+#include "engine/data/file_names.h"
+#include "engine/data/result_set_names.h"
+#include "engine/data/text.h"
+#include "engine/pitchlog.h"
+
+namespace kelvane {
+
+bool HasNoForbiddenChars(std::string_view name) {
+  return name.find_first_of(kForbiddenSetNameChars) == std::string_view::npos;
+}
+
+bool IsResultSetName(std::string_view name) {
+  return !name.empty() && HasNoForbiddenChars(name) && name.find('\0') == std::string_view::npos &&
+         files::IsPlainFileName(name);
+}
+
+void RequireResultSetName(std::string_view name) {
+  if (!IsResultSetName(name))
+    throw kelvane::Error(ErrorKind::Other, "invalid result set name \"" + std::string(name) + "\"");
+}
+
+std::filesystem::path ResultSetPath(const std::string& app_path, std::string_view name) {
+  return files::FindIgnoringCase(std::filesystem::path(app_path) / "Results", std::string(name) + ".xml");
+}
+
+Variant Pitchlog::ResultsSetsArray() {
+  const std::filesystem::path folder = std::filesystem::path(app_path_) / "Results";
+  std::error_code ec;
+  std::vector<std::string> names;
+  std::filesystem::directory_iterator it(folder, ec);
+  if (ec) throw kelvane::Error(ErrorKind::File, "cannot open the folder " + folder.string() + ": " + ec.message());
+  for (std::filesystem::directory_iterator end; it != end; it.increment(ec)) {
+    if (ec) throw kelvane::Error(ErrorKind::File, "cannot list " + folder.string() + ": " + ec.message());
+    if (!it->is_regular_file(ec)) continue;
+    std::string file = it->path().filename().string();
+    if (file.size() > 4 && text::Lower(file.substr(file.size() - 4)) == ".xml")
+      names.push_back(file.substr(0, file.size() - 4));
+  }
+  if (names.empty()) return Variant();
+  std::sort(names.begin(), names.end());
+  Array list(0, static_cast<int32_t>(names.size()) - 1, Array::Elements::String);
+  for (size_t i = 0; i < names.size(); ++i) list.Set(static_cast<int32_t>(i), names[i]);
+  return list;
+}
+
+Variant Pitchlog::ResultsSetExists(const Variant& results_name) {
+  try {
+    std::string name = results_name.ToString();
+    if (!IsResultSetName(name)) return false;
+    std::error_code ec;
+    return std::filesystem::is_regular_file(ResultSetPath(app_path_, name), ec);
+  } catch (const kelvane::Error&) {
+    return false;
+  }
+}
+
+bool Pitchlog::ValidFileName(const Variant& file_name) {
+  try {
+    return HasNoForbiddenChars(file_name.ToString());
+  } catch (const kelvane::Error&) {
+    return false;
+  }
+}
+
+}  // namespace kelvane

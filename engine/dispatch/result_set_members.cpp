@@ -1,0 +1,18 @@
+// Dispatch rows: result sets, identifier encoding and the statistics column lists.
+#include "engine/dispatch/table.h"
+
+namespace kelvane::dispatch {
+
+Rows ResultSetMembers() {
+  static const Member rows[] = {
+      {"ResultsSetsArray", [](IPitchlog& p, Args& a) { a.Need(0, 0); return p.ResultsSetsArray(); }, nullptr},
+      {"ResultsSetExists", [](IPitchlog& p, Args& a) { a.Need(1, 1); return p.ResultsSetExists(a.Var(0)); }, nullptr},
+      {"ValidFileName", [](IPitchlog& p, Args& a) { a.Need(1, 1); return Variant(p.ValidFileName(a.Var(0))); }, nullptr},
+      {"XMLTagEncode", [](IPitchlog& p, Args& a) { a.Need(1, 1); return Variant(p.XMLTagEncode(a.Str(0))); }, nullptr},
+      {"StatsColumnsArray", [](IPitchlog& p, Args& a) { a.Need(1, 1); return p.StatsColumnsArray(a.Str(0)); }, nullptr},
+      {"StatsLabelsArray", [](IPitchlog& p, Args& a) { a.Need(1, 1); return p.StatsLabelsArray(a.Str(0)); }, nullptr},
+  };
+  return rows;
+}
+
+}  // namespace kelvane::dispatch

@@ -1,0 +1,93 @@
+// XML documents for the engine: the only place that talks to libxml2.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct _xmlNode;
+struct _xmlDoc;
+
+namespace kelvane::xml {
+
+class Document;
+
+// Non-owning handle to an element of a Document; a default handle is null. A handle is valid
+// while its element is in the document; every member except bool and == throws
+// Error(ObjectMissing) on a null handle.
+class Node {
+ public:
+  Node() = default;
+
+  explicit operator bool() const { return node_ != nullptr; }
+  bool operator==(const Node& other) const { return node_ == other.node_; }
+
+  std::string Name() const;
+  // All text below the element, in document order.
+  std::string Text() const;
+  // Replaces the element's content with `value`, taken literally.
+  void SetText(std::string_view value);
+
+  bool HasAttribute(std::string_view name) const;
+  // "" when absent.
+  std::string Attribute(std::string_view name) const;
+  void SetAttribute(std::string_view name, std::string_view value);
+
+  // Element children only; an empty name matches every element.
+  Node FirstChild(std::string_view name) const;
+  Node FirstElementChild() const;
+  std::vector<Node> Children(std::string_view name = {}) const;
+  std::vector<Node> Descendants(std::string_view name) const;
+  // Null at the root element.
+  Node Parent() const;
+
+  Node AppendChild(std::string_view name);
+  // Appends a deep copy of `from`, which may belong to another document.
+  Node AppendCopy(Node from);
+  // Removes and frees the element; this handle becomes null, other handles to it dangle.
+  void Remove();
+
+ private:
+  friend class Document;
+  explicit Node(_xmlNode* node) : node_(node) {}
+  _xmlNode* Get() const;
+
+  _xmlNode* node_ = nullptr;
+};
+
+// Owns one parsed or created document; empty (no root) by default.
+class Document {
+ public:
+  Document() = default;
+  Document(Document&&) noexcept = default;
+  Document& operator=(Document&&) noexcept = default;
+
+  // Replace the content. False on a missing or malformed input: the document is then empty
+  // and ParseError() says why.
+  bool LoadFile(const std::string& path);
+  bool LoadText(std::string_view text);
+  // Reason of the last failed load; "" after a success.
+  const std::string& ParseError() const { return parse_error_; }
+
+  bool HasRoot() const;
+  Node Root() const;
+  // For an empty document only.
+  Node CreateRoot(std::string_view name);
+  // By an attribute that the internal DTD subset declares as ID; null when none.
+  Node ElementById(std::string_view id) const;
+
+  // Replaces `path` atomically; throws Error(File) naming the path when it cannot.
+  void Save(const std::string& path, bool xml_declaration = true) const;
+
+ private:
+  struct FreeDoc {
+    void operator()(_xmlDoc* doc) const;
+  };
+  bool Parse(std::string_view text, const char* url);
+
+  std::unique_ptr<_xmlDoc, FreeDoc> doc_;
+  std::string parse_error_;
+};
+
+}  // namespace kelvane::xml

@@ -1,0 +1,65 @@
+// Named result sets: the list, the existence test and the name test.
+#include <gtest/gtest.h>
+
+#include "tests/engine/fixture.h"
+
+using testing_support::AppFolder;
+using testing_support::NewEngine;
+
+namespace {
+
+std::vector<std::string> Names(const kelvane::Variant& v) {
+  std::vector<std::string> out;
+  const kelvane::Array& a = v.AsArray();
+  EXPECT_EQ(a.LBound(1), 0);
+  for (int32_t i = a.LBound(1); i <= a.UBound(1); ++i) out.push_back(a.at(i).ToString());
+  return out;
+}
+
+TEST(ResultsSetsArray, ListsXmlFilesInAnyCase) {
+  AppFolder app;
+  const std::string results = app.Read("Results/Results.xml");
+  app.Write("Results/Final.XML", results);
+  app.Write("Results/notes.txt", "not a set");
+  std::filesystem::create_directories(app.File("Results/folder.xml"));
+  auto engine = NewEngine(app);
+  EXPECT_EQ(Names(engine->ResultsSetsArray()), (std::vector<std::string>{"Final", "Results"}));
+
+  // Letter case of a set name doesn't matter, as on the system the files come from.
+  EXPECT_TRUE(engine->ResultsSetExists("final").ToBool());
+  EXPECT_TRUE(engine->LoadResultsSet("final").ToBool());
+  EXPECT_EQ(engine->ResultsSet(), "final");
+  engine->SaveScenario();
+  EXPECT_FALSE(app.Exists("Results/final.xml"));
+  EXPECT_TRUE(app.Exists("Results/Final.XML"));
+}
+
+TEST(ResultsSetsArray, EmptyFolderGivesEmpty) {
+  AppFolder app(AppFolder::kEmpty);
+  EXPECT_TRUE(NewEngine(app)->ResultsSetsArray().IsEmpty());
+}
+
+TEST(ResultsSetExists, TrueAfterSaveResultsAndFalseForBadNames) {
+  AppFolder app;
+  app.Remove("Results/Results.xml");
+  app.Write("Results/Final.xml", "<results><groups/><games/></results>");
+  auto engine = NewEngine(app);
+  ASSERT_TRUE(engine->LoadResultsSet("Final").ToBool());
+  EXPECT_FALSE(engine->ResultsSetExists("Results").ToBool());
+  engine->SaveResults();
+  EXPECT_TRUE(engine->ResultsSetExists("Results").ToBool());
+  for (const char* bad : {"", "../Data/properties", "Res*"})
+    EXPECT_FALSE(engine->ResultsSetExists(bad).ToBool()) << bad;
+  EXPECT_FALSE(engine->ResultsSetExists(kelvane::Variant(kelvane::Null{})).ToBool());
+}
+
+TEST(ValidFileName, TheTenForbiddenCharacters) {
+  AppFolder app(AppFolder::kEmpty);
+  auto engine = NewEngine(app);
+  for (const char* bad : {"a\\b", "a/b", "a:b", "a*b", "a?b", "a<b", "a>b", "a|b", "a.b", "a\"b"})
+    EXPECT_FALSE(engine->ValidFileName(bad)) << bad;
+  for (const char* good : {"", "What if", "semi-final (2)", "Coupe du Monde \xC3\xA9t\xC3\xA9"})
+    EXPECT_TRUE(engine->ValidFileName(good)) << good;
+}
+
+}  // namespace

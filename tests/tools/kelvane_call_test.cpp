@@ -1,0 +1,78 @@
+// kelvane-call end to end: registration, then JSON lines in and out.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class KelvaneCall : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() / ("kelvane-call-test-" + std::to_string(::getpid()));
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+    fs::copy(PITCHLOG_DATA_DIR, dir_ / "app", fs::copy_options::recursive);
+    registry_ = "KELVANE_REGISTRY='" + (dir_ / "registry").string() + "' ";
+    ASSERT_EQ(std::system((registry_ + KELVANE_CALL " --register " KELVANE_LIBRARY).c_str()), 0);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  // Runs kelvane-call on the lines and returns what it printed.
+  std::string Run(const std::string& lines) {
+    std::ofstream(dir_ / "in") << lines;
+    std::string command = registry_ + KELVANE_CALL " --app-path '" + (dir_ / "app").string() + "' < '" +
+                          (dir_ / "in").string() + "' 2>&1";
+    std::string out;
+    FILE* pipe = popen(command.c_str(), "r");
+    char buf[4096];
+    while (size_t n = fread(buf, 1, sizeof buf, pipe)) out.append(buf, n);
+    pclose(pipe);
+    return out;
+  }
+
+  fs::path dir_;
+  std::string registry_;
+};
+
+TEST_F(KelvaneCall, LoadAllAndMissingResults) {
+  EXPECT_EQ(Run("[\"LoadAll\"]\n"), "true\n");
+  fs::remove(dir_ / "app/Results/Results.xml");
+  EXPECT_EQ(Run("[\"LoadAll\"]\n"), "false\n");
+}
+
+TEST_F(KelvaneCall, LetsArraysAndErrorsLineByLine) {
+  std::istringstream out(Run("[\"LoadAll\"]\n"
+                             "[\"Let\", \"Properties\", \"timedifference\", -4.5]\n"
+                             "[\"TimeDifference\"]\n"
+                             "[\"ResultsSetsArray\"]\n"
+                             "[\"NoSuchMember\"]\n"
+                             "not json\n"
+                             "[\"LoadResultsSet\", \"../Data/properties\"]\n"
+                             "[\"XMLTagEncode\", \"Team Totals\"]\n"
+                             "[\"Properties\", \"nokey\"]\n"));
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(out, line);) lines.push_back(line);
+  ASSERT_EQ(lines.size(), 9u);
+  EXPECT_EQ(lines[0], "true");
+  EXPECT_EQ(lines[1], "null");
+  EXPECT_EQ(lines[2], "-4.5");
+  EXPECT_EQ(lines[3], "[\"Results\"]");
+  EXPECT_EQ(lines[4], "{\"error\":\"other: the engine has no member named NoSuchMember\"}");
+  EXPECT_EQ(lines[5].rfind("{\"error\":\"other: bad request", 0), 0u) << lines[5];
+  EXPECT_EQ(lines[6], "{\"error\":\"other: invalid result set name \\\"../Data/properties\\\"\"}");
+  EXPECT_EQ(lines[7], "\"team_totals\"");
+  EXPECT_EQ(lines[8], "null");
+}
+
+TEST_F(KelvaneCall, UnregisteredProgIdIsAClearError) {
+  std::system((registry_ + KELVANE_CALL " --unregister " KELVANE_LIBRARY).c_str());
+  EXPECT_NE(Run("[\"LoadAll\"]\n").find("Kelvane.Pitchlog is not registered"), std::string::npos);
+}
+
+}  // namespace
