@@ -70,6 +70,94 @@ class Pitchlog : public IPitchlog, public Dispatch {
   Variant StatsColumnsArray(const std::string& source) override;
   Variant StatsLabelsArray(const std::string& source) override;
 
+  // Fixtures, teams and stadia.
+  std::string Games(const Variant& game_id, const std::string& attb) override;
+  std::string GameStage(const Variant& game_id) override;
+  std::string GameStadiumID(const Variant& game_id) override;
+  std::string GameTimeLocal(const Variant& game_id) override;
+  std::string GameTime(const Variant& game_id) override;
+  std::string HomeTeam(const Variant& game_id) override;
+  std::string AwayTeam(const Variant& game_id) override;
+  std::string HomeTeamName(const Variant& game_id) override;
+  std::string AwayTeamName(const Variant& game_id) override;
+  std::string Teams(const std::string& team_id, const std::string& attb) override;
+  std::string TeamName(const std::string& team_id) override;
+  Variant TeamList() override;
+  Variant PlayerList(const std::string& team_id = "") override;
+  std::string Stadia(const std::string& stadium_id, const std::string& attb) override;
+  std::string StadiumName(const std::string& stadium_id) override;
+  int16_t LoadSchedule() override;
+  std::string ScheduleGameID(const Variant& index) override;
+  std::string ProgressionGame(const std::string& game_id) override;
+
+  // Results.
+  Variant Results(const std::string& game_id, const std::string& attb, const std::string& team = "") override;
+  void SetResults(const std::string& game_id, const std::string& attb, const std::string& team, const Variant& value) override;
+  void RemoveResult(const std::string& game_id) override;
+  bool Result(const std::string& game_id) override;
+  void SetResult(const std::string& game_id, bool value) override;
+  bool ExtraTime(const std::string& game_id) override;
+  void SetExtraTime(const std::string& game_id, bool value) override;
+  Variant ResultP(const std::string& game_id, const std::string& team = "") override;
+  Variant ResultW(const std::string& game_id, const std::string& team = "") override;
+  Variant ResultD(const std::string& game_id, const std::string& team = "") override;
+  Variant ResultL(const std::string& game_id, const std::string& team = "") override;
+  Variant ResultF(const std::string& game_id, const std::string& team = "") override;
+  Variant ResultA(const std::string& game_id, const std::string& team = "") override;
+  int16_t GroupP(const std::string& group, int16_t index) override;
+  int16_t GroupW(const std::string& group, int16_t index) override;
+  int16_t GroupD(const std::string& group, int16_t index) override;
+  int16_t GroupL(const std::string& group, int16_t index) override;
+  int16_t GroupF(const std::string& group, int16_t index) override;
+  int16_t GroupA(const std::string& group, int16_t index) override;
+  int16_t GroupDeduction(const std::string& group, int16_t index) override;
+  int16_t GroupPts(const std::string& group, int16_t index) override;
+  std::string GroupRank(const std::string& group, int16_t index) override;
+  std::string GroupPos(const std::string& group, int16_t index) override;
+  Variant GroupLots(const std::string& group, int16_t index) override;
+  void SetGroupLots(const std::string& group, int16_t index, const Variant& value) override;
+  std::string ProgressionTeam(const std::string& team_id) override;
+  std::string Groups(const std::string& group, int16_t index, const std::string& attb) override;
+  std::string GroupTeamID(const std::string& group, int16_t index) override;
+
+  // Score entry and the knock-out bracket.
+  void GroupScore(const std::string& game_id, int16_t home_score, int16_t away_score) override;
+  void KOScore(const std::string& game_id, int16_t home_score, int16_t away_score,
+               const Variant& home_pen_taken = Variant(), const Variant& away_pen_taken = Variant(),
+               const Variant& home_pen_scored = Variant(), const Variant& away_pen_scored = Variant(),
+               int16_t home_extra_time = 0, int16_t away_extra_time = 0, bool extra_time_played = false) override;
+  void SetProgression(std::string ko_team_id, std::string team_id) override;
+  void CalcGroupTable(const std::string& group) override;
+
+  // Players.
+  Variant Players(const std::string& player_id, const std::string& attb) override;
+  void SetPlayers(const std::string& player_id, const std::string& attb, const Variant& value) override;
+  std::string PlayerName(const std::string& player_id) override;
+  std::string PlayerFullName(const std::string& player_id) override;
+  std::string PlayerPosition(const std::string& player_id) override;
+  std::string PlayerNarrative(const std::string& player_id) override;
+  std::string PlayerCaps(const std::string& player_id) override;
+  std::string PlayerShirt(const std::string& player_id) override;
+  std::string PlayerPhoto(const std::string& player_id) override;
+  bool PlayerExists(const std::string& player_id) override;
+  Variant PlayerTeam(const std::string& player_id) override;
+  bool AddPlayer(const std::string& team, int16_t shirt, const std::string& name) override;
+  void SavePlayers() override;
+
+  // Goals and penalty kicks.
+  bool AddGoal(const std::string& game_id, const std::string& team_id, const std::string& player = "", bool pen = false, bool og = false, const Variant& period = Variant(), const Variant& minutes = Variant()) override;
+  bool AddPenalty(const std::string& game_id, const std::string& team_id, bool scored, const std::string& taker = "") override;
+  Variant Goal(const std::string& game_id, const std::string& team_id, int16_t goal_no, const std::string& attb) override;
+  void SetGoal(const std::string& game_id, const std::string& team_id, int16_t goal_no, const std::string& attb, const Variant& value) override;
+  void SetGoalPlayer(const std::string& game_id, const std::string& team_id, int16_t goal_no, const Variant& value) override;
+  void SetGoalPen(const std::string& game_id, const std::string& team_id, int16_t goal_no, bool value) override;
+  void SetGoalOG(const std::string& game_id, const std::string& team_id, int16_t goal_no, bool value) override;
+  void SetGoalPeriod(const std::string& game_id, const std::string& team_id, int16_t goal_no, const Variant& value) override;
+  void SetGoalMinutes(const std::string& game_id, const std::string& team_id, int16_t goal_no, const Variant& value) override;
+  Variant Penalty(const std::string& game_id, const std::string& team_id, int16_t penalty_no, const std::string& attb) override;
+  bool GameHasPenalties(const std::string& game_id) override;
+  void RemovePenalties(const std::string& game_id, const std::string& team_id) override;
+
   void SetMessageSink(MessageSink sink) override;
 
  private:
@@ -81,9 +169,43 @@ class Pitchlog : public IPitchlog, public Dispatch {
   std::string DataFile(const std::string& name) const;
   // Loads a file into a fresh document and shows the parse-error box when debugging.
   DocumentPtr LoadDocument(const std::string& path, const char* label) const;
+  void LoadFixtureDocuments();
   void LoadColumnLists();
   Variant LoadStatsColumns(const std::string& source, const std::string& kind) const;
   void ShowParseError(const char* label, const xml::Document& doc) const;
+
+  // Fixtures, teams, stadia and players.
+  // A position in the schedule list when numeric, else a game id; null when there is none.
+  xml::Node FindGame(const Variant& game_id);
+  // The slot's decided team, else the id unchanged.
+  std::string SlotTeam(const std::string& team_id);
+  // The players root, created (with its id declarations) when the file was missing.
+  xml::Node PlayersRoot();
+
+  // Scoring and ranking.
+  std::pair<std::string, std::string> WriteNormalTime(const std::string& game_id, int16_t home_score,
+                                                      int16_t away_score);
+  std::vector<xml::Node> GroupGameRecords(const std::string& group, const std::string& team) const;
+
+  // Results, groups, goals and kicks.
+  // The game's record; null when the game has none.
+  xml::Node GameRecord(const std::string& game_id) const;
+  // The game's first record of the team; null when the game or the team has none.
+  static xml::Node TeamRecord(xml::Node game, const std::string& team_id);
+  xml::Node TeamRecord(const std::string& game_id, const std::string& team_id) const;
+  // The first child of that name, appended when missing; appending marks the results changed.
+  xml::Node ResultField(xml::Node record, const std::string& name);
+  // A whole number stored as the text of a child; empty or missing reads as 0.
+  static int16_t StoredNumber(xml::Node record, const char* name);
+  // The index-th row (from 1) of a group; null for an unknown group or a row outside its rows.
+  xml::Node GroupRow(const std::string& group, int16_t index) const;
+  int16_t GroupNumber(const std::string& group, int16_t index, const char* field);
+  // A field of a team's no-th goal or kick record; Empty when anything on the way is missing.
+  Variant TeamEntryField(const std::string& game_id, const std::string& team_id, const char* entry, int16_t no,
+                         const std::string& attb) const;
+  // Appends the player's id and name, or the given text as the name when the players file has none.
+  void AppendPlayer(xml::Node record, const char* id_field, const char* name_field, const std::string& player);
+
   int32_t ColourSetting(const char* key);
   // A settings document with a root, created when the file was missing.
   xml::Node PropertiesRoot(bool create);

@@ -69,6 +69,104 @@ class IPitchlog {
   virtual Variant StatsColumnsArray(const std::string& source) = 0;
   virtual Variant StatsLabelsArray(const std::string& source) = 0;
 
+  // Fixtures, teams and stadia.
+  virtual std::string Games(const Variant& game_id, const std::string& attb) = 0;
+  virtual std::string GameStage(const Variant& game_id) = 0;
+  virtual std::string GameStadiumID(const Variant& game_id) = 0;
+  virtual std::string GameTimeLocal(const Variant& game_id) = 0;
+  virtual std::string GameTime(const Variant& game_id) = 0;
+  virtual std::string HomeTeam(const Variant& game_id) = 0;
+  virtual std::string AwayTeam(const Variant& game_id) = 0;
+  virtual std::string HomeTeamName(const Variant& game_id) = 0;
+  virtual std::string AwayTeamName(const Variant& game_id) = 0;
+  virtual std::string Teams(const std::string& team_id, const std::string& attb) = 0;
+  virtual std::string TeamName(const std::string& team_id) = 0;
+  virtual Variant TeamList() = 0;
+  virtual Variant PlayerList(const std::string& team_id = "") = 0;
+  virtual std::string Stadia(const std::string& stadium_id, const std::string& attb) = 0;
+  virtual std::string StadiumName(const std::string& stadium_id) = 0;
+  virtual int16_t LoadSchedule() = 0;
+  virtual std::string ScheduleGameID(const Variant& index) = 0;
+  virtual std::string ProgressionGame(const std::string& game_id) = 0;
+
+  // Results.
+  virtual Variant Results(const std::string& game_id, const std::string& attb, const std::string& team = "") = 0;
+  virtual void SetResults(const std::string& game_id, const std::string& attb, const std::string& team,
+                          const Variant& value) = 0;
+  virtual void RemoveResult(const std::string& game_id) = 0;
+  virtual bool Result(const std::string& game_id) = 0;
+  virtual void SetResult(const std::string& game_id, bool value) = 0;
+  virtual bool ExtraTime(const std::string& game_id) = 0;
+  virtual void SetExtraTime(const std::string& game_id, bool value) = 0;
+  virtual Variant ResultP(const std::string& game_id, const std::string& team = "") = 0;
+  virtual Variant ResultW(const std::string& game_id, const std::string& team = "") = 0;
+  virtual Variant ResultD(const std::string& game_id, const std::string& team = "") = 0;
+  virtual Variant ResultL(const std::string& game_id, const std::string& team = "") = 0;
+  virtual Variant ResultF(const std::string& game_id, const std::string& team = "") = 0;
+  virtual Variant ResultA(const std::string& game_id, const std::string& team = "") = 0;
+  virtual int16_t GroupP(const std::string& group, int16_t index) = 0;
+  virtual int16_t GroupW(const std::string& group, int16_t index) = 0;
+  virtual int16_t GroupD(const std::string& group, int16_t index) = 0;
+  virtual int16_t GroupL(const std::string& group, int16_t index) = 0;
+  virtual int16_t GroupF(const std::string& group, int16_t index) = 0;
+  virtual int16_t GroupA(const std::string& group, int16_t index) = 0;
+  virtual int16_t GroupDeduction(const std::string& group, int16_t index) = 0;
+  virtual int16_t GroupPts(const std::string& group, int16_t index) = 0;
+  virtual std::string GroupRank(const std::string& group, int16_t index) = 0;
+  virtual std::string GroupPos(const std::string& group, int16_t index) = 0;
+  virtual Variant GroupLots(const std::string& group, int16_t index) = 0;
+  virtual void SetGroupLots(const std::string& group, int16_t index, const Variant& value) = 0;
+  virtual std::string ProgressionTeam(const std::string& team_id) = 0;
+  virtual std::string Groups(const std::string& group, int16_t index, const std::string& attb) = 0;
+  virtual std::string GroupTeamID(const std::string& group, int16_t index) = 0;
+
+  // Score entry and the knock-out bracket.
+  virtual void GroupScore(const std::string& game_id, int16_t home_score, int16_t away_score) = 0;
+  virtual void KOScore(const std::string& game_id, int16_t home_score, int16_t away_score,
+                       const Variant& home_pen_taken = Variant(), const Variant& away_pen_taken = Variant(),
+                       const Variant& home_pen_scored = Variant(), const Variant& away_pen_scored = Variant(),
+                       int16_t home_extra_time = 0, int16_t away_extra_time = 0, bool extra_time_played = false) = 0;
+  virtual void SetProgression(std::string ko_team_id, std::string team_id) = 0;
+  virtual void CalcGroupTable(const std::string& group) = 0;
+
+  // Players.
+  virtual Variant Players(const std::string& player_id, const std::string& attb) = 0;
+  virtual void SetPlayers(const std::string& player_id, const std::string& attb, const Variant& value) = 0;
+  virtual std::string PlayerName(const std::string& player_id) = 0;
+  virtual std::string PlayerFullName(const std::string& player_id) = 0;
+  virtual std::string PlayerPosition(const std::string& player_id) = 0;
+  virtual std::string PlayerNarrative(const std::string& player_id) = 0;
+  virtual std::string PlayerCaps(const std::string& player_id) = 0;
+  virtual std::string PlayerShirt(const std::string& player_id) = 0;
+  virtual std::string PlayerPhoto(const std::string& player_id) = 0;
+  virtual bool PlayerExists(const std::string& player_id) = 0;
+  virtual Variant PlayerTeam(const std::string& player_id) = 0;
+  virtual bool AddPlayer(const std::string& team, int16_t shirt, const std::string& name) = 0;
+  virtual void SavePlayers() = 0;
+
+  // Goals and penalty kicks.
+  virtual bool AddGoal(const std::string& game_id, const std::string& team_id, const std::string& player = "",
+                       bool pen = false, bool og = false, const Variant& period = Variant(),
+                       const Variant& minutes = Variant()) = 0;
+  virtual bool AddPenalty(const std::string& game_id, const std::string& team_id, bool scored,
+                          const std::string& taker = "") = 0;
+  virtual Variant Goal(const std::string& game_id, const std::string& team_id, int16_t goal_no,
+                       const std::string& attb) = 0;
+  virtual void SetGoal(const std::string& game_id, const std::string& team_id, int16_t goal_no,
+                       const std::string& attb, const Variant& value) = 0;
+  virtual void SetGoalPlayer(const std::string& game_id, const std::string& team_id, int16_t goal_no,
+                             const Variant& value) = 0;
+  virtual void SetGoalPen(const std::string& game_id, const std::string& team_id, int16_t goal_no, bool value) = 0;
+  virtual void SetGoalOG(const std::string& game_id, const std::string& team_id, int16_t goal_no, bool value) = 0;
+  virtual void SetGoalPeriod(const std::string& game_id, const std::string& team_id, int16_t goal_no,
+                             const Variant& value) = 0;
+  virtual void SetGoalMinutes(const std::string& game_id, const std::string& team_id, int16_t goal_no,
+                              const Variant& value) = 0;
+  virtual Variant Penalty(const std::string& game_id, const std::string& team_id, int16_t penalty_no,
+                          const std::string& attb) = 0;
+  virtual bool GameHasPenalties(const std::string& game_id) = 0;
+  virtual void RemovePenalties(const std::string& game_id, const std::string& team_id) = 0;
+
   // Not part of the dispatch table: where the parse-error boxes go (standard error by default).
   virtual void SetMessageSink(MessageSink sink) = 0;
 };

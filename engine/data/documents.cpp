@@ -22,12 +22,17 @@ void Pitchlog::ShowParseError(const char* label, const xml::Document& doc) const
     std::fprintf(stderr, "Kelvane: %s\n", text.c_str());
 }
 
+// The settings and the tournament's fixed data, in the order both full loads take them.
+void Pitchlog::LoadFixtureDocuments() {
+  properties_ = LoadDocument(DataFile("properties.xml"), "Properties: ");
+  teams_ = LoadDocument(DataFile("teams.xml"), "Teams: ");
+  games_ = LoadDocument(DataFile("games.xml"), "Games: ");
+  stadia_ = LoadDocument(DataFile("stadia.xml"), "Stadia: ");
+}
+
 Variant Pitchlog::LoadAll() {
   try {
-    properties_ = LoadDocument(DataFile("properties.xml"), "Properties: ");
-    teams_ = LoadDocument(DataFile("teams.xml"), "Teams: ");
-    games_ = LoadDocument(DataFile("games.xml"), "Games: ");
-    stadia_ = LoadDocument(DataFile("stadia.xml"), "Stadia: ");
+    LoadFixtureDocuments();
     groups_ = xml::Node();
     results_ = LoadDocument(ResultSetPath(app_path_, "Results").string(), "Results: ");
     if (!results_->HasRoot()) return false;
@@ -50,10 +55,7 @@ Variant Pitchlog::LoadAll() {
 
 Variant Pitchlog::LoadOthers() {
   try {
-    properties_ = LoadDocument(DataFile("properties.xml"), "Properties: ");
-    teams_ = LoadDocument(DataFile("teams.xml"), "Teams: ");
-    games_ = LoadDocument(DataFile("games.xml"), "Games: ");
-    stadia_ = LoadDocument(DataFile("stadia.xml"), "Stadia: ");
+    LoadFixtureDocuments();
     sweep_options_ = LoadDocument(DataFile("sweepoptions.xml"), "Sweep Options: ");
     LoadColumnLists();
     return true;

@@ -7,7 +7,18 @@
 namespace kelvane::dispatch {
 namespace {
 
-std::vector<Rows> AllRows() { return {DocumentMembers(), SettingsMembers(), ResultSetMembers()}; }
+std::vector<Rows> AllRows() {
+  return {
+      DocumentMembers(),
+      SettingsMembers(),
+      ResultSetMembers(),
+      FixtureMembers(),
+      ResultMembers(),
+      ScoringMembers(),
+      PlayerMembers(),
+      GoalMembers(),
+  };
+}
 
 const std::unordered_map<std::string, const Member*>& Index() {
   static const auto index = [] {

@@ -93,7 +93,18 @@ TEST(Dispatch, TableCoversTheInterface) {
       "LoadResultsSet", "SaveProperties", "SaveResults", "SaveScenario", "ResultsChanged", "PlayersChanged",
       "Properties", "TimeDifference", "MyTeam", "MyOtherTeam", "MyTeamColour", "MyOtherTeamColour",
       "MyTeamGhost", "MyOtherTeamGhost", "ResultsSetsArray", "ResultsSetExists", "ValidFileName",
-      "XMLTagEncode", "StatsColumnsArray", "StatsLabelsArray"};
+      "XMLTagEncode", "StatsColumnsArray", "StatsLabelsArray",
+      "Games", "GameStage", "GameStadiumID", "GameTimeLocal", "GameTime", "HomeTeam", "AwayTeam", "HomeTeamName",
+      "AwayTeamName", "Teams", "TeamName", "TeamList", "PlayerList", "Stadia", "StadiumName", "LoadSchedule",
+      "ScheduleGameID", "ProgressionGame", "ProgressionTeam",
+      "Results", "RemoveResult", "Result", "ExtraTime", "ResultP", "ResultW", "ResultD", "ResultL", "ResultF",
+      "ResultA", "GroupP", "GroupW", "GroupD", "GroupL", "GroupF", "GroupA", "GroupDeduction", "GroupPts",
+      "GroupRank", "GroupPos", "GroupLots", "Groups", "GroupTeamID",
+      "GroupScore", "KOScore", "SetProgression", "CalcGroupTable",
+      "Players", "PlayerName", "PlayerFullName", "PlayerPosition", "PlayerNarrative", "PlayerCaps", "PlayerShirt",
+      "PlayerPhoto", "PlayerExists", "PlayerTeam", "AddPlayer", "SavePlayers",
+      "AddGoal", "AddPenalty", "Goal", "GoalPlayer", "GoalPen", "GoalOG", "GoalPeriod", "GoalMinutes", "Penalty",
+      "GameHasPenalties", "RemovePenalties"};
   EXPECT_EQ(kelvane::dispatch::MemberNames(), expected);
 }
 

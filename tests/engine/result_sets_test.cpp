@@ -23,7 +23,7 @@ TEST(ResultsSetsArray, ListsXmlFilesInAnyCase) {
   app.Write("Results/notes.txt", "not a set");
   std::filesystem::create_directories(app.File("Results/folder.xml"));
   auto engine = NewEngine(app);
-  EXPECT_EQ(Names(engine->ResultsSetsArray()), (std::vector<std::string>{"Final", "Results"}));
+  EXPECT_EQ(Names(engine->ResultsSetsArray()), (std::vector<std::string>{"Final", "Results", "Tournament 2022"}));
 
   // Letter case of a set name doesn't matter, as on the system the files come from.
   EXPECT_TRUE(engine->ResultsSetExists("final").ToBool());

@@ -62,12 +62,31 @@ TEST_F(KelvaneCall, LetsArraysAndErrorsLineByLine) {
   EXPECT_EQ(lines[0], "true");
   EXPECT_EQ(lines[1], "null");
   EXPECT_EQ(lines[2], "-4.5");
-  EXPECT_EQ(lines[3], "[\"Results\"]");
+  EXPECT_EQ(lines[3], "[\"Results\",\"Tournament 2022\"]");
   EXPECT_EQ(lines[4], "{\"error\":\"other: the engine has no member named NoSuchMember\"}");
   EXPECT_EQ(lines[5].rfind("{\"error\":\"other: bad request", 0), 0u) << lines[5];
   EXPECT_EQ(lines[6], "{\"error\":\"other: invalid result set name \\\"../Data/properties\\\"\"}");
   EXPECT_EQ(lines[7], "\"team_totals\"");
   EXPECT_EQ(lines[8], "null");
+}
+
+TEST_F(KelvaneCall, SlotNamesAndTheTeamListInFileOrder) {
+  std::istringstream out(Run("[\"LoadAll\"]\n"
+                             "[\"HomeTeamName\", \"V1\"]\n"
+                             "[\"TeamList\"]\n"));
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(out, line);) lines.push_back(line);
+  ASSERT_EQ(lines.size(), 3u);
+  EXPECT_EQ(lines[1], "\"Winner Group A\"");
+  EXPECT_EQ(lines[2],
+            "[[\"QAT\",\"Qatar\"],[\"ECU\",\"Ecuador\"],[\"SEN\",\"Senegal\"],[\"NED\",\"Netherlands\"],"
+            "[\"ENG\",\"England\"],[\"IRN\",\"Iran\"],[\"USA\",\"USA\"],[\"WAL\",\"Wales\"],"
+            "[\"ARG\",\"Argentina\"],[\"KSA\",\"Saudi Arabia\"],[\"MEX\",\"Mexico\"],[\"POL\",\"Poland\"],"
+            "[\"FRA\",\"France\"],[\"AUS\",\"Australia\"],[\"DEN\",\"Denmark\"],[\"TUN\",\"Tunisia\"],"
+            "[\"ESP\",\"Spain\"],[\"CRC\",\"Costa Rica\"],[\"GER\",\"Germany\"],[\"JPN\",\"Japan\"],"
+            "[\"BEL\",\"Belgium\"],[\"CAN\",\"Canada\"],[\"MAR\",\"Morocco\"],[\"CRO\",\"Croatia\"],"
+            "[\"BRA\",\"Brazil\"],[\"SRB\",\"Serbia\"],[\"SUI\",\"Switzerland\"],[\"CMR\",\"Cameroon\"],"
+            "[\"POR\",\"Portugal\"],[\"GHA\",\"Ghana\"],[\"URU\",\"Uruguay\"],[\"KOR\",\"South Korea\"]]");
 }
 
 TEST_F(KelvaneCall, UnregisteredProgIdIsAClearError) {
