@@ -120,6 +120,19 @@ TEST(LoadResultsSet, UnreadableSetLeavesEverythingAsItWas) {
   EXPECT_EQ(app.Read("Results/Broken.xml"), "<results><groups>");
 }
 
+TEST(LoadResultsSet, KeepsTheUnsavedMark) {
+  AppFolder app;
+  auto engine = NewEngine(app);
+  ASSERT_TRUE(engine->LoadAll().ToBool());
+  engine->SetResult("A1", true);
+  ASSERT_TRUE(engine->ResultsChanged());
+  ASSERT_TRUE(engine->LoadResultsSet("Tournament 2022").ToBool());
+  EXPECT_TRUE(engine->ResultsChanged());
+  EXPECT_EQ(engine->ResultsSet(), "Tournament 2022");
+  engine->SaveScenario();
+  EXPECT_FALSE(engine->ResultsChanged());
+}
+
 TEST(LoadResultsSet, NamesThatCouldLeaveTheFolderAreRefused) {
   AppFolder app;
   auto engine = NewEngine(app);
