@@ -4,6 +4,7 @@
 #include <array>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -158,6 +159,16 @@ class Pitchlog : public IPitchlog, public Dispatch {
   bool GameHasPenalties(const std::string& game_id) override;
   void RemovePenalties(const std::string& game_id, const std::string& team_id) override;
 
+  // Downloads and local pages.
+  bool DownloadResults() override;
+  std::string DownloadMessage(bool show_error = false) override;
+  bool DownloadXML(const Variant& file_name, const std::string& source = "") override;
+  bool DownloadPlayers() override;
+  bool DownloadLinks() override;
+  bool DownloadHome() override;
+  std::string Link(const std::string& link_type, const std::string& id) override;
+  bool HasHomeSite() override;
+
   void SetMessageSink(MessageSink sink) override;
 
  private:
@@ -205,6 +216,18 @@ class Pitchlog : public IPitchlog, public Dispatch {
                          const std::string& attb) const;
   // Appends the player's id and name, or the given text as the name when the players file has none.
   void AppendPlayer(xml::Node record, const char* id_field, const char* name_field, const std::string& player);
+
+  // Downloads and local pages.
+  // The setting "downloadurl", the segment, "/", the file and a fresh cache-breaking query.
+  std::string DownloadAddress(const std::string& segment, const std::string& file);
+  // "/" and the setting "source", or "" when there is no source.
+  std::string SourceSegment();
+  // The parsed reply; nothing when the transfer failed or the reply is not well-formed.
+  static std::optional<xml::Document> DownloadDocument(const std::string& url);
+  // The file of `Data` of that name without regard to case; as given when there is none.
+  std::string DataPathIgnoringCase(const std::string& file) const;
+  static void SavePage(xml::Node html, const std::string& path);
+  void FetchPageFiles(xml::Node root, const std::string& folder, const std::string& segment);
 
   int32_t ColourSetting(const char* key);
   // A settings document with a root, created when the file was missing.

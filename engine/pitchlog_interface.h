@@ -167,6 +167,16 @@ class IPitchlog {
   virtual bool GameHasPenalties(const std::string& game_id) = 0;
   virtual void RemovePenalties(const std::string& game_id, const std::string& team_id) = 0;
 
+  // Downloads and local pages.
+  virtual bool DownloadResults() = 0;
+  virtual std::string DownloadMessage(bool show_error = false) = 0;
+  virtual bool DownloadXML(const Variant& file_name, const std::string& source = "") = 0;
+  virtual bool DownloadPlayers() = 0;
+  virtual bool DownloadLinks() = 0;
+  virtual bool DownloadHome() = 0;
+  virtual std::string Link(const std::string& link_type, const std::string& id) = 0;
+  virtual bool HasHomeSite() = 0;
+
   // Not part of the dispatch table: where the parse-error boxes go (standard error by default).
   virtual void SetMessageSink(MessageSink sink) = 0;
 };

@@ -17,6 +17,7 @@ std::vector<Rows> AllRows() {
       ScoringMembers(),
       PlayerMembers(),
       GoalMembers(),
+      DownloadMembers(),
   };
 }
 

@@ -29,6 +29,7 @@ Rows ResultMembers();
 Rows PlayerMembers();
 Rows GoalMembers();
 Rows ScoringMembers();
+Rows DownloadMembers();
 
 // Finds the member without regard to case and calls it.
 Variant Call(IPitchlog& object, std::string_view name, CallKind kind, std::vector<Variant>& args);

@@ -380,6 +380,28 @@ Node Node::AppendCopy(Node from) {
   return Node(copy.release());
 }
 
+Node Node::ReplaceWithCopy(Node from) {
+  xmlNode* old = Get();
+  std::unique_ptr<xmlNode, FreeNode> copy(xmlDocCopyNode(from.Get(), old->doc, 1));
+  if (!copy) throw Error(ErrorKind::Other, "cannot copy <" + QualifiedName(from.node_) + ">");
+  // The old ids go first, so the copy may take the same ids.
+  ForEachAttribute(old, [](xmlAttr* attr) { UpdateId(attr, false); });
+  xmlReplaceNode(old, copy.get());
+  xmlFreeNode(old);
+  node_ = nullptr;
+  ForEachAttribute(copy.get(), [](xmlAttr* attr) { UpdateId(attr, true); });
+  return Node(copy.release());
+}
+
+std::string Node::Xml() const {
+  xmlNode* element = Get();
+  std::unique_ptr<xmlBuffer, FreeBuffer> buffer(xmlBufferCreate());
+  if (!buffer || xmlNodeDump(buffer.get(), element->doc, element, 0, 0) < 0)
+    throw Error(ErrorKind::Other, "cannot write <" + QualifiedName(element) + "> as text");
+  return std::string(reinterpret_cast<const char*>(xmlBufferContent(buffer.get())),
+                     static_cast<size_t>(xmlBufferLength(buffer.get())));
+}
+
 void Node::Remove() {
   FreeSubtree(Get());
   node_ = nullptr;

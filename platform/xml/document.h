@@ -45,8 +45,14 @@ class Node {
   Node AppendChild(std::string_view name);
   // Appends a deep copy of `from`, which may belong to another document.
   Node AppendCopy(Node from);
+  // Puts a deep copy of `from`, which may belong to another document, in this element's place
+  // and frees this element; this handle becomes null.
+  Node ReplaceWithCopy(Node from);
   // Removes and frees the element; this handle becomes null, other handles to it dangle.
   void Remove();
+
+  // The element and everything below it as XML text.
+  std::string Xml() const;
 
  private:
   friend class Document;

@@ -104,7 +104,9 @@ TEST(Dispatch, TableCoversTheInterface) {
       "Players", "PlayerName", "PlayerFullName", "PlayerPosition", "PlayerNarrative", "PlayerCaps", "PlayerShirt",
       "PlayerPhoto", "PlayerExists", "PlayerTeam", "AddPlayer", "SavePlayers",
       "AddGoal", "AddPenalty", "Goal", "GoalPlayer", "GoalPen", "GoalOG", "GoalPeriod", "GoalMinutes", "Penalty",
-      "GameHasPenalties", "RemovePenalties"};
+      "GameHasPenalties", "RemovePenalties",
+      "DownloadResults", "DownloadMessage", "DownloadXML", "DownloadPlayers", "DownloadLinks", "DownloadHome",
+      "Link", "HasHomeSite"};
   EXPECT_EQ(kelvane::dispatch::MemberNames(), expected);
 }
 

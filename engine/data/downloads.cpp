@@ -1,0 +1,97 @@
+// Downloads from the web site named by the setting "downloadurl": results, the message, data
+// files and players. A download that fails leaves every local file as it was.
+#include <chrono>
+#include <cstdio>
+#include <random>
+
+#include "engine/data/file_names.h"
+#include "engine/data/result_set_names.h"
+#include "engine/pitchlog.h"
+#include "platform/net/fetch.h"
+
+namespace kelvane {
+namespace {
+
+// Only makes each address unique, so no cache on the way answers with an old copy.
+std::string CacheNumber() {
+  static std::mt19937 generator(
+      static_cast<unsigned>(std::chrono::system_clock::now().time_since_epoch().count()));
+  std::uniform_real_distribution<float> number(0.0f, 10000.0f);
+  char text[32];
+  std::snprintf(text, sizeof text, "%.7g", static_cast<double>(number(generator)));
+  return text;
+}
+
+}  // namespace
+
+std::string Pitchlog::DownloadAddress(const std::string& segment, const std::string& file) {
+  return Properties("downloadurl").ToString() + segment + "/" + file + "?Cache=" + CacheNumber();
+}
+
+std::string Pitchlog::SourceSegment() {
+  const std::string source = Properties("source").ToString();
+  return source.empty() ? std::string() : "/" + source;
+}
+
+std::optional<xml::Document> Pitchlog::DownloadDocument(const std::string& url) {
+  net::FetchResult reply = net::Fetch(url);
+  if (!reply.ok) return std::nullopt;
+  xml::Document doc;
+  if (!doc.LoadText(reply.body) || !doc.HasRoot()) return std::nullopt;
+  return doc;
+}
+
+std::string Pitchlog::DataPathIgnoringCase(const std::string& file) const {
+  return files::FindIgnoringCase(app_path_ + "/Data", file).string();
+}
+
+// Anything but a complete results file would leave the program without groups or games.
+bool Pitchlog::DownloadResults() {
+  auto doc = DownloadDocument(DownloadAddress("", "Results.xml"));
+  if (!doc || !doc->Root().FirstChild("groups") || !doc->Root().FirstChild("games")) return false;
+  doc->Save(ResultSetPath(app_path_, "Results").string());
+  return LoadResultsSet("Results").ToBool();
+}
+
+std::string Pitchlog::DownloadMessage(bool show_error) {
+  auto doc = DownloadDocument(DownloadAddress("", "message.xml"));
+  if (!doc) return show_error ? "[Error]" : "";
+  return doc->Root().Text();
+}
+
+bool Pitchlog::DownloadXML(const Variant& file_name, const std::string& source) {
+  const std::string name = file_name.ToString();
+  if (!files::IsPlainFileName(name + ".xml")) return false;
+  auto doc = DownloadDocument(DownloadAddress(source.empty() ? "" : "/" + source, name + ".xml"));
+  if (!doc) return false;
+  doc->Save(DataPathIgnoringCase(name + ".xml"));
+  return true;
+}
+
+// Merged into the local squads: a known player is replaced where he stands, a new one joins his
+// team, and local players the download doesn't mention stay.
+bool Pitchlog::DownloadPlayers() {
+  auto doc = DownloadDocument(DownloadAddress("", "players.xml"));
+  if (!doc) return false;
+  if (!players_) players_ = std::make_shared<xml::Document>();
+  for (xml::Node player : doc->Root().Descendants("player")) {
+    if (xml::Node local = players_->ElementById(player.Attribute("playerid")); local && local.Name() == "player") {
+      local.ReplaceWithCopy(player);
+      continue;
+    }
+    xml::Node parent = player.Parent();
+    const std::string team_id = parent ? parent.Attribute("teamid") : std::string();
+    xml::Node root = PlayersRoot();
+    xml::Node team = players_->ElementById(team_id);
+    if (team && team.Name() != "team") return false;
+    if (!team) {
+      if (team_id.empty()) return false;
+      team = root.AppendChild("team");
+      team.SetAttribute("teamid", team_id);
+    }
+    team.AppendCopy(player);
+  }
+  return true;
+}
+
+}  // namespace kelvane

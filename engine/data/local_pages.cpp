@@ -1,0 +1,97 @@
+// The info bar's links and local page, and the home view's pages with their files.
+#include <filesystem>
+
+#include "engine/data/file_bytes.h"
+#include "engine/data/file_names.h"
+#include "engine/pitchlog.h"
+
+namespace kelvane {
+namespace {
+
+std::string VersionOf(const xml::Document& doc) { return doc.HasRoot() ? doc.Root().Attribute("version") : ""; }
+
+}  // namespace
+
+// Pages start with their html element, so they are written without an XML declaration.
+void Pitchlog::SavePage(xml::Node html, const std::string& path) {
+  xml::Document page;
+  if (!page.LoadText(html.Xml())) throw kelvane::Error(ErrorKind::Other, "cannot copy the page " + path);
+  page.Save(path, false);
+}
+
+// A file is fetched once: one of that name already in the folder is kept. Names from the
+// server that are not plain file names would write outside the folder and are skipped.
+void Pitchlog::FetchPageFiles(xml::Node root, const std::string& folder, const std::string& segment) {
+  for (xml::Node file : root.Children("file")) {
+    if (!file.HasAttribute("name")) continue;
+    const std::string name = file.Attribute("name");
+    const size_t dot = name.rfind('.');
+    if (!files::IsPlainFileName(name) || dot == std::string::npos) continue;
+    std::error_code ec;
+    if (std::filesystem::exists(files::FindIgnoringCase(folder, name), ec)) continue;
+    try {
+      auto doc = DownloadDocument(DownloadAddress(segment, "Files/" + name.substr(0, dot) + ".xml"));
+      if (!doc) continue;
+      xml::Node content = doc->Root().FirstChild("file");
+      if (!content) continue;
+      auto bytes = files::Base64Decode(content.Text());
+      if (!bytes) continue;
+      files::WriteBytesAtomically(folder + "/" + name, *bytes);
+    } catch (const std::exception&) {
+      // One bad file doesn't stop the others.
+    }
+  }
+}
+
+bool Pitchlog::DownloadLinks() {
+  const std::string segment = SourceSegment();
+  const std::string source = Properties("source").ToString();
+  DownloadXML("links", source);
+  links_ = LoadDocument(DataPathIgnoringCase("links.xml"), "Links: ");
+  if (!DownloadXML("locallink", source)) return false;
+  xml::Document bar;
+  if (!bar.LoadFile(DataPathIgnoringCase("LocalLink.xml"))) return true;
+  const std::string folder = app_path_ + "/WBBar";
+  if (xml::Node html = bar.Root().FirstChild("html")) SavePage(html, folder + "/WBBar.htm");
+  FetchPageFiles(bar.Root(), folder, segment);
+  return true;
+}
+
+// The new version is recorded only once its pages are written, so a failed download is tried
+// again next time instead of being taken for done.
+bool Pitchlog::DownloadHome() {
+  const std::string segment = SourceSegment();
+  const std::string source = Properties("source").ToString();
+  xml::Document local_version;
+  local_version.LoadFile(DataPathIgnoringCase("HomeVersion.xml"));
+  const std::string old_version = VersionOf(local_version);
+  auto new_version = DownloadDocument(DownloadAddress(segment, "HomeVersion.xml"));
+  if (!new_version) return false;
+  if (!old_version.empty() && VersionOf(*new_version) == old_version) return true;
+
+  if (!DownloadXML("Home", source)) return false;
+  xml::Document home;
+  if (!home.LoadFile(DataPathIgnoringCase("Home.xml"))) return false;
+  const std::string folder = app_path_ + "/WBHome";
+  for (xml::Node html : home.Root().Children("html")) {
+    const std::string name = html.HasAttribute("name") ? html.Attribute("name") : "index.htm";
+    if (files::IsPlainFileName(name)) SavePage(html, folder + "/" + name);
+  }
+  FetchPageFiles(home.Root(), folder, segment);
+  new_version->Save(DataPathIgnoringCase("HomeVersion.xml"));
+  return true;
+}
+
+std::string Pitchlog::Link(const std::string& link_type, const std::string& id) {
+  if (link_type.empty() || !links_ || !links_->HasRoot()) return "";
+  for (xml::Node link : links_->Root().Children(link_type))
+    if (link.Attribute("id") == id) return link.Text();
+  return "";
+}
+
+bool Pitchlog::HasHomeSite() {
+  std::error_code ec;
+  return std::filesystem::exists(files::FindIgnoringCase(app_path_ + "/WBHome", "index.htm"), ec);
+}
+
+}  // namespace kelvane
