@@ -42,6 +42,11 @@ void Pitchlog::KOScore(const std::string& game_id, int16_t home_score, int16_t a
                        const Variant& home_pen_taken, const Variant& away_pen_taken, const Variant& home_pen_scored,
                        const Variant& away_pen_scored, int16_t home_extra_time, int16_t away_extra_time,
                        bool extra_time_played) {
+  // A bad shoot-out figure fails before anything is written, so no half-entered game is left.
+  const bool shootout = Given(home_pen_scored) && Given(away_pen_scored);
+  const int16_t home_kicks = shootout ? home_pen_scored.ToInt16() : 0;
+  const int16_t away_kicks = shootout ? away_pen_scored.ToInt16() : 0;
+
   const auto [home, away] = WriteNormalTime(game_id, home_score, away_score);
   std::string winner, loser;
   auto decide = [&](int home_figure, int away_figure) {
@@ -68,9 +73,7 @@ void Pitchlog::KOScore(const std::string& game_id, int16_t home_score, int16_t a
     SetResults(game_id, "pentakenf", away, Text(away_pen_taken));
     SetResults(game_id, "pentakena", away, Text(home_pen_taken));
   }
-  if (Given(home_pen_scored) && Given(away_pen_scored)) {
-    const int16_t home_kicks = home_pen_scored.ToInt16();
-    const int16_t away_kicks = away_pen_scored.ToInt16();
+  if (shootout) {
     if (home_kicks != away_kicks) {
       decide(home_kicks, away_kicks);
       const bool home_won = home_kicks > away_kicks;

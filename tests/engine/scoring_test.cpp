@@ -92,9 +92,11 @@ TEST_F(Scoring, SetProgressionChangesOnlyWhatDiffers) {
   EXPECT_TRUE(engine_->ResultsChanged());
 }
 
-TEST_F(Scoring, BadShootOutFigureFails) {
+TEST_F(Scoring, BadShootOutFigureFailsBeforeAnyWrite) {
   EXPECT_EQ(ErrorOf([&] { engine_->KOScore("V1", 1, 1, 5, 5, "four", 3); }), kelvane::ErrorKind::TypeMismatch);
-  EXPECT_EQ(ErrorOf([&] { engine_->KOScore("V1", 1, 1, 5, 5, 40000, 3); }), kelvane::ErrorKind::Overflow);
+  EXPECT_EQ(ErrorOf([&] { engine_->KOScore("V1", 1, 1, 5, 5, 4, 40000); }), kelvane::ErrorKind::Overflow);
+  EXPECT_TRUE(engine_->Results("V1", "p", "_A1").IsEmpty());
+  EXPECT_FALSE(engine_->ResultsChanged());
 }
 
 }  // namespace
