@@ -9,8 +9,6 @@ namespace kelvane::net {
 namespace {
 
 constexpr long kMaxRedirects = 5;
-constexpr long kConnectTimeoutSeconds = 10;
-constexpr long kTotalTimeoutSeconds = 60;
 constexpr size_t kMaxBodyBytes = 20u * 1024 * 1024;
 
 struct FreeCurl {
@@ -47,7 +45,7 @@ FetchResult Failure(std::string reason) { return FetchResult{false, {}, std::mov
 
 }  // namespace
 
-FetchResult Fetch(const std::string& url) {
+FetchResult Fetch(const std::string& url, const Limits& limits) {
   if (!HasWebScheme(url)) return Failure("only http and https addresses can be downloaded: " + url);
   static const bool initialised = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;
   if (!initialised) return Failure("cannot start the web client");
@@ -62,8 +60,8 @@ FetchResult Fetch(const std::string& url) {
   curl_easy_setopt(h, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
   curl_easy_setopt(h, CURLOPT_FOLLOWLOCATION, 1L);
   curl_easy_setopt(h, CURLOPT_MAXREDIRS, kMaxRedirects);
-  curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT, kConnectTimeoutSeconds);
-  curl_easy_setopt(h, CURLOPT_TIMEOUT, kTotalTimeoutSeconds);
+  curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT, limits.connect_seconds);
+  curl_easy_setopt(h, CURLOPT_TIMEOUT, limits.total_seconds);
   curl_easy_setopt(h, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(kMaxBodyBytes));
   curl_easy_setopt(h, CURLOPT_NOSIGNAL, 1L);
   curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, &OnData);

@@ -3,6 +3,11 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+
+#include <chrono>
 #include <fstream>
 
 #include "tests/support/local_http_server.h"
@@ -80,3 +85,25 @@ TEST(Fetch, AServerThatIsDownIsAFailure) {
 }
 
 }  // namespace
+
+// A server that takes the connection but never answers must not hold the caller forever.
+TEST(Fetch, AServerThatHangsTimesOut) {
+  int listener = socket(AF_INET, SOCK_STREAM, 0);
+  ASSERT_GE(listener, 0);
+  sockaddr_in address{};
+  address.sin_family = AF_INET;
+  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  ASSERT_EQ(bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+  ASSERT_EQ(listen(listener, 4), 0);  // the kernel completes the connection; nobody replies
+  socklen_t length = sizeof address;
+  getsockname(listener, reinterpret_cast<sockaddr*>(&address), &length);
+  const std::string url = "http://127.0.0.1:" + std::to_string(ntohs(address.sin_port)) + "/Results.xml";
+
+  const auto start = std::chrono::steady_clock::now();
+  kelvane::net::FetchResult reply = kelvane::net::Fetch(url, {1, 2});
+  const auto took = std::chrono::steady_clock::now() - start;
+  close(listener);
+  EXPECT_FALSE(reply.ok);
+  EXPECT_FALSE(reply.reason.empty());
+  EXPECT_LT(took, std::chrono::seconds(5));
+}
