@@ -24,5 +24,8 @@ run: build
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 300 -j 8
 
+bench: build
+	$(BUILD)/bin/engine_bench
+
 clean:
 	rm -rf $(BUILD)

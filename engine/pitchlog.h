@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/data/stats_store.h"
 #include "engine/pitchlog_interface.h"
 #include "platform/component/dispatch.h"
 #include "platform/component/error.h"
@@ -67,9 +68,61 @@ class Pitchlog : public IPitchlog, public Dispatch {
   // Identifier encoding
   std::string XMLTagEncode(const std::string& tag_name) override;
 
-  // Statistics column lists
+  // Statistics.
+  void LoadStats() override;
+  int16_t TeamTotals(int16_t stage, int16_t team, int16_t stat) override;
+  int16_t TeamScored(int16_t stage, int16_t team, int16_t stat) override;
+  int16_t TeamConceded(int16_t stage, int16_t team, int16_t stat) override;
+  int16_t TeamMargins(int16_t stage, int16_t team, int16_t stat) override;
+  int16_t TeamGoals(int16_t stage, int16_t team, int16_t stat) override;
+  int16_t GroupTotals(int16_t group, int16_t stat) override;
+  int16_t GroupWinning(int16_t group, int16_t stat) override;
+  int16_t GroupLosing(int16_t group, int16_t stat) override;
+  int16_t GroupMargins(int16_t group, int16_t stat) override;
+  int16_t GroupGoals(int16_t group, int16_t stat) override;
+  int16_t PlayerTotals(int16_t stage, int16_t stat, int16_t player) override;
+  Variant TeamTotalsArray() override;
+  Variant TeamScoredArray() override;
+  Variant TeamConcededArray() override;
+  Variant TeamMarginsArray() override;
+  Variant TeamGoalsArray() override;
+  Variant GroupTotalsArray() override;
+  Variant GroupWinningArray() override;
+  Variant GroupLosingArray() override;
+  Variant GroupMarginsArray() override;
+  Variant GroupGoalsArray() override;
+  Variant PlayerTotalsArray() override;
+  int16_t PlayerTotalsIndex(const std::string& player) override;
+  std::string PlayerTotalsID(int16_t index) override;
+  std::string PlayerTotalsName(int16_t index) override;
+  std::string PlayerTotalsInfo(int16_t attr, int16_t index) override;
+  std::string StatsTeam(int16_t index, int16_t team) override;
+  Variant ChartData(int16_t stage, int16_t stat, int16_t value) override;
+  Variant ChartColumns() override;
+
+  // The statistics as the last LoadStats left them, for members that evaluate them whole:
+  // team totals (stage, team slot, stat), team slot = TeamList column + 1, slot 0 the
+  // tournament; player totals (stage, stat, player index), index 0 the totals of every record,
+  // Upper() the number of players (PlayerTotalsID names them).
+  const stats::Counters<3>& TeamTotalsStore() const { return stats_.team_totals; }
+  const stats::Counters<3>& PlayerTotalsStore() const { return stats_.player_totals; }
+
+  // Statistics columns and tables
   Variant StatsColumnsArray(const std::string& source) override;
   Variant StatsLabelsArray(const std::string& source) override;
+  Variant StatsTables(const std::string& table_id) override;
+  Variant StatsTablesList() override;
+  std::string StatsTableName(const std::string& table_id) override;
+  int16_t StatsTableSort(const std::string& table_id) override;
+  std::string StatsTableSequence(const std::string& table_id) override;
+  int16_t StatsTableStage(const std::string& table_id) override;
+  bool StatsTableAverages(const std::string& table_id) override;
+  std::string StatsTableType(const std::string& table_id) override;
+  bool StatsTableSystem(const std::string& table_id) override;
+  bool StatsTableExists(const std::string& table_id) override;
+  void SaveStats(const std::string& table_id, const Variant& v_array, const std::string& stats_type, int16_t stage,
+                 bool averages, int16_t sort, const std::string& sequence) override;
+  void StatsTableRemove(const std::string& table_id) override;
 
   // Fixtures, teams and stadia.
   std::string Games(const Variant& game_id, const std::string& attb) override;
@@ -229,6 +282,23 @@ class Pitchlog : public IPitchlog, public Dispatch {
   static void SavePage(xml::Node html, const std::string& path);
   void FetchPageFiles(xml::Node root, const std::string& folder, const std::string& segment);
 
+  // Statistics tables.
+  // The table of that name (encoded as its id); null when there is none.
+  xml::Node StatsTable(const std::string& table_id) const;
+  // The stats tables root, created (with its id declaration) when the file was missing.
+  xml::Node StatsTablesRoot();
+
+  // Statistics.
+  // Team slots and the team info table from the teams file.
+  void IndexStatsTeams();
+  // 0 for a team without a slot.
+  int16_t StatsTeamSlot(const std::string& team_id) const;
+  void CountTeamRecord(xml::Node record, bool first_of_game);
+  void CountGoals(xml::Node record, int32_t stage, int16_t team);
+  void CountKicks(xml::Node record, int32_t stage, int16_t team);
+  // The player's index, a new one with its info row when the id is met for the first time.
+  int32_t StatsPlayer(const std::string& player_id, const std::string& name, int16_t team);
+
   int32_t ColourSetting(const char* key);
   // A settings document with a root, created when the file was missing.
   xml::Node PropertiesRoot(bool create);
@@ -249,8 +319,7 @@ class Pitchlog : public IPitchlog, public Dispatch {
   bool results_changed_ = false;
   bool players_changed_ = false;
 
-  std::map<std::string, int> team_index_;
-  std::map<std::string, int> player_index_;
+  stats::Store stats_;
   std::array<Variant, kColumnLists> column_lists_;
 
   MessageSink sink_;

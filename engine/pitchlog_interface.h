@@ -65,9 +65,62 @@ class IPitchlog {
   // Identifier encoding.
   virtual std::string XMLTagEncode(const std::string& tag_name) = 0;
 
-  // Statistics column lists.
+  // Statistics.
+  // Rebuilds every statistic from the teams file and the results in memory.
+  virtual void LoadStats() = 0;
+  // Single cells; subscript out of range outside the array's current bounds. The last index of
+  // a distribution is the value whose games are counted.
+  virtual int16_t TeamTotals(int16_t stage, int16_t team, int16_t stat) = 0;
+  virtual int16_t TeamScored(int16_t stage, int16_t team, int16_t stat) = 0;
+  virtual int16_t TeamConceded(int16_t stage, int16_t team, int16_t stat) = 0;
+  virtual int16_t TeamMargins(int16_t stage, int16_t team, int16_t stat) = 0;
+  virtual int16_t TeamGoals(int16_t stage, int16_t team, int16_t stat) = 0;
+  virtual int16_t GroupTotals(int16_t group, int16_t stat) = 0;
+  virtual int16_t GroupWinning(int16_t group, int16_t stat) = 0;
+  virtual int16_t GroupLosing(int16_t group, int16_t stat) = 0;
+  virtual int16_t GroupMargins(int16_t group, int16_t stat) = 0;
+  virtual int16_t GroupGoals(int16_t group, int16_t stat) = 0;
+  virtual int16_t PlayerTotals(int16_t stage, int16_t stat, int16_t player) = 0;
+  // Copies of whole arrays of Integers, bounds kept.
+  virtual Variant TeamTotalsArray() = 0;
+  virtual Variant TeamScoredArray() = 0;
+  virtual Variant TeamConcededArray() = 0;
+  virtual Variant TeamMarginsArray() = 0;
+  virtual Variant TeamGoalsArray() = 0;
+  virtual Variant GroupTotalsArray() = 0;
+  virtual Variant GroupWinningArray() = 0;
+  virtual Variant GroupLosingArray() = 0;
+  virtual Variant GroupMarginsArray() = 0;
+  virtual Variant GroupGoalsArray() = 0;
+  virtual Variant PlayerTotalsArray() = 0;
+  // -1 for an id without a record; the id is compared exactly.
+  virtual int16_t PlayerTotalsIndex(const std::string& player) = 0;
+  virtual std::string PlayerTotalsID(int16_t index) = 0;
+  virtual std::string PlayerTotalsName(int16_t index) = 0;
+  virtual std::string PlayerTotalsInfo(int16_t attr, int16_t index) = 0;
+  virtual std::string StatsTeam(int16_t index, int16_t team) = 0;
+  // Empty outside the series and columns.
+  virtual Variant ChartData(int16_t stage, int16_t stat, int16_t value) = 0;
+  virtual Variant ChartColumns() = 0;
+
+  // Statistics columns and tables.
   virtual Variant StatsColumnsArray(const std::string& source) = 0;
   virtual Variant StatsLabelsArray(const std::string& source) = 0;
+  virtual Variant StatsTables(const std::string& table_id) = 0;
+  virtual Variant StatsTablesList() = 0;
+  virtual std::string StatsTableName(const std::string& table_id) = 0;
+  virtual int16_t StatsTableSort(const std::string& table_id) = 0;
+  virtual std::string StatsTableSequence(const std::string& table_id) = 0;
+  virtual int16_t StatsTableStage(const std::string& table_id) = 0;
+  virtual bool StatsTableAverages(const std::string& table_id) = 0;
+  virtual std::string StatsTableType(const std::string& table_id) = 0;
+  virtual bool StatsTableSystem(const std::string& table_id) = 0;
+  virtual bool StatsTableExists(const std::string& table_id) = 0;
+  // Replaces the table of that name with the layout in v_array (rows heading, description,
+  // width, align, index) and saves the file.
+  virtual void SaveStats(const std::string& table_id, const Variant& v_array, const std::string& stats_type,
+                         int16_t stage, bool averages, int16_t sort, const std::string& sequence) = 0;
+  virtual void StatsTableRemove(const std::string& table_id) = 0;
 
   // Fixtures, teams and stadia.
   virtual std::string Games(const Variant& game_id, const std::string& attb) = 0;

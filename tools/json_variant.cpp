@@ -60,6 +60,17 @@ nlohmann::json ToJson(const Variant& value) {
       nlohmann::json out = nlohmann::json::array();
       if (a.Dimensions() == 1) {
         for (int32_t i = a.LBound(1); i <= a.UBound(1); ++i) out.push_back(ToJson(a.at(i)));
+      } else if (a.Dimensions() == 3) {
+        // Outermost the last index, as for two dimensions.
+        for (int32_t k = a.LBound(3); k <= a.UBound(3); ++k) {
+          nlohmann::json plane = nlohmann::json::array();
+          for (int32_t j = a.LBound(2); j <= a.UBound(2); ++j) {
+            nlohmann::json row = nlohmann::json::array();
+            for (int32_t i = a.LBound(1); i <= a.UBound(1); ++i) row.push_back(ToJson(a.at(i, j, k)));
+            plane.push_back(std::move(row));
+          }
+          out.push_back(std::move(plane));
+        }
       } else {
         for (int32_t j = a.LBound(2); j <= a.UBound(2); ++j) {
           nlohmann::json row = nlohmann::json::array();

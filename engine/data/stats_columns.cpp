@@ -9,8 +9,8 @@ constexpr const char* kCells[] = {"heading", "description", "width", "align"};
 
 }  // namespace
 
-// A list of columns (0 To 3, 0 To n): heading, description, width, align. A column without
-// a heading is overwritten by the next one.
+// A list of columns (0 To 3, 0 To n): heading, description, width, align. Every column element
+// is its own column, with or without a heading: the view numbers data columns by position.
 Variant Pitchlog::LoadStatsColumns(const std::string& source, const std::string& kind) const {
   xml::Document doc;
   if (!doc.LoadFile(DataFile("statscolumns.xml"))) return Variant();
@@ -18,9 +18,9 @@ Variant Pitchlog::LoadStatsColumns(const std::string& source, const std::string&
   if (kind_node) kind_node = kind_node.FirstChild(kind);
   if (!kind_node) return Variant();
   Array list(0, 3, 0, 0);
+  int32_t last = -1;
   for (const xml::Node& column : kind_node.Children("column")) {
-    int32_t last = list.UBound(2);
-    if (!list.at(0, last).IsEmpty() && !list.at(0, last).ToString().empty()) list.RedimPreserve(++last);
+    if (++last > 0) list.RedimPreserve(last);
     for (int32_t cell = 0; cell < 4; ++cell)
       if (xml::Node child = column.FirstChild(kCells[cell])) list.Set(cell, last, child.Text());
   }

@@ -1,4 +1,4 @@
-// Dispatch rows: result sets, identifier encoding and the statistics column lists.
+// Dispatch rows: result sets and identifier encoding.
 #include "engine/dispatch/table.h"
 
 namespace kelvane::dispatch {
@@ -9,8 +9,6 @@ Rows ResultSetMembers() {
       {"ResultsSetExists", [](IPitchlog& p, Args& a) { a.Need(1, 1); return p.ResultsSetExists(a.Var(0)); }, nullptr},
       {"ValidFileName", [](IPitchlog& p, Args& a) { a.Need(1, 1); return Variant(p.ValidFileName(a.Var(0))); }, nullptr},
       {"XMLTagEncode", [](IPitchlog& p, Args& a) { a.Need(1, 1); return Variant(p.XMLTagEncode(a.Str(0))); }, nullptr},
-      {"StatsColumnsArray", [](IPitchlog& p, Args& a) { a.Need(1, 1); return p.StatsColumnsArray(a.Str(0)); }, nullptr},
-      {"StatsLabelsArray", [](IPitchlog& p, Args& a) { a.Need(1, 1); return p.StatsLabelsArray(a.Str(0)); }, nullptr},
   };
   return rows;
 }

@@ -12,12 +12,14 @@ std::vector<Rows> AllRows() {
       DocumentMembers(),
       SettingsMembers(),
       ResultSetMembers(),
+      StatsTableMembers(),
       FixtureMembers(),
       ResultMembers(),
       ScoringMembers(),
       PlayerMembers(),
       GoalMembers(),
       DownloadMembers(),
+      StatisticsMembers(),
   };
 }
 

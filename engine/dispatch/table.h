@@ -24,12 +24,14 @@ using Rows = std::span<const Member>;
 Rows DocumentMembers();
 Rows SettingsMembers();
 Rows ResultSetMembers();
+Rows StatsTableMembers();
 Rows FixtureMembers();
 Rows ResultMembers();
 Rows PlayerMembers();
 Rows GoalMembers();
 Rows ScoringMembers();
 Rows DownloadMembers();
+Rows StatisticsMembers();
 
 // Finds the member without regard to case and calls it.
 Variant Call(IPitchlog& object, std::string_view name, CallKind kind, std::vector<Variant>& args);

@@ -201,17 +201,24 @@ bool Variant::operator==(const Variant& other) const {
 // ---- Array ----
 
 Array::Array(int32_t lower, int32_t upper, Elements elements)
-    : dims_(1), elements_(elements), lower_{lower, 0}, upper_{upper, -1} {
+    : dims_(1), elements_(elements), lower_{lower, 0, 0}, upper_{upper, -1, -1} {
   if (upper < lower - 1) throw Error(ErrorKind::SubscriptOutOfRange, "array bounds reversed");
   data_.assign(static_cast<size_t>(upper - lower + 1), Blank());
 }
 
 Array::Array(int32_t lower0, int32_t upper0, int32_t lower1, int32_t upper1, Elements elements)
-    : dims_(2), elements_(elements), lower_{lower0, lower1}, upper_{upper0, upper1} {
+    : dims_(2), elements_(elements), lower_{lower0, lower1, 0}, upper_{upper0, upper1, -1} {
   if (upper0 < lower0 - 1 || upper1 < lower1 - 1)
     throw Error(ErrorKind::SubscriptOutOfRange, "array bounds reversed");
-  data_.assign(static_cast<size_t>(upper0 - lower0 + 1) * static_cast<size_t>(upper1 - lower1 + 1),
-               Blank());
+  data_.assign(Extent(0) * Extent(1), Blank());
+}
+
+Array::Array(int32_t lower0, int32_t upper0, int32_t lower1, int32_t upper1, int32_t lower2, int32_t upper2,
+             Elements elements)
+    : dims_(3), elements_(elements), lower_{lower0, lower1, lower2}, upper_{upper0, upper1, upper2} {
+  if (upper0 < lower0 - 1 || upper1 < lower1 - 1 || upper2 < lower2 - 1)
+    throw Error(ErrorKind::SubscriptOutOfRange, "array bounds reversed");
+  data_.assign(Extent(0) * Extent(1) * Extent(2), Blank());
 }
 
 Variant Array::Blank() const { return elements_ == Elements::String ? Variant(std::string()) : Variant(); }
@@ -236,14 +243,24 @@ size_t Array::Offset(int32_t i, int32_t j) const {
   if (dims_ != 2 || i < lower_[0] || i > upper_[0] || j < lower_[1] || j > upper_[1])
     throw Error(ErrorKind::SubscriptOutOfRange,
                 "subscript out of range: (" + std::to_string(i) + ", " + std::to_string(j) + ")");
-  size_t width = static_cast<size_t>(upper_[0] - lower_[0] + 1);
-  return static_cast<size_t>(i - lower_[0]) + static_cast<size_t>(j - lower_[1]) * width;
+  return static_cast<size_t>(i - lower_[0]) + static_cast<size_t>(j - lower_[1]) * Extent(0);
+}
+
+size_t Array::Offset(int32_t i, int32_t j, int32_t k) const {
+  if (dims_ != 3 || i < lower_[0] || i > upper_[0] || j < lower_[1] || j > upper_[1] || k < lower_[2] ||
+      k > upper_[2])
+    throw Error(ErrorKind::SubscriptOutOfRange, "subscript out of range: (" + std::to_string(i) + ", " +
+                                                    std::to_string(j) + ", " + std::to_string(k) + ")");
+  return static_cast<size_t>(i - lower_[0]) +
+         (static_cast<size_t>(j - lower_[1]) + static_cast<size_t>(k - lower_[2]) * Extent(1)) * Extent(0);
 }
 
 const Variant& Array::at(int32_t i) const { return data_[Offset(i)]; }
 Variant& Array::at(int32_t i) { return data_[Offset(i)]; }
 const Variant& Array::at(int32_t i, int32_t j) const { return data_[Offset(i, j)]; }
 Variant& Array::at(int32_t i, int32_t j) { return data_[Offset(i, j)]; }
+const Variant& Array::at(int32_t i, int32_t j, int32_t k) const { return data_[Offset(i, j, k)]; }
+Variant& Array::at(int32_t i, int32_t j, int32_t k) { return data_[Offset(i, j, k)]; }
 
 void Array::Set(int32_t i, Variant v) {
   data_[Offset(i)] = elements_ == Elements::String ? Variant(v.ToString()) : std::move(v);
@@ -253,11 +270,16 @@ void Array::Set(int32_t i, int32_t j, Variant v) {
   data_[Offset(i, j)] = elements_ == Elements::String ? Variant(v.ToString()) : std::move(v);
 }
 
+void Array::Set(int32_t i, int32_t j, int32_t k, Variant v) {
+  data_[Offset(i, j, k)] = elements_ == Elements::String ? Variant(v.ToString()) : std::move(v);
+}
+
 void Array::RedimPreserve(int32_t new_upper) {
   int last = dims_ - 1;
   if (last < 0) throw Error(ErrorKind::SubscriptOutOfRange, "array has no dimensions");
   if (new_upper < lower_[last] - 1) throw Error(ErrorKind::SubscriptOutOfRange, "array bounds reversed");
-  size_t width = dims_ == 2 ? static_cast<size_t>(upper_[0] - lower_[0] + 1) : 1;
+  size_t width = 1;
+  for (int d = 0; d < last; ++d) width *= Extent(d);
   upper_[last] = new_upper;
   data_.resize(width * static_cast<size_t>(new_upper - lower_[last] + 1), Blank());
 }

@@ -64,7 +64,7 @@ class Variant {
       value_;
 };
 
-// One- or two-dimensional array with explicit bounds. Elements are Variants; a String array
+// Array of one to three dimensions with explicit bounds. Elements are Variants; a String array
 // keeps its elements as text. The last dimension is the one that grows (rows of a list).
 class Array {
  public:
@@ -75,6 +75,9 @@ class Array {
   Array(int32_t lower, int32_t upper, Elements elements = Elements::Variant);
   // Two dimensions (lower0 To upper0, lower1 To upper1).
   Array(int32_t lower0, int32_t upper0, int32_t lower1, int32_t upper1,
+        Elements elements = Elements::Variant);
+  // Three dimensions, first index fastest like the others.
+  Array(int32_t lower0, int32_t upper0, int32_t lower1, int32_t upper1, int32_t lower2, int32_t upper2,
         Elements elements = Elements::Variant);
 
   int Dimensions() const { return dims_; }
@@ -87,9 +90,12 @@ class Array {
   Variant& at(int32_t i);
   const Variant& at(int32_t i, int32_t j) const;
   Variant& at(int32_t i, int32_t j);
+  const Variant& at(int32_t i, int32_t j, int32_t k) const;
+  Variant& at(int32_t i, int32_t j, int32_t k);
   // Stores v, as text for a String array.
   void Set(int32_t i, Variant v);
   void Set(int32_t i, int32_t j, Variant v);
+  void Set(int32_t i, int32_t j, int32_t k, Variant v);
 
   // Changes the upper bound of the last dimension, keeping the contents.
   void RedimPreserve(int32_t new_upper);
@@ -99,12 +105,14 @@ class Array {
  private:
   size_t Offset(int32_t i) const;
   size_t Offset(int32_t i, int32_t j) const;
+  size_t Offset(int32_t i, int32_t j, int32_t k) const;
+  size_t Extent(int dimension) const { return static_cast<size_t>(upper_[dimension] - lower_[dimension] + 1); }
   Variant Blank() const;
 
   int dims_ = 0;
   Elements elements_ = Elements::Variant;
-  int32_t lower_[2] = {0, 0};
-  int32_t upper_[2] = {-1, -1};
+  int32_t lower_[3] = {0, 0, 0};
+  int32_t upper_[3] = {-1, -1, -1};
   std::vector<Variant> data_;  // first index fastest
 };
 

@@ -93,7 +93,9 @@ TEST(Dispatch, TableCoversTheInterface) {
       "LoadResultsSet", "SaveProperties", "SaveResults", "SaveScenario", "ResultsChanged", "PlayersChanged",
       "Properties", "TimeDifference", "MyTeam", "MyOtherTeam", "MyTeamColour", "MyOtherTeamColour",
       "MyTeamGhost", "MyOtherTeamGhost", "ResultsSetsArray", "ResultsSetExists", "ValidFileName",
-      "XMLTagEncode", "StatsColumnsArray", "StatsLabelsArray",
+      "XMLTagEncode", "StatsColumnsArray", "StatsLabelsArray", "StatsTables", "StatsTablesList",
+      "StatsTableName", "StatsTableSort", "StatsTableSequence", "StatsTableStage", "StatsTableAverages",
+      "StatsTableType", "StatsTableSystem", "StatsTableExists", "SaveStats", "StatsTableRemove",
       "Games", "GameStage", "GameStadiumID", "GameTimeLocal", "GameTime", "HomeTeam", "AwayTeam", "HomeTeamName",
       "AwayTeamName", "Teams", "TeamName", "TeamList", "PlayerList", "Stadia", "StadiumName", "LoadSchedule",
       "ScheduleGameID", "ProgressionGame", "ProgressionTeam",
@@ -106,7 +108,13 @@ TEST(Dispatch, TableCoversTheInterface) {
       "AddGoal", "AddPenalty", "Goal", "GoalPlayer", "GoalPen", "GoalOG", "GoalPeriod", "GoalMinutes", "Penalty",
       "GameHasPenalties", "RemovePenalties",
       "DownloadResults", "DownloadMessage", "DownloadXML", "DownloadPlayers", "DownloadLinks", "DownloadHome",
-      "Link", "HasHomeSite"};
+      "Link", "HasHomeSite",
+      "LoadStats", "TeamTotals", "TeamScored", "TeamConceded", "TeamMargins", "TeamGoals", "GroupTotals",
+      "GroupWinning", "GroupLosing", "GroupMargins", "GroupGoals", "PlayerTotals", "TeamTotalsArray",
+      "TeamScoredArray", "TeamConcededArray", "TeamMarginsArray", "TeamGoalsArray", "GroupTotalsArray",
+      "GroupWinningArray", "GroupLosingArray", "GroupMarginsArray", "GroupGoalsArray", "PlayerTotalsArray",
+      "PlayerTotalsIndex", "PlayerTotalsID", "PlayerTotalsName", "PlayerTotalsInfo", "StatsTeam", "ChartData",
+      "ChartColumns"};
   EXPECT_EQ(kelvane::dispatch::MemberNames(), expected);
 }
 

@@ -47,6 +47,7 @@ TEST(LoadAll, ShippedDataLoadsWithFlagsClearAndColumnLists) {
 TEST(LoadAll, MissingFilesOtherThanResultsAreNotErrors) {
   AppFolder app;
   app.Remove("Data/teams.xml");
+  app.Remove("Data/statscolumns.xml");
   app.Write("Data/players.xml", "<players><unclosed></players>");
   auto engine = NewEngine(app);
   EXPECT_TRUE(engine->LoadAll().ToBool());

@@ -89,6 +89,27 @@ TEST(Array, TwoDimensionsGrowByRowsKeepingContents) {
   EXPECT_EQ(KindOf([&] { a.UBound(3); }), ErrorKind::SubscriptOutOfRange);
 }
 
+TEST(Array, ThreeDimensionsGrowInTheLastKeepingContents) {
+  Array a(0, 2, 0, 4, 0, 0);
+  a.Set(2, 4, 0, int16_t{7});
+  a.Set(1, 0, 0, int16_t{3});
+  a.RedimPreserve(3);
+  a.Set(0, 1, 3, int16_t{9});
+  EXPECT_EQ(a.Dimensions(), 3);
+  EXPECT_EQ(a.UBound(2), 4);
+  EXPECT_EQ(a.UBound(3), 3);
+  EXPECT_EQ(a.size(), 3u * 5u * 4u);
+  EXPECT_EQ(a.at(2, 4, 0), Variant(int16_t{7}));
+  EXPECT_EQ(a.at(1, 0, 0), Variant(int16_t{3}));
+  EXPECT_EQ(a.at(0, 1, 3), Variant(int16_t{9}));
+  EXPECT_TRUE(a.at(2, 4, 3).IsEmpty());
+  EXPECT_EQ(KindOf([&] { a.at(3, 0, 0); }), ErrorKind::SubscriptOutOfRange);
+  EXPECT_EQ(KindOf([&] { a.at(0, 5, 0); }), ErrorKind::SubscriptOutOfRange);
+  EXPECT_EQ(KindOf([&] { a.at(0, 0, 4); }), ErrorKind::SubscriptOutOfRange);
+  EXPECT_EQ(KindOf([&] { a.at(0, 0); }), ErrorKind::SubscriptOutOfRange);
+  EXPECT_EQ(KindOf([] { Array(0, 1, 0, 1).at(0, 0, 0); }), ErrorKind::SubscriptOutOfRange);
+}
+
 TEST(Array, StringArrayStoresTextAndVariantCopiesAreDeep) {
   Array s(0, 1, Array::Elements::String);
   EXPECT_TRUE(s.at(0).IsString());

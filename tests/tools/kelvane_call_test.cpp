@@ -89,6 +89,27 @@ TEST_F(KelvaneCall, SlotNamesAndTheTeamListInFileOrder) {
             "[\"POR\",\"Portugal\"],[\"GHA\",\"Ghana\"],[\"URU\",\"Uruguay\"],[\"KOR\",\"South Korea\"]]");
 }
 
+TEST_F(KelvaneCall, StatisticsOfTheFinishedTournament) {
+  std::istringstream out(Run("[\"LoadAll\"]\n"
+                             "[\"LoadResultsSet\", \"Tournament 2022\"]\n"
+                             "[\"LoadStats\"]\n"
+                             "[\"TeamTotals\", 0, 0, 14]\n"
+                             "[\"TeamTotals\", 0, 0, 0]\n"
+                             "[\"PlayerTotalsIndex\", \"FRA10\"]\n"
+                             "[\"PlayerTotals\", 0, 0, 14]\n"
+                             "[\"PlayerTotalsName\", 14]\n"
+                             "[\"ChartData\", 0, 0, 99]\n"));
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(out, line);) lines.push_back(line);
+  ASSERT_EQ(lines.size(), 9u);
+  EXPECT_EQ(lines[3], "172");
+  EXPECT_EQ(lines[4], "64");
+  EXPECT_EQ(lines[5], "14");
+  EXPECT_EQ(lines[6], "8");
+  EXPECT_EQ(lines[7], "\"Kylian MBAPPE\"");
+  EXPECT_EQ(lines[8], "null");
+}
+
 TEST_F(KelvaneCall, UnregisteredProgIdIsAClearError) {
   std::system((registry_ + KELVANE_CALL " --unregister " KELVANE_LIBRARY).c_str());
   EXPECT_NE(Run("[\"LoadAll\"]\n").find("Kelvane.Pitchlog is not registered"), std::string::npos);
