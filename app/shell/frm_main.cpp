@@ -1,0 +1,235 @@
+#include "app/shell/frm_main.h"
+
+#include <utility>
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QScreen>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "app/shell/msg_box.h"
+#include "app/shell/program.h"
+#include "app/shell/program_art.h"
+#include "app/shell/screen_position.h"
+#include "app/shell/shell_helpers.h"
+#include "app/shell/start.h"
+#include "app/shell/web_browser.h"
+
+namespace pitchlog {
+namespace {
+
+constexpr int kHomeTab = 5;
+constexpr const char* kGroupLetters = "ABCDEFGH";
+
+template <typename W>
+W* Named(W* widget, const char* name) {
+  widget->setObjectName(QLatin1String(name));
+  return widget;
+}
+
+QFrame* ViewFrame(const char* name) {
+  auto* frame = Named(new QFrame, name);
+  frame->setFrameShape(QFrame::NoFrame);
+  return frame;
+}
+
+}  // namespace
+
+frmMain::frmMain() {
+  setObjectName(QStringLiteral("frmMain"));
+  setWindowIcon(ProgramIcon());
+  resize(1000, 720);
+  BuildViews();
+  BuildMenus();
+  WireEvents();
+}
+
+// The views are the pages of MainTab, in the order of their view numbers; at design the Home
+// view is selected.
+void frmMain::BuildViews() {
+  ScheduleList = Named(new QTreeWidget, "ScheduleList");
+  ScheduleList->setRootIsDecorated(false);
+  ScheduleList->setUniformRowHeights(true);
+  ScheduleList->setHeaderLabels({QString()});
+
+  GroupFrame = ViewFrame("GroupFrame");
+  GroupTab = Named(new QTabBar(GroupFrame), "GroupTab");
+  for (int t = 0; t < 8; ++t) GroupTab->addTab(QString(QLatin1Char(kGroupLetters[7 - t])));
+  GroupTab->setCurrentIndex(7);
+  GameFacts = Named(new QGroupBox(GroupFrame), "GameFacts");
+  ScoreFrame = Named(new QGroupBox(GroupFrame), "ScoreFrame");
+  TeamFrame = Named(new QGroupBox(GroupFrame), "TeamFrame");
+  auto* panels = new QHBoxLayout;
+  for (QGroupBox* panel : {GameFacts, ScoreFrame, TeamFrame}) {
+    panel->hide();
+    panels->addWidget(panel);
+  }
+  auto* group_layout = new QVBoxLayout(GroupFrame);
+  group_layout->addWidget(GroupTab);
+  group_layout->addLayout(panels);
+  group_layout->addStretch();
+
+  KOFrame = ViewFrame("KOFrame");
+  StatsFrame = ViewFrame("StatsFrame");
+  AnalysisFrame = ViewFrame("AnalysisFrame");
+  HomeFrame = ViewFrame("HomeFrame");
+  wbHome = Named(new WebBrowser(HomeFrame), "wbHome");
+  auto* home_layout = new QVBoxLayout(HomeFrame);
+  home_layout->setContentsMargins(0, 0, 0, 0);
+  home_layout->addWidget(wbHome);
+
+  MainTab = Named(new QTabWidget, "MainTab");
+  const std::pair<QWidget*, const char*> views[] = {
+      {ScheduleList, "Schedule"}, {GroupFrame, "Groups"},    {KOFrame, "Knockout"},
+      {StatsFrame, "Stats"},      {AnalysisFrame, "Analysis"}, {HomeFrame, "Home"},
+  };
+  for (const auto& [container, caption] : views) MainTab->addTab(container, tr(caption));
+  MainTab->setCurrentIndex(kHomeTab);
+
+  picCorpLogo = Named(new QLabel, "picCorpLogo");
+  picCorpLogo->setPixmap(CorpLogo(QSize(160, 48)));
+  picCorpLogo->setAlignment(Qt::AlignCenter);
+  wbBar = Named(new WebBrowser, "wbBar");
+  wbBar->setFixedWidth(170);
+
+  auto* side = new QVBoxLayout;
+  side->addWidget(picCorpLogo);
+  side->addWidget(wbBar, 1);
+  auto* central = new QWidget;
+  auto* layout = new QHBoxLayout(central);
+  layout->setContentsMargins(4, 4, 4, 4);
+  layout->addLayout(side);
+  layout->addWidget(MainTab, 1);
+  setCentralWidget(central);
+}
+
+void frmMain::WireEvents() {
+  for (const MenuItem& item : MenuItems()) {
+    if (!item.click) continue;
+    connect(findChild<QAction*>(QLatin1String(item.name)), &QAction::triggered, this, Handler(this, item.click));
+  }
+  connect(MainTab, &QTabWidget::currentChanged, this, [this](int index) {
+    const int previous = std::exchange(main_tab_, index);
+    RunHandler([&] { MainTab_Click(previous); });
+  });
+  connect(GroupTab, &QTabBar::currentChanged, this, [this](int index) {
+    const int previous = std::exchange(group_tab_, index);
+    RunHandler([&] { GroupTab_Click(previous); });
+  });
+}
+
+QWidget* frmMain::ViewContainer(int index) const {
+  QWidget* const containers[] = {ScheduleList, GroupFrame, KOFrame, StatsFrame, AnalysisFrame, HomeFrame};
+  return index >= 0 && index <= kHomeTab ? containers[index] : nullptr;
+}
+
+void frmMain::Form_Load() {
+  ko_game_ids_ = {"V1", "V2", "V3", "V4", "V5", "V6", "V7", "V8", "W1", "W2", "W3", "W4", "X1", "X2", "Y1", "Z1"};
+  objKelvane = gobjKelvane;
+  if (objKelvane->HasHomeSite()) {
+    MainTab->setCurrentIndex(kHomeTab);
+    MainTab_Click(0);
+  } else {
+    // The Schedule view comes first; its selection sets the bar for tab 0.
+    MainTab->setCurrentIndex(0);
+    MainTab->setTabVisible(kHomeTab, false);
+    picCorpLogo->hide();
+  }
+  wbHome->Navigate(App.Path + QStringLiteral("/WBHome/index.htm"));
+  varTeamList = objKelvane->TeamList();
+  varTeamsColumns = objKelvane->StatsColumnsArray("teams");
+  varTeamsLabels = objKelvane->StatsLabelsArray("teams");
+  varGroupsColumns = objKelvane->StatsColumnsArray("groups");
+  varGroupsLabels = objKelvane->StatsLabelsArray("groups");
+  varPlayersColumns = objKelvane->StatsColumnsArray("players");
+  varPlayersLabels = objKelvane->StatsLabelsArray("players");
+  SetMain();
+  setWindowTitle(gstrAppTitle);
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    move(CentredPosition(screen->geometry().size(), frameGeometry().size()));
+  ShowProgramInTray();
+}
+
+void frmMain::MainTab_Click(int PreviousTab) {
+  if (QWidget* previous = ViewContainer(PreviousTab)) previous->setVisible(false);
+  const int tab = MainTab->currentIndex();
+  if (QWidget* current = ViewContainer(tab)) current->setVisible(true);
+  if (tab == 1) LoadGroup(static_cast<int16_t>(GroupTab->currentIndex()));
+  ApplyInfoBarRule("tab", std::to_string(tab));
+}
+
+void frmMain::GroupTab_Click(int PreviousTab) {
+  Q_UNUSED(PreviousTab);
+  GameFacts->hide();
+  ScoreFrame->hide();
+  TeamFrame->hide();
+  LoadGroup(static_cast<int16_t>(GroupTab->currentIndex()));
+}
+
+// Links come from a downloaded file: only web addresses are followed.
+void frmMain::ApplyInfoBarRule(const std::string& link_type, const std::string& id) {
+  if (IsOnline()) {
+    const QUrl link(ToQ(objKelvane->Link(link_type, id)));
+    const QString scheme = link.scheme().toLower();
+    if (link.isValid() && (scheme == QLatin1String("http") || scheme == QLatin1String("https"))) {
+      wbBar->Navigate(link.toString());
+      return;
+    }
+  }
+  if (wbBar->LocationName() != QLatin1String("WBBar.htm"))
+    wbBar->Navigate(App.Path + QStringLiteral("/WBBar/WBBar.htm"));
+}
+
+void frmMain::SetMain() {
+  SetScheduleList();
+  objKelvane->LoadStats();
+  LoadStatsTables();
+  LoadKO();
+}
+
+void frmMain::SaveResults_Click() {
+  objKelvane->SaveScenario();
+  SaveResults->setEnabled(false);
+}
+
+// Unsaved results are offered for saving; Cancel, or a save that fails, keeps the program open.
+void frmMain::Form_Unload(bool& Cancel) {
+  if (SaveResults->isEnabled()) {
+    switch (MsgBox(QStringLiteral("Would you like to save your results?"), msgbox::YesNoCancel)) {
+      case msgbox::Yes:
+        if (!RunHandler([this] { SaveResults_Click(); })) {
+          Cancel = true;
+          return;
+        }
+        break;
+      case msgbox::No:
+        break;
+      default:
+        Cancel = true;
+        return;
+    }
+  }
+  DeleteIcon(this);
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+  bool cancel = false;
+  RunHandler([&] { Form_Unload(cancel); });
+  if (cancel) {
+    event->ignore();
+    return;
+  }
+  event->accept();
+  Unload();
+  EndProgram();
+}
+
+}  // namespace pitchlog

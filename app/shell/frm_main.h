@@ -1,0 +1,140 @@
+// The main window: the six views, the info bar, the menus, and the public procedures through
+// which every dialog redraws it after a change.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+#include <QMainWindow>
+
+#include "app/shell/default_instance.h"
+#include "engine/pitchlog_interface.h"
+
+class QAction;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QTabBar;
+class QTabWidget;
+class QTreeWidget;
+
+namespace pitchlog {
+
+class WebBrowser;
+
+class frmMain : public QMainWindow, public DefaultInstance<frmMain> {
+  Q_OBJECT
+
+ public:
+  frmMain();
+
+  // ---- Public variables ----
+  std::shared_ptr<kelvane::IPitchlog> objKelvane;
+  kelvane::Variant varColumns;
+  kelvane::Variant varLabels;
+  kelvane::Variant varTable;
+  int16_t intCurrSort = 0;
+  int16_t intStatsStage = 0;
+  int16_t intAnalysisStage = 0;
+  bool blnStatsAverages = false;
+  std::string strStatsType;
+  int16_t KOIndex = 0;
+  int16_t intSortCol = 0;
+  std::string GameID;
+  bool blnSaveStats = false;
+
+  // ---- Public procedures ----
+  // The knock-out game id of index 0..15 (game number minus 49).
+  kelvane::Variant KOGameID(int16_t Index) const;
+  void ClearStats();
+  void ClearAnalysis();
+  // The full redraw after the data changed.
+  void SetMain();
+  void SetScheduleList();
+  void ShowGameFacts(const std::string& strGameID);
+  void SetScoreFrame(const std::string& GameID);
+  // Makes another result set current and redraws every view.
+  void OpenResultsSet(const std::string& ResultsSet);
+  // Redraws the group of GroupTab index NewTab (0 "H" .. 7 "A").
+  void LoadGroup(int16_t NewTab);
+  void LoadStatsListTeams(bool ChangeOrder);
+  void LoadStatsListPlayers(bool ChangeOrder);
+  void LoadStatsTables();
+  void varTableValue(const kelvane::Variant& i, const kelvane::Variant& j, const kelvane::Variant& NewValue);
+  kelvane::Variant SaveTable();
+  void LoadKO();
+  // The tray icon: True shows the window again, False hides it to the icon.
+  void NoSysIcon(bool maxIcon);
+  // Removes the icon; pic owns its notifications (the window passes itself).
+  void DeleteIcon(QWidget* pic);
+  void ShowProgramInTray();
+
+  // ---- Controls ----
+  QTabWidget* MainTab;
+  QTreeWidget* ScheduleList;
+  QFrame* GroupFrame;
+  QTabBar* GroupTab;
+  QGroupBox* GameFacts;
+  QGroupBox* ScoreFrame;
+  QGroupBox* TeamFrame;
+  QFrame* KOFrame;
+  QFrame* StatsFrame;
+  QFrame* AnalysisFrame;
+  QFrame* HomeFrame;
+  WebBrowser* wbHome;
+  WebBrowser* wbBar;
+  QLabel* picCorpLogo;
+
+  // Menus that other parts fill, and the items other windows enable.
+  QMenu* Groups;
+  QMenu* Teams;
+  QMenu* TrayContextMenu;
+  QAction* SaveResults;  // enabled = the unsaved-results mark
+  QAction* LastMessage;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  friend class DefaultInstance<frmMain>;
+
+  // One row of the menu table; an item without a click handler is disabled.
+  struct MenuItem {
+    const char* menu;
+    const char* name;
+    const char* caption;  // "-" is a separator
+    const char* shortcut;
+    void (frmMain::*click)();
+  };
+  static std::span<const MenuItem> MenuItems();
+
+  void BuildViews();
+  void BuildMenus();
+  void WireEvents();
+  QWidget* ViewContainer(int index) const;
+  // The info bar rule: the link of that type and id while on line, else the local bar page.
+  void ApplyInfoBarRule(const std::string& link_type, const std::string& id);
+
+  void Form_Load();
+  void Form_Unload(bool& Cancel);
+  void MainTab_Click(int PreviousTab);
+  void GroupTab_Click(int PreviousTab);
+  void SaveResults_Click();
+
+  std::vector<std::string> ko_game_ids_;
+  kelvane::Variant varTeamList;  // the team menu list: TeamList as the window loaded
+  kelvane::Variant varTeamsColumns;
+  kelvane::Variant varTeamsLabels;
+  kelvane::Variant varGroupsColumns;
+  kelvane::Variant varGroupsLabels;
+  kelvane::Variant varPlayersColumns;
+  kelvane::Variant varPlayersLabels;
+  int main_tab_ = 5;   // the tab selected before the current one
+  int group_tab_ = 7;
+};
+
+}  // namespace pitchlog

@@ -1,0 +1,89 @@
+// The main window's public procedures that dialogs call to redraw it. The views fill the
+// drawing itself; what is here is the part the frame owns.
+#include <QAction>
+#include <QGroupBox>
+#include <QTabBar>
+
+#include "app/shell/frm_main.h"
+#include "app/shell/program.h"
+#include "platform/component/error.h"
+
+namespace pitchlog {
+
+kelvane::Variant frmMain::KOGameID(int16_t Index) const {
+  if (Index < 0 || static_cast<size_t>(Index) >= ko_game_ids_.size())
+    throw kelvane::Error(kelvane::ErrorKind::SubscriptOutOfRange,
+                         "no knock-out game of index " + std::to_string(Index));
+  return kelvane::Variant(ko_game_ids_[static_cast<size_t>(Index)]);
+}
+
+void frmMain::ClearStats() {
+  blnSaveStats = false;
+  LoadStatsTables();
+}
+
+void frmMain::ClearAnalysis() {}
+
+void frmMain::SetScheduleList() {}
+
+void frmMain::ShowGameFacts(const std::string& strGameID) {
+  ApplyInfoBarRule("game", objKelvane->Games(kelvane::Variant(strGameID), "gameno"));
+  GameID = strGameID;
+  TeamFrame->hide();
+  GameFacts->hide();
+}
+
+void frmMain::SetScoreFrame(const std::string& GameID) { Q_UNUSED(GameID); }
+
+void frmMain::OpenResultsSet(const std::string& ResultsSet) {
+  SaveResults->setEnabled(false);
+  objKelvane->LoadResultsSet(ResultsSet);
+  SetMain();
+  LoadGroup(static_cast<int16_t>(GroupTab->currentIndex()));
+  ClearStats();
+  ClearAnalysis();
+  const QString current = ToQ(objKelvane->ResultsSet());
+  QString caption = gstrAppTitle;
+  if (current != QLatin1String("Results")) caption += QStringLiteral(" [") + current + QLatin1Char(']');
+  setWindowTitle(caption);
+  // A set whose file could not be read leaves the current one, which the item then names.
+  SaveResults->setText(QStringLiteral("Save ") + QString(current).replace(QLatin1Char('&'), QLatin1String("&&")));
+  GroupTab_Click(GroupTab->currentIndex());
+}
+
+void frmMain::LoadGroup(int16_t NewTab) {
+  if (NewTab < 0 || NewTab > 7)
+    throw kelvane::Error(kelvane::ErrorKind::SubscriptOutOfRange, "no group tab " + std::to_string(NewTab));
+  const char letter = "ABCDEFGH"[7 - NewTab];
+  ApplyInfoBarRule("group", std::string(1, letter));
+}
+
+void frmMain::LoadStatsListTeams(bool ChangeOrder) {
+  Q_UNUSED(ChangeOrder);
+  varColumns = varTeamsColumns;
+  varLabels = varTeamsLabels;
+}
+
+void frmMain::LoadStatsListPlayers(bool ChangeOrder) {
+  Q_UNUSED(ChangeOrder);
+  varColumns = varPlayersColumns;
+  varLabels = varPlayersLabels;
+}
+
+void frmMain::LoadStatsTables() {}
+
+void frmMain::varTableValue(const kelvane::Variant& i, const kelvane::Variant& j, const kelvane::Variant& NewValue) {
+  varTable.AsArray().Set(i.ToInt32(), j.ToInt32(), NewValue);
+}
+
+kelvane::Variant frmMain::SaveTable() { return kelvane::Variant(); }
+
+void frmMain::LoadKO() {}
+
+void frmMain::NoSysIcon(bool maxIcon) { Q_UNUSED(maxIcon); }
+
+void frmMain::DeleteIcon(QWidget* pic) { Q_UNUSED(pic); }
+
+void frmMain::ShowProgramInTray() {}
+
+}  // namespace pitchlog

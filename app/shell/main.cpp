@@ -1,0 +1,15 @@
+// Pitchlog: the tournament chart. The program takes no command-line arguments.
+#include <QApplication>
+
+#include "app/shell/start.h"
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  // The program ends when the main window unloads, not when its last window hides (the main
+  // window may hide to the tray).
+  QApplication::setQuitOnLastWindowClosed(false);
+  int status = 1;
+  if (pitchlog::StartProgram()) status = QApplication::exec();
+  pitchlog::ReleaseProgram();
+  return status;
+}

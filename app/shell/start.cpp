@@ -1,0 +1,79 @@
+#include "app/shell/start.h"
+
+#include <QApplication>
+#include <QWidget>
+
+#include "app/shell/frm_splash.h"
+#include "app/shell/handler_guard.h"
+#include "app/shell/msg_box.h"
+#include "app/shell/program.h"
+#include "platform/component/create_object.h"
+
+namespace pitchlog {
+
+bool Main(const QString& program_folder) {
+  gstrAppTitle = QStringLiteral("Zintorra Orvessa Pitchlog 2006");
+  const auto object = kelvane::CreateObject(kelvane::kPitchlogProgId);
+  gobjKelvane = kelvane::QueryInterface<kelvane::IPitchlog>(object, kelvane::kPitchlogInterface);
+  gobjKelvane->SetMessageSink(
+      [](const std::string& title, const std::string& text) { MsgBox(ToQ(text), msgbox::OkOnly, ToQ(title)); });
+  App.Path = program_folder;
+  gobjKelvane->SetAppPath(ToStd(App.Path));
+  if (!LoadDatabase(*gobjKelvane)) {
+    MsgBox(QStringLiteral("Incomplete database. Please reload"), msgbox::Critical);
+    return false;
+  }
+  glngMyTeamColour = gobjKelvane->MyTeamColour();
+  glngMyTeamGhost = gobjKelvane->MyTeamGhost();
+  glngMyOtherTeamColour = gobjKelvane->MyOtherTeamColour();
+  glngMyOtherTeamGhost = gobjKelvane->MyOtherTeamGhost();
+  frmSplash::Get().show();
+  App.HelpFile = App.Path + QStringLiteral("/Halvex.hlp");
+  return true;
+}
+
+bool StartProgram(const QString& program_folder) {
+  bool started = false;
+  RunHandler([&] { started = Main(program_folder); });
+  return started;
+}
+
+// LoadAll passes over a settings, teams or games file that is missing or can't be read, and
+// the windows would then fail on their first call; such a start is refused instead.
+bool LoadDatabase(kelvane::IPitchlog& engine) {
+  try {
+    if (!engine.LoadAll().ToBool()) return false;
+    if (!engine.ReloadProperties().ToBool()) return false;
+    if (engine.LoadSchedule() <= 0) return false;
+    const kelvane::Variant teams = engine.TeamList();
+    return teams.IsArray() && !teams.AsArray().at(0, 0).IsEmpty();
+  } catch (const std::exception&) {
+    return false;
+  }
+}
+
+namespace {
+
+// Pop-up menus count as top-level widgets too; they go with their windows.
+void DeleteWindows() {
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (window->parentWidget()) continue;
+    window->hide();
+    window->deleteLater();
+  }
+}
+
+}  // namespace
+
+void EndProgram() {
+  DeleteWindows();
+  QCoreApplication::quit();
+}
+
+void ReleaseProgram() {
+  DeleteWindows();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  gobjKelvane.reset();
+}
+
+}  // namespace pitchlog

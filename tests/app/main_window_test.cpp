@@ -1,0 +1,239 @@
+// The main window's frame: its views, info bar, group tabs, menu bar and centring.
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTreeWidget>
+
+#include "app/shell/frm_main.h"
+#include "app/shell/program.h"
+#include "app/shell/screen_position.h"
+#include "app/shell/web_browser.h"
+#include "platform/component/error.h"
+#include "tests/app/support/program_fixture.h"
+
+using namespace pitchlog;
+using app_testing::ProgramFolder;
+using app_testing::StartToMainWindow;
+
+namespace {
+
+const char* const kContainers[] = {"ScheduleList", "GroupFrame", "KOFrame", "StatsFrame", "AnalysisFrame", "HomeFrame"};
+
+QString BarAddress(const frmMain& window) { return window.wbBar->source().toString(); }
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { app_testing::UseTemporaryRegistry(); }
+  void cleanup() { app_testing::ResetProgram(); }
+
+  void tabsSwitchViews_data() {
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QString>("caption");
+    const char* const captions[] = {"Schedule", "Groups", "Knockout", "Stats", "Analysis", "Home"};
+    for (int tab = 0; tab < 6; ++tab) QTest::newRow(captions[tab]) << tab << captions[tab];
+  }
+  void tabsSwitchViews() {
+    QFETCH(int, tab);
+    QFETCH(QString, caption);
+    ProgramFolder folder;
+    frmMain& window = StartToMainWindow(folder);
+    QCOMPARE(window.MainTab->count(), 6);
+    QCOMPARE(window.MainTab->tabText(tab), caption);
+    // Away from the view first, so that each row really switches to it.
+    window.MainTab->setCurrentIndex(tab == 2 ? 3 : 2);
+    window.MainTab->setCurrentIndex(tab);
+    for (int other = 0; other < 6; ++other) {
+      QWidget* container = window.findChild<QWidget*>(kContainers[other]);
+      QVERIFY(container);
+      QCOMPARE(container->isVisible(), other == tab);
+    }
+    QCOMPARE(window.wbBar->LocationName(), QStringLiteral("WBBar.htm"));
+  }
+
+  void opensOnTheHomeViewWithAHomePage() {
+    ProgramFolder folder;
+    frmMain& window = StartToMainWindow(folder);
+    QCOMPARE(window.MainTab->currentIndex(), 5);
+    QVERIFY(window.HomeFrame->isVisible());
+    QVERIFY(window.wbHome->toPlainText().contains("Welcome to Pitchlog"));
+    QVERIFY(window.picCorpLogo->isVisible());
+    QCOMPARE(window.wbBar->source(), QUrl::fromLocalFile(folder.File("WBBar/WBBar.htm")));
+    QVERIFY(window.wbBar->toPlainText().contains("Pitchlog"));
+  }
+
+  void withoutAHomePageThereIsNoHomeTab() {
+    ProgramFolder folder;
+    folder.Remove("WBHome/index.htm");
+    frmMain& window = StartToMainWindow(folder);
+    QVERIFY(!window.MainTab->isTabVisible(5));
+    QCOMPARE(window.MainTab->currentIndex(), 0);
+    QVERIFY(window.ScheduleList->isVisible());
+    QVERIFY(!window.HomeFrame->isVisible());
+    QVERIFY(!window.picCorpLogo->isVisible());
+    // Still pointed at the missing page, which shows nothing.
+    QCOMPARE(window.wbHome->source(), QUrl::fromLocalFile(folder.File("WBHome/index.htm")));
+    QVERIFY(window.wbHome->toPlainText().isEmpty());
+  }
+
+  // A download server on this machine counts as on line, so the links file's web addresses
+  // reach the bar; a view without a web link shows the local bar page.
+  void infoBarFollowsTheLinksWhileOnLine() {
+    ProgramFolder folder;
+    QByteArray properties = folder.Read("Data/properties.xml");
+    properties.replace("<downloadurl></downloadurl>", "<downloadurl>HTTP://LOCALHOST:8080/pitchlog</downloadurl>");
+    folder.Write("Data/properties.xml", properties);
+    folder.Write("Data/links.xml",
+                 "<?xml version=\"1.0\"?>\n<links>\n"
+                 "  <tab id=\"5\">https://example.org/home</tab>\n"
+                 "  <tab id=\"2\">https://example.org/knockout</tab>\n"
+                 "  <tab id=\"3\">file:///etc/passwd</tab>\n"
+                 "  <group id=\"C\">https://example.org/group-c</group>\n"
+                 "</links>\n");
+    frmMain& window = StartToMainWindow(folder);
+    QCOMPARE(BarAddress(window), QStringLiteral("https://example.org/home"));
+    window.MainTab->setCurrentIndex(2);
+    QCOMPARE(BarAddress(window), QStringLiteral("https://example.org/knockout"));
+    window.MainTab->setCurrentIndex(3);  // not a web address: not followed
+    QCOMPARE(window.wbBar->LocationName(), QStringLiteral("WBBar.htm"));
+    window.MainTab->setCurrentIndex(1);  // group A has no link; the tab rule runs after it
+    QCOMPARE(window.wbBar->LocationName(), QStringLiteral("WBBar.htm"));
+    window.GroupTab->setCurrentIndex(5);
+    QCOMPARE(BarAddress(window), QStringLiteral("https://example.org/group-c"));
+  }
+
+  void groupTabsRunFromHToA() {
+    ProgramFolder folder;
+    frmMain& window = StartToMainWindow(folder);
+    QCOMPARE(window.GroupTab->count(), 8);
+    for (int t = 0; t < 8; ++t) QCOMPARE(window.GroupTab->tabText(t), QString(QChar("ABCDEFGH"[7 - t])));
+    QCOMPARE(window.GroupTab->currentIndex(), 7);
+    window.MainTab->setCurrentIndex(1);
+    window.GameFacts->show();
+    window.TeamFrame->show();
+    window.GroupTab->setCurrentIndex(6);
+    QVERIFY(!window.GameFacts->isVisible());
+    QVERIFY(!window.ScoreFrame->isVisible());
+    QVERIFY(!window.TeamFrame->isVisible());
+    QVERIFY_THROWS_EXCEPTION(kelvane::Error, window.LoadGroup(8));
+  }
+
+  void menuBarHoldsEveryItem_data() {
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("caption");  // "-" for a separator
+    QTest::addColumn<QString>("shortcut");
+    struct Row {
+      const char *menu, *item, *caption, *shortcut;
+    };
+    const Row rows[] = {
+        {"File", "SaveResults", "&Save Results", "Ctrl+S"},
+        {"File", "Scenarios", "-", ""},
+        {"File", "OpenResults", "&Open Results", "Ctrl+R"},
+        {"File", "OpenScenario", "Open &Scenario", "Ctrl+O"},
+        {"File", "SaveScenario", "Sav&e As Scenario", ""},
+        {"Edit", "Properties", "&Options", "Ctrl+T"},
+        {"Edit", "Players", "&Players", "Ctrl+P"},
+        {"DownloadS", "Results", "&Results", "Ctrl+L"},
+        {"DownloadS", "DownloadOthers", "&Others", ""},
+        {"DownloadS", "DownloadGap", "-", ""},
+        {"DownloadS", "GetMessage", "&Get Message", ""},
+        {"DownloadS", "LastMessage", "&Last Message", ""},
+        {"Sweeps", "Manage", "&Manage", "Ctrl+M"},
+        {"Sweeps", "SweepPrints", "-", ""},
+        {"Sweeps", "Members", "&Members", ""},
+        {"Sweeps", "Accounts", "&Accounts", ""},
+        {"Sweeps", "MembersBreak", "-", ""},
+        {"Sweeps", "TeamDrawSlips", "&Team Draw Slips", ""},
+        {"Help", "HelpTopics", "&Help Topics", ""},
+        {"Help", "OpenForum", "&Forum", ""},
+        {"Help", "About", "&About Orvessa Pitchlog...", ""},
+        {"Help", "LicenceTerms", "&Licence Terms", ""},
+    };
+    for (const Row& r : rows) QTest::newRow(r.item) << r.menu << r.item << r.caption << r.shortcut;
+  }
+  void menuBarHoldsEveryItem() {
+    QFETCH(QString, menu);
+    QFETCH(QString, item);
+    QFETCH(QString, caption);
+    QFETCH(QString, shortcut);
+    ProgramFolder folder;
+    frmMain& window = StartToMainWindow(folder);
+    auto* owner = window.menuBar()->findChild<QMenu*>(menu);
+    QVERIFY(owner);
+    QAction* action = nullptr;
+    for (QAction* a : owner->actions())
+      if (a->objectName() == item) action = a;
+    QVERIFY2(action, qPrintable(item + " is not in " + menu));
+    QCOMPARE(action->isSeparator(), caption == "-");
+    if (caption != "-") {
+      QCOMPARE(action->text(), caption);
+      QCOMPARE(action->shortcut(), QKeySequence(shortcut));
+    }
+  }
+
+  void menuBarRunsInOrderAndStartsWithTheMarkClear() {
+    ProgramFolder folder;
+    frmMain& window = StartToMainWindow(folder);
+    QStringList names, captions;
+    for (QAction* a : window.menuBar()->actions()) {
+      names << a->menu()->objectName();
+      captions << a->text();
+    }
+    QCOMPARE(names, QStringList({"File", "Edit", "DownloadS", "Groups", "Teams", "Sweeps", "Help"}));
+    QCOMPARE(captions,
+             QStringList({"&File", "&Edit", "&Downloads", "&Groups", "&Teams", "&Sweeps", "&Help"}));
+    QVERIFY(!window.SaveResults->isEnabled());
+    QCOMPARE(window.TrayContextMenu->objectName(), QStringLiteral("TrayContextMenu"));
+    QVERIFY(!window.menuBar()->actions().contains(window.TrayContextMenu->menuAction()));
+  }
+
+  void knockOutGameIds_data() {
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("id");  // empty: no such game
+    QTest::newRow("first") << 0 << "V1";
+    QTest::newRow("last of the round of 16") << 7 << "V8";
+    QTest::newRow("first quarter-final") << 8 << "W1";
+    QTest::newRow("semi-final") << 13 << "X2";
+    QTest::newRow("third place") << 14 << "Y1";
+    QTest::newRow("final") << 15 << "Z1";
+    QTest::newRow("before the first") << -1 << "";
+    QTest::newRow("after the final") << 16 << "";
+  }
+  void knockOutGameIds() {
+    QFETCH(int, index);
+    QFETCH(QString, id);
+    ProgramFolder folder;
+    frmMain& window = StartToMainWindow(folder);
+    if (id.isEmpty())
+      QVERIFY_THROWS_EXCEPTION(kelvane::Error, window.KOGameID(static_cast<int16_t>(index)));
+    else
+      QCOMPARE(ToQ(window.KOGameID(static_cast<int16_t>(index)).ToString()), id);
+  }
+
+  void centredPosition_data() {
+    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<QSize>("window");
+    QTest::addColumn<QPoint>("position");
+    QTest::newRow("fits") << QSize(1280, 1024) << QSize(1000, 720) << QPoint(140, 152);
+    QTest::newRow("taller than the screen") << QSize(1280, 600) << QSize(1000, 720) << QPoint(140, 0);
+    QTest::newRow("wider than the screen") << QSize(800, 1024) << QSize(1000, 720) << QPoint(-100, 152);
+  }
+  void centredPosition() {
+    QFETCH(QSize, screen);
+    QFETCH(QSize, window);
+    QFETCH(QPoint, position);
+    QCOMPARE(CentredPosition(screen, window), position);
+  }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"

@@ -1,0 +1,58 @@
+// Pictures of the splash and of each view of the main window, written to build/screenshots
+// for a person to look at.
+#include <QDir>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+
+#include "app/shell/frm_main.h"
+#include "app/shell/frm_splash.h"
+#include "app/shell/start.h"
+#include "tests/app/support/program_fixture.h"
+
+using namespace pitchlog;
+using app_testing::ProgramFolder;
+
+namespace {
+
+void Save(QWidget& widget, const QString& name) {
+  const QPixmap picture = widget.grab();
+  QVERIFY(!picture.isNull());
+  QDir().mkpath(QStringLiteral(PITCHLOG_SCREENSHOT_DIR));
+  QVERIFY(picture.save(QStringLiteral(PITCHLOG_SCREENSHOT_DIR) + "/" + name + ".png"));
+}
+
+}  // namespace
+
+class ScreenshotsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { app_testing::UseTemporaryRegistry(); }
+  void cleanup() { app_testing::ResetProgram(); }
+
+  void splashAndViews() {
+    ProgramFolder folder;
+    QVERIFY(StartProgram(folder.Path()));
+    QVERIFY(QTest::qWaitForWindowExposed(&frmSplash::Get()));
+    Save(frmSplash::Get(), "splash");
+    QTest::mouseClick(frmSplash::Get().Continue, Qt::LeftButton);
+    frmMain& window = frmMain::Get();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const char* const names[] = {"schedule", "groups", "knockout", "stats", "analysis", "home"};
+    for (int tab = 0; tab < 6; ++tab) {
+      window.MainTab->setCurrentIndex(tab);
+      Save(window, QStringLiteral("main-%1-%2").arg(tab).arg(names[tab]));
+    }
+  }
+
+  void withoutAHomePage() {
+    ProgramFolder folder;
+    folder.Remove("WBHome/index.htm");
+    frmMain& window = app_testing::StartToMainWindow(folder);
+    Save(window, "main-without-home-page");
+  }
+};
+
+QTEST_MAIN(ScreenshotsTest)
+#include "screenshots_test.moc"

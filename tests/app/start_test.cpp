@@ -1,0 +1,164 @@
+// Start-up: the engine created by ProgID and loaded, the splash window, and the way to the main
+// window; an incomplete database or a missing engine ends the start with a message.
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "app/shell/frm_main.h"
+#include "app/shell/frm_splash.h"
+#include "app/shell/program.h"
+#include "app/shell/start.h"
+#include "tests/app/support/message_boxes.h"
+#include "tests/app/support/program_fixture.h"
+
+using namespace pitchlog;
+using app_testing::MessageBoxes;
+using app_testing::ProgramFolder;
+
+class StartTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { app_testing::UseTemporaryRegistry(); }
+  void cleanup() { app_testing::ResetProgram(); }
+
+  // First, so the library is loaded cold as at a real start.
+  void startsWithinOneSecond() {
+    ProgramFolder folder;
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(StartProgram(folder.Path()));
+    const qint64 splash_ms = clock.elapsed();
+    QTest::mouseClick(frmSplash::Get().Continue, Qt::LeftButton);
+    QVERIFY(QTest::qWaitForWindowExposed(&frmMain::Get()));
+    const qint64 total_ms = clock.elapsed();
+    qInfo("start on the shipped data: %lld ms to the splash, %lld ms to the main window shown", splash_ms,
+          total_ms);
+    QVERIFY2(total_ms < 1000, qPrintable(QString::number(total_ms)));
+  }
+
+  void startsThroughTheProgId() {
+    ProgramFolder folder;
+    QVERIFY(StartProgram(folder.Path()));
+    QVERIFY(gobjKelvane);
+    QCOMPARE(ToQ(gobjKelvane->AppPath()), folder.Path());
+    QCOMPARE(App.Path, folder.Path());
+    QCOMPARE(App.HelpFile, folder.Path() + "/Halvex.hlp");
+    QCOMPARE(gstrAppTitle, QStringLiteral("Zintorra Orvessa Pitchlog 2006"));
+    // The shipped colour settings, in the program-wide variables.
+    QCOMPARE(glngMyTeamColour, 255);
+    QCOMPARE(glngMyTeamGhost, 8355839);
+    QCOMPARE(glngMyOtherTeamColour, 16711680);
+    QCOMPARE(glngMyOtherTeamGhost, 16744319);
+    QVERIFY(frmSplash::IsLoaded());
+    QVERIFY(frmSplash::Get().isVisible());
+    QVERIFY(!frmMain::IsLoaded());
+    QTimer* timer = frmSplash::Get().Timer1;
+    QVERIFY(timer->isActive());
+    QCOMPARE(timer->interval(), 5000);
+  }
+
+  void timeZoneButtonShowsWhileNoTimeDifference_data() {
+    QTest::addColumn<QByteArray>("setting");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("empty") << QByteArray("<timedifference></timedifference>") << true;
+    QTest::newRow("missing") << QByteArray() << true;
+    QTest::newRow("zero") << QByteArray("<timedifference>0</timedifference>") << false;
+    QTest::newRow("one hour") << QByteArray("<timedifference>1</timedifference>") << false;
+  }
+  void timeZoneButtonShowsWhileNoTimeDifference() {
+    QFETCH(QByteArray, setting);
+    QFETCH(bool, shown);
+    ProgramFolder folder;
+    QByteArray properties = folder.Read("Data/properties.xml");
+    properties.replace("<timedifference></timedifference>", setting);
+    folder.Write("Data/properties.xml", properties);
+    QVERIFY(StartProgram(folder.Path()));
+    QPushButton* button = frmSplash::Get().cmdTimeZone;
+    QCOMPARE(button->isVisible(), shown);
+    QCOMPARE(button->text(), QStringLiteral("Time Zone"));
+  }
+
+  void splashLeadsToTheMainWindow_data() {
+    QTest::addColumn<QString>("how");
+    QTest::newRow("Continue") << "Continue";
+    QTest::newRow("click on the picture") << "picture";
+    QTest::newRow("click on the window") << "window";
+    QTest::newRow("key") << "key";
+  }
+  void splashLeadsToTheMainWindow() {
+    QFETCH(QString, how);
+    ProgramFolder folder;
+    QVERIFY(StartProgram(folder.Path()));
+    frmSplash& splash = frmSplash::Get();
+    QVERIFY(QTest::qWaitForWindowExposed(&splash));
+    if (how == "Continue") QTest::mouseClick(splash.Continue, Qt::LeftButton);
+    if (how == "picture") QTest::mouseClick(splash.Picture1, Qt::LeftButton);
+    if (how == "window") QTest::mouseClick(&splash, Qt::LeftButton, {}, QPoint(2, 2));
+    if (how == "key") QTest::keyClick(&splash, Qt::Key_X);
+    QVERIFY(!frmSplash::IsLoaded());
+    QVERIFY(frmMain::IsLoaded());
+    QVERIFY(frmMain::Get().isVisible());
+    QCOMPARE(frmMain::Get().windowTitle(), gstrAppTitle);
+  }
+
+  void timerOpensTheMainWindowAfterFiveSeconds() {
+    ProgramFolder folder;
+    QVERIFY(StartProgram(folder.Path()));
+    QTest::qWait(4500);
+    QVERIFY(frmSplash::IsLoaded());
+    QVERIFY(!frmMain::IsLoaded());
+    QTRY_VERIFY_WITH_TIMEOUT(frmMain::IsLoaded() && frmMain::Get().isVisible(), 2000);
+    QVERIFY(!frmSplash::IsLoaded());
+  }
+
+  void incompleteDatabaseEndsTheStart_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("content");  // null: the file is removed
+    const QByteArray broken("<?xml version=\"1.0\"?>\n<broken><unclosed></broken>");
+    for (const char* name : {"Data/teams.xml", "Data/games.xml", "Data/properties.xml"}) {
+      QTest::addRow("%s broken", name) << name << broken;
+      QTest::addRow("%s missing", name) << name << QByteArray();
+    }
+    QTest::newRow("teams.xml without teams") << "Data/teams.xml" << QByteArray("<?xml version=\"1.0\"?>\n<teams/>");
+    QTest::newRow("games.xml without games") << "Data/games.xml" << QByteArray("<?xml version=\"1.0\"?>\n<games/>");
+    QTest::newRow("Results.xml missing") << "Results/Results.xml" << QByteArray();
+  }
+  void incompleteDatabaseEndsTheStart() {
+    QFETCH(QString, file);
+    QFETCH(QByteArray, content);
+    ProgramFolder folder;
+    if (content.isNull())
+      folder.Remove(file);
+    else
+      folder.Write(file, content);
+    MessageBoxes boxes({QMessageBox::Ok});
+    QVERIFY(!StartProgram(folder.Path()));
+    QCOMPARE(boxes.Seen().size(), 1);
+    QCOMPARE(boxes.Text(), QStringLiteral("Incomplete database. Please reload"));
+    QCOMPARE(boxes.Seen()[0].icon, QMessageBox::Critical);
+    QCOMPARE(boxes.Seen()[0].title, QStringLiteral("Orvessa Pitchlog"));
+    QCOMPARE(boxes.Seen()[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QVERIFY(!frmSplash::IsLoaded());
+    QVERIFY(!frmMain::IsLoaded());
+  }
+
+  void unregisteredEngineIsReported() {
+    ProgramFolder folder;
+    const QByteArray registry = qgetenv("KELVANE_REGISTRY");
+    qputenv("KELVANE_REGISTRY", folder.File("no-registry").toLocal8Bit());
+    MessageBoxes boxes({QMessageBox::Ok});
+    const bool started = StartProgram(folder.Path());
+    qputenv("KELVANE_REGISTRY", registry);
+    QVERIFY(!started);
+    QCOMPARE(boxes.Seen().size(), 1);
+    QVERIFY2(boxes.Text().contains("Kelvane.Pitchlog"), qPrintable(boxes.Text()));
+    QCOMPARE(boxes.Seen()[0].icon, QMessageBox::Critical);
+    QVERIFY(!frmSplash::IsLoaded());
+  }
+};
+
+QTEST_MAIN(StartTest)
+#include "start_test.moc"
