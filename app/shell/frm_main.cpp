@@ -15,12 +15,15 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "app/shell/group_team_menus.h"
+#include "app/shell/main_toolbar.h"
 #include "app/shell/msg_box.h"
 #include "app/shell/program.h"
 #include "app/shell/program_art.h"
 #include "app/shell/screen_position.h"
 #include "app/shell/shell_helpers.h"
 #include "app/shell/start.h"
+#include "app/shell/tray_icon.h"
 #include "app/shell/web_browser.h"
 
 namespace pitchlog {
@@ -49,6 +52,10 @@ frmMain::frmMain() {
   resize(1000, 720);
   BuildViews();
   BuildMenus();
+  // Both repeat menu items, so they come after the menus.
+  tray_ = new Tray(this);
+  toolbar_ = new MainToolbar(this, [this] { NoSysIcon(false); });
+  tbrMain = toolbar_->ToolBar();
   WireEvents();
 }
 
@@ -67,15 +74,7 @@ void frmMain::BuildViews() {
   GameFacts = Named(new QGroupBox(GroupFrame), "GameFacts");
   ScoreFrame = Named(new QGroupBox(GroupFrame), "ScoreFrame");
   TeamFrame = Named(new QGroupBox(GroupFrame), "TeamFrame");
-  auto* panels = new QHBoxLayout;
-  for (QGroupBox* panel : {GameFacts, ScoreFrame, TeamFrame}) {
-    panel->hide();
-    panels->addWidget(panel);
-  }
-  auto* group_layout = new QVBoxLayout(GroupFrame);
-  group_layout->addWidget(GroupTab);
-  group_layout->addLayout(panels);
-  group_layout->addStretch();
+  for (QGroupBox* panel : {GameFacts, ScoreFrame, TeamFrame}) panel->hide();
 
   KOFrame = ViewFrame("KOFrame");
   StatsFrame = ViewFrame("StatsFrame");
@@ -109,6 +108,7 @@ void frmMain::BuildViews() {
   layout->addLayout(side);
   layout->addWidget(MainTab, 1);
   setCentralWidget(central);
+  BuildTournamentViews();
 }
 
 void frmMain::WireEvents() {
@@ -124,6 +124,7 @@ void frmMain::WireEvents() {
     const int previous = std::exchange(group_tab_, index);
     RunHandler([&] { GroupTab_Click(previous); });
   });
+  WireTournamentViews();
 }
 
 QWidget* frmMain::ViewContainer(int index) const {
@@ -144,7 +145,10 @@ void frmMain::Form_Load() {
     picCorpLogo->hide();
   }
   wbHome->Navigate(App.Path + QStringLiteral("/WBHome/index.htm"));
+  group_team_menus_ = new GroupTeamMenus(this, objKelvane, [this](const std::string& team) { ShowTeam(team); });
+  group_team_menus_->SetGroupCaptions();
   varTeamList = objKelvane->TeamList();
+  group_team_menus_->SetTeamCaptions(varTeamList);
   varTeamsColumns = objKelvane->StatsColumnsArray("teams");
   varTeamsLabels = objKelvane->StatsLabelsArray("teams");
   varGroupsColumns = objKelvane->StatsColumnsArray("groups");

@@ -20,10 +20,17 @@ class QLabel;
 class QMenu;
 class QTabBar;
 class QTabWidget;
+class QToolBar;
 class QTreeWidget;
 
 namespace pitchlog {
 
+class GroupTeamMenus;
+class GroupsView;
+class KnockoutView;
+class MainToolbar;
+class TeamPanel;
+class Tray;
 class WebBrowser;
 
 class frmMain : public QMainWindow, public DefaultInstance<frmMain> {
@@ -88,6 +95,11 @@ class frmMain : public QMainWindow, public DefaultInstance<frmMain> {
   WebBrowser* wbHome;
   WebBrowser* wbBar;
   QLabel* picCorpLogo;
+  QToolBar* tbrMain;
+  // The controls inside the tournament views.
+  GroupsView* groupsView = nullptr;
+  TeamPanel* teamPanel = nullptr;
+  KnockoutView* koView = nullptr;
 
   // Menus that other parts fill, and the items other windows enable.
   QMenu* Groups;
@@ -125,6 +137,18 @@ class frmMain : public QMainWindow, public DefaultInstance<frmMain> {
   void GroupTab_Click(int PreviousTab);
   void SaveResults_Click();
 
+  // The schedule, groups, team panel and bracket inside their containers, and their handlers.
+  void BuildTournamentViews();
+  void WireTournamentViews();
+  void ShowTeam(const std::string& TeamID);
+  void ScheduleList_DblClick();
+  void GroupSchedule_Click();
+  void cmdStadiumWebSite_Click();
+  void GroupTable_Click();
+  void GroupTable_ColumnClick(int ColumnHeader);
+  void lvwTeamPlayers_Click();
+  void cmdTeamWebSite_Click();
+
   std::vector<std::string> ko_game_ids_;
   kelvane::Variant varTeamList;  // the team menu list: TeamList as the window loaded
   kelvane::Variant varTeamsColumns;
@@ -133,6 +157,9 @@ class frmMain : public QMainWindow, public DefaultInstance<frmMain> {
   kelvane::Variant varGroupsLabels;
   kelvane::Variant varPlayersColumns;
   kelvane::Variant varPlayersLabels;
+  Tray* tray_ = nullptr;
+  MainToolbar* toolbar_ = nullptr;
+  GroupTeamMenus* group_team_menus_ = nullptr;
   int main_tab_ = 5;   // the tab selected before the current one
   int group_tab_ = 7;
 };

@@ -5,7 +5,11 @@
 #include <QTabBar>
 
 #include "app/shell/frm_main.h"
+#include "app/shell/groups_view.h"
+#include "app/shell/knockout_view.h"
 #include "app/shell/program.h"
+#include "app/shell/schedule_view.h"
+#include "app/shell/tray_icon.h"
 #include "platform/component/error.h"
 
 namespace pitchlog {
@@ -24,16 +28,17 @@ void frmMain::ClearStats() {
 
 void frmMain::ClearAnalysis() {}
 
-void frmMain::SetScheduleList() {}
+void frmMain::SetScheduleList() { FillScheduleList(ScheduleList, *objKelvane); }
 
 void frmMain::ShowGameFacts(const std::string& strGameID) {
   ApplyInfoBarRule("game", objKelvane->Games(kelvane::Variant(strGameID), "gameno"));
   GameID = strGameID;
   TeamFrame->hide();
   GameFacts->hide();
+  groupsView->ShowGameFacts(*objKelvane, strGameID);
 }
 
-void frmMain::SetScoreFrame(const std::string& GameID) { Q_UNUSED(GameID); }
+void frmMain::SetScoreFrame(const std::string& GameID) { groupsView->SetScoreFrame(*objKelvane, GameID); }
 
 void frmMain::OpenResultsSet(const std::string& ResultsSet) {
   SaveResults->setEnabled(false);
@@ -56,6 +61,7 @@ void frmMain::LoadGroup(int16_t NewTab) {
     throw kelvane::Error(kelvane::ErrorKind::SubscriptOutOfRange, "no group tab " + std::to_string(NewTab));
   const char letter = "ABCDEFGH"[7 - NewTab];
   ApplyInfoBarRule("group", std::string(1, letter));
+  groupsView->LoadGroup(*objKelvane, letter);
 }
 
 void frmMain::LoadStatsListTeams(bool ChangeOrder) {
@@ -78,12 +84,16 @@ void frmMain::varTableValue(const kelvane::Variant& i, const kelvane::Variant& j
 
 kelvane::Variant frmMain::SaveTable() { return kelvane::Variant(); }
 
-void frmMain::LoadKO() {}
+void frmMain::LoadKO() { koView->LoadKO(*objKelvane, ko_game_ids_); }
 
-void frmMain::NoSysIcon(bool maxIcon) { Q_UNUSED(maxIcon); }
+void frmMain::NoSysIcon(bool maxIcon) { tray_->NoSysIcon(maxIcon); }
 
-void frmMain::DeleteIcon(QWidget* pic) { Q_UNUSED(pic); }
+// The icon belongs to the window's tray, whatever picture box is named.
+void frmMain::DeleteIcon(QWidget* pic) {
+  Q_UNUSED(pic);
+  tray_->DeleteIcon();
+}
 
-void frmMain::ShowProgramInTray() {}
+void frmMain::ShowProgramInTray() { tray_->ShowProgramInTray(); }
 
 }  // namespace pitchlog

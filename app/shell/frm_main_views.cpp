@@ -1,0 +1,106 @@
+// The main window's tournament views in their containers (the schedule list, the group frame
+// with the team panel, the bracket frame) and the handlers of their controls.
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTreeWidget>
+
+#include "app/shell/frm_main.h"
+#include "app/shell/groups_view.h"
+#include "app/shell/knockout_view.h"
+#include "app/shell/program.h"
+#include "app/shell/schedule_view.h"
+#include "app/shell/score_text.h"
+#include "app/shell/shell_helpers.h"
+#include "app/shell/team_panel.h"
+
+namespace pitchlog {
+namespace {
+
+constexpr int kGroupsView = 1;
+constexpr int kKnockoutView = 2;
+
+// Addresses of stadia and teams come from downloaded files: only web addresses are opened.
+void OpenWebSite(const QString& address) {
+  if (IsWebAddress(address)) ShellOpen(address.trimmed());
+}
+
+}  // namespace
+
+void frmMain::BuildTournamentViews() {
+  SetUpScheduleList(ScheduleList);
+  groupsView = new GroupsView(GroupFrame, GroupTab, GameFacts, ScoreFrame, TeamFrame);
+  teamPanel = new TeamPanel(TeamFrame, GameFacts, ScoreFrame);
+  koView = new KnockoutView(KOFrame);
+}
+
+// The buttons and double clicks that open the result entry dialogs stay unwired until the
+// dialogs exist.
+void frmMain::WireTournamentViews() {
+  connect(ScheduleList, &QTreeWidget::itemDoubleClicked, this, [this] { RunHandler([this] { ScheduleList_DblClick(); }); });
+  connect(groupsView->GroupSchedule, &QTreeWidget::itemClicked, this, [this] { RunHandler([this] { GroupSchedule_Click(); }); });
+  connect(groupsView->cmdStadiumWebSite, &QPushButton::clicked, this, Handler(this, &frmMain::cmdStadiumWebSite_Click));
+  connect(groupsView->GroupTable, &QTreeWidget::itemClicked, this, [this] { RunHandler([this] { GroupTable_Click(); }); });
+  connect(groupsView->GroupTable->header(), &QHeaderView::sectionClicked, this,
+          [this](int column) { RunHandler([&] { GroupTable_ColumnClick(column + 1); }); });
+  connect(teamPanel->lvwTeamPlayers, &QTreeWidget::itemClicked, this, [this] { RunHandler([this] { lvwTeamPlayers_Click(); }); });
+  connect(teamPanel->cmdTeamWebSite, &QPushButton::clicked, this, Handler(this, &frmMain::cmdTeamWebSite_Click));
+}
+
+void frmMain::ShowTeam(const std::string& TeamID) {
+  ApplyInfoBarRule("team", TeamID);
+  teamPanel->ShowTeam(*objKelvane, TeamID);
+}
+
+void frmMain::ScheduleList_DblClick() {
+  const ScheduleChoice choice = ChosenGame(ScheduleList->currentItem());
+  switch (choice.kind) {
+    case ScheduleChoice::Kind::GroupGame:
+      // The change of group tab redraws the group before its game is shown.
+      GroupTab->setCurrentIndex(choice.group_tab);
+      ShowGameFacts(choice.game_id);
+      MainTab->setCurrentIndex(kGroupsView);
+      break;
+    case ScheduleChoice::Kind::KnockoutGame:
+      MainTab->setCurrentIndex(kKnockoutView);
+      if (choice.ko_index < 0) return;
+      KOIndex = static_cast<int16_t>(choice.ko_index);
+      ApplyInfoBarRule("game", std::to_string(49 + choice.ko_index));
+      break;
+    case ScheduleChoice::Kind::Nothing:
+      break;
+  }
+}
+
+void frmMain::GroupSchedule_Click() {
+  if (const QTreeWidgetItem* row = groupsView->GroupSchedule->currentItem())
+    ShowGameFacts(row->text(kGroupScheduleGameIDColumn).toStdString());
+}
+
+void frmMain::cmdStadiumWebSite_Click() { OpenWebSite(groupsView->lblGFLink->text()); }
+
+void frmMain::GroupTable_Click() {
+  const QTreeWidgetItem* row = groupsView->GroupTable->currentItem();
+  if (!row) return;
+  const QString tag = row->data(0, Qt::UserRole).toString();
+  if (tag.size() < 2) return;
+  const std::string group(1, tag.front().toLatin1());
+  const int16_t index = kelvane::Variant(QString(tag.back()).toStdString()).ToInt16();
+  ShowTeam(objKelvane->GroupTeamID(group, index));
+}
+
+// The "Lot" header (number 11) is to open the lots dialog first, once result entry exists.
+void frmMain::GroupTable_ColumnClick(int ColumnHeader) {
+  Q_UNUSED(ColumnHeader);
+  GameFacts->hide();
+  ScoreFrame->hide();
+}
+
+void frmMain::lvwTeamPlayers_Click() { teamPanel->ShowSelectedPlayer(*objKelvane); }
+
+void frmMain::cmdTeamWebSite_Click() { OpenWebSite(teamPanel->lblTeamWebSite->text()); }
+
+}  // namespace pitchlog
