@@ -40,13 +40,14 @@ void frmMain::BuildTournamentViews() {
 // The buttons and double clicks that open the result entry dialogs stay unwired until the
 // dialogs exist.
 void frmMain::WireTournamentViews() {
-  connect(ScheduleList, &QTreeWidget::itemDoubleClicked, this, [this] { RunHandler([this] { ScheduleList_DblClick(); }); });
-  connect(groupsView->GroupSchedule, &QTreeWidget::itemClicked, this, [this] { RunHandler([this] { GroupSchedule_Click(); }); });
+  connect(ScheduleList, &QTreeWidget::itemDoubleClicked, this, Handler(this, &frmMain::ScheduleList_DblClick));
+  connect(groupsView->GroupSchedule, &QTreeWidget::itemClicked, this, Handler(this, &frmMain::GroupSchedule_Click));
   connect(groupsView->cmdStadiumWebSite, &QPushButton::clicked, this, Handler(this, &frmMain::cmdStadiumWebSite_Click));
-  connect(groupsView->GroupTable, &QTreeWidget::itemClicked, this, [this] { RunHandler([this] { GroupTable_Click(); }); });
+  connect(groupsView->GroupTable, &QTreeWidget::itemClicked, this, Handler(this, &frmMain::GroupTable_Click));
+  // Headers count from 1.
   connect(groupsView->GroupTable->header(), &QHeaderView::sectionClicked, this,
           [this](int column) { RunHandler([&] { GroupTable_ColumnClick(column + 1); }); });
-  connect(teamPanel->lvwTeamPlayers, &QTreeWidget::itemClicked, this, [this] { RunHandler([this] { lvwTeamPlayers_Click(); }); });
+  connect(teamPanel->lvwTeamPlayers, &QTreeWidget::itemClicked, this, Handler(this, &frmMain::lvwTeamPlayers_Click));
   connect(teamPanel->cmdTeamWebSite, &QPushButton::clicked, this, Handler(this, &frmMain::cmdTeamWebSite_Click));
 }
 

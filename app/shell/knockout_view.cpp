@@ -1,6 +1,7 @@
 #include "app/shell/knockout_view.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QPalette>
@@ -41,6 +42,18 @@ constexpr GameLayout kFinalLayout = {{0, 0, 2775, 975},    {0, 0, 375, 735},    
                                      {360, 360, 1695, 375}, {2040, 0, 375, 375},   {2040, 360, 375, 375},
                                      {2400, 0, 375, 375},   {2400, 360, 375, 375}};
 
+// The label widths were measured for a narrower type than most desktops have: the bracket's type
+// is made small enough for the longest placeholder to fit its label.
+QFont BracketFont(QFont font) {
+  constexpr double kSmallest = 6.5;
+  const QString longest = QStringLiteral("Runner-up Group A");
+  const int room = Pixels(kOrdinary.home_name.width);
+  if (font.pointSizeF() <= 0) return font;
+  while (font.pointSizeF() > kSmallest && QFontMetrics(font).horizontalAdvance(longest) > room)
+    font.setPointSizeF(font.pointSizeF() - 0.25);
+  return font;
+}
+
 void Place(QWidget* widget, const Box& box) {
   widget->setGeometry(Pixels(box.left), Pixels(box.top), Pixels(box.width), Pixels(box.height));
 }
@@ -65,18 +78,16 @@ void SetColour(QLabel* label, const QColor& colour) {
 }  // namespace
 
 KnockoutView::KnockoutView(QFrame* ko_frame) : QObject(ko_frame) {
+  const QFont font = BracketFont(ko_frame->font());
+  QFont final_font = font;
+  final_font.setBold(true);
   for (int i = 0; i < kKnockoutGames; ++i) {
     const GameLayout& layout = i == kFinal ? kFinalLayout : kOrdinary;
     auto* game = new QFrame(ko_frame);
     game->setObjectName(IndexedName("KOGame", i));
     game->setFrameShape(QFrame::StyledPanel);
     Place(game, {kGamePlaces[i].left, kGamePlaces[i].top, layout.frame.width, layout.frame.height});
-    if (i == kFinal) {
-      QFont bold = game->font();
-      bold.setBold(true);
-      bold.setPointSizeF(8.25);
-      game->setFont(bold);
-    }
+    game->setFont(i == kFinal ? final_font : font);
     KOGame[i] = game;
     cmdKOGameNo[i] = new QPushButton(QString::number(49 + i), game);
     cmdKOGameNo[i]->setObjectName(IndexedName("cmdKOGameNo", i));

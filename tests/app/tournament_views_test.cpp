@@ -276,6 +276,67 @@ class TournamentViewsTest : public QObject {
     QVERIFY(window.GameFacts->isVisible());
   }
 
+  // Group A of the finished set, altered: Netherlands and Senegal level on first place.
+  void lotsMarksAndDeductions_data() {
+    QTest::addColumn<QByteArray>("senegal_row");
+    QTest::addColumn<QString>("netherlands_lot");
+    QTest::addColumn<QString>("senegal_lot");
+    QTest::addColumn<bool>("lot_shown");
+    QTest::addColumn<QString>("senegal_points");
+    QTest::newRow("level, no lots: marked") << QByteArray("<groupteam teamid=\"SEN\">") << "?" << "?" << true << "6";
+    QTest::newRow("lots drawn: shown, no marks")
+        << QByteArray("<groupteam teamid=\"SEN\"><lots>2</lots>") << "" << "2" << true << "6";
+    QTest::newRow("a deduction") << QByteArray("<groupteam teamid=\"SEN\" deduction=\"1\">") << "?" << "?" << true
+                                 << "5*";
+  }
+  void lotsMarksAndDeductions() {
+    QFETCH(QByteArray, senegal_row);
+    QFETCH(QString, netherlands_lot);
+    QFETCH(QString, senegal_lot);
+    QFETCH(bool, lot_shown);
+    QFETCH(QString, senegal_points);
+    ProgramFolder folder;
+    QByteArray results = folder.Read("Results/Tournament 2022.xml");
+    QVERIFY(results.contains("<rank>2060000000.0105</rank>\n        <pos>2</pos>"));
+    results.replace("<rank>2060000000.0105</rank>\n        <pos>2</pos>", "<rank>2060000000.0105</rank>\n        <pos>1=</pos>");
+    results.replace("<rank>2070000000.0405</rank>\n        <pos>1</pos>", "<rank>2070000000.0405</rank>\n        <pos>1=</pos>");
+    results.replace("<groupteam teamid=\"SEN\">", senegal_row);
+    folder.Write("Results/Tournament 2022.xml", results);
+    frmMain& window = OpenTournament2022(folder);
+    window.MainTab->setCurrentIndex(1);
+    window.GroupTab->setCurrentIndex(7);
+    QTreeWidget* table = List(window, "GroupTable");
+    const QTreeWidgetItem* netherlands = RowNamed(table, 1, "Netherlands");
+    const QTreeWidgetItem* senegal = RowNamed(table, 1, "Senegal");
+    QCOMPARE(netherlands->text(10), netherlands_lot);
+    QCOMPARE(senegal->text(10), senegal_lot);
+    QCOMPARE(senegal->text(9), senegal_points);
+    QCOMPARE(RowNamed(table, 1, "Ecuador")->text(10), QString());
+    QCOMPARE(!table->isColumnHidden(10), lot_shown);
+    QVERIFY(table->columnWidth(10) >= 700 / 15);
+  }
+
+  void scorersWithoutANameAndLongScorerLists() {
+    ProgramFolder folder;
+    QByteArray results = folder.Read("Results/Tournament 2022.xml");
+    results.replace("<playername>Ilkay GUENDOGAN</playername>", "");
+    folder.Write("Results/Tournament 2022.xml", results);
+    frmMain& window = OpenTournament2022(folder);
+    window.ShowGameFacts("E2");
+    QVERIFY(!window.ScoreFrame->isHidden());
+    QCOMPARE(Control(window, "lblHomeScore")->text(), QStringLiteral("1"));
+    QVERIFY(Control<QPlainTextEdit>(window, "txtHomeGoals")->isHidden());
+    QVERIFY(Control<QPlainTextEdit>(window, "txtHomeGoalsSCR")->isHidden());
+    // Spain 7 Costa Rica 0: seven scorer lines take the box with the scroll bar.
+    window.ShowGameFacts("E1");
+    auto* long_list = Control<QPlainTextEdit>(window, "txtHomeGoalsSCR");
+    QVERIFY(!long_list->isHidden());
+    QVERIFY(Control<QPlainTextEdit>(window, "txtHomeGoals")->isHidden());
+    QCOMPARE(long_list->toPlainText().split('\n').size(), 7);
+    QVERIFY(Control<QPlainTextEdit>(window, "txtAwayGoals")->isHidden());
+    QVERIFY(Control<QPlainTextEdit>(window, "txtAwayGoalsSCR")->isHidden());
+  }
+
   void choosingAKnockoutGameOrAHeading() {
     ProgramFolder folder;
     frmMain& window = OpenTournament2022(folder);
@@ -423,7 +484,7 @@ class TournamentViewsTest : public QObject {
     QTreeWidget* table = List(window, "GroupTable");
     QCOMPARE(table->topLevelItemCount(), 4);
     QCOMPARE(table->topLevelItem(0)->text(1), QStringLiteral("Qatar"));
-    QCOMPARE(table->topLevelItem(0)->text(2), QStringLiteral("0"));
+    for (int r = 0; r < 4; ++r) QCOMPARE(table->topLevelItem(r)->text(2), QStringLiteral("0"));
     QVERIFY(table->isColumnHidden(10));
   }
 
@@ -432,6 +493,8 @@ class TournamentViewsTest : public QObject {
     frmMain& window = OpenTournament2022(folder);
     window.MainTab->setCurrentIndex(0);
     Save(window, "views-schedule");
+    window.ScheduleList->scrollToBottom();
+    Save(window, "views-schedule-knockout");
     DoubleClick(window.ScheduleList, ScheduleRow(window, "E2"));
     Save(window, "views-groups-game");
     QTreeWidget* table = List(window, "GroupTable");
