@@ -50,6 +50,12 @@ bool AppFolder::Exists(const std::string& relative) const { return std::filesyst
 
 void AppFolder::Remove(const std::string& relative) const { std::filesystem::remove_all(File(relative)); }
 
+std::string ResultsXml(const std::string& groups, const std::string& games) {
+  return "<?xml version=\"1.0\"?>\n"
+         "<!DOCTYPE results [<!ATTLIST game gameid ID #REQUIRED><!ATTLIST koteam koteamid ID #REQUIRED>]>\n"
+         "<results><groups>" + groups + "</groups><games>" + games + "</games></results>\n";
+}
+
 std::unique_ptr<kelvane::Pitchlog> NewEngine(const AppFolder& folder) {
   auto engine = std::make_unique<kelvane::Pitchlog>();
   engine->SetAppPath(folder.path().string());

@@ -28,6 +28,10 @@ class AppFolder {
   std::filesystem::path path_;
 };
 
+// A results file with the declarations every results file carries and the given content of
+// its groups and games elements.
+std::string ResultsXml(const std::string& groups, const std::string& games);
+
 // An engine whose AppPath is the folder.
 std::unique_ptr<kelvane::Pitchlog> NewEngine(const AppFolder& folder);
 

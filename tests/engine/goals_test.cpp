@@ -15,9 +15,7 @@ namespace {
 class GoalsTest : public ::testing::Test {
  protected:
   void Load(const std::string& games) {
-    app_.Write("Results/Results.xml",
-               "<?xml version=\"1.0\"?>\n<!DOCTYPE results [<!ATTLIST game gameid ID #REQUIRED>]>\n"
-               "<results><groups/><games>" + games + "</games></results>\n");
+    app_.Write("Results/Results.xml", testing_support::ResultsXml("", games));
     ASSERT_TRUE(engine_->LoadAll().ToBool());
   }
   AppFolder app_;

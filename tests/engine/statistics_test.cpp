@@ -21,9 +21,7 @@ constexpr int16_t kP = 0, kW = 1, kD = 2, kF = 4, kA = 5, kAllFor = 14, kNormalT
 class StatisticsTest : public ::testing::Test {
  protected:
   void Load(const std::string& games) {
-    app_.Write("Results/Results.xml",
-               "<?xml version=\"1.0\"?>\n<!DOCTYPE results [<!ATTLIST game gameid ID #REQUIRED>]>\n"
-               "<results><groups/><games>" + games + "</games></results>\n");
+    app_.Write("Results/Results.xml", testing_support::ResultsXml("", games));
     ASSERT_TRUE(engine_->LoadAll().ToBool());
     engine_->LoadStats();
   }
