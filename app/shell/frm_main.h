@@ -143,6 +143,9 @@ class frmMain : public QMainWindow, public DefaultInstance<frmMain> {
   void ShowTeam(const std::string& TeamID);
   void ScheduleList_DblClick();
   void GroupSchedule_Click();
+  void GroupSchedule_DblClick();
+  void cmdGFEnterScore_Click();
+  void cmdChangeScore_Click();
   void cmdStadiumWebSite_Click();
   void GroupTable_Click();
   void GroupTable_ColumnClick(int ColumnHeader);

@@ -8,6 +8,7 @@
 #include <QTabWidget>
 #include <QTreeWidget>
 
+#include "app/entry/frm_group_score.h"
 #include "app/shell/frm_main.h"
 #include "app/shell/groups_view.h"
 #include "app/shell/knockout_view.h"
@@ -37,11 +38,14 @@ void frmMain::BuildTournamentViews() {
   koView = new KnockoutView(KOFrame);
 }
 
-// The buttons and double clicks that open the result entry dialogs stay unwired until the
-// dialogs exist.
+// The knock-out chart's buttons and the lots header stay unwired until their dialogs exist.
 void frmMain::WireTournamentViews() {
   connect(ScheduleList, &QTreeWidget::itemDoubleClicked, this, Handler(this, &frmMain::ScheduleList_DblClick));
   connect(groupsView->GroupSchedule, &QTreeWidget::itemClicked, this, Handler(this, &frmMain::GroupSchedule_Click));
+  connect(groupsView->GroupSchedule, &QTreeWidget::itemDoubleClicked, this,
+          Handler(this, &frmMain::GroupSchedule_DblClick));
+  connect(groupsView->cmdGFEnterScore, &QPushButton::clicked, this, Handler(this, &frmMain::cmdGFEnterScore_Click));
+  connect(groupsView->cmdChangeScore, &QPushButton::clicked, this, Handler(this, &frmMain::cmdChangeScore_Click));
   connect(groupsView->cmdStadiumWebSite, &QPushButton::clicked, this, Handler(this, &frmMain::cmdStadiumWebSite_Click));
   connect(groupsView->GroupTable, &QTreeWidget::itemClicked, this, Handler(this, &frmMain::GroupTable_Click));
   // Headers count from 1.
@@ -80,6 +84,11 @@ void frmMain::GroupSchedule_Click() {
   if (const QTreeWidgetItem* row = groupsView->GroupSchedule->currentItem())
     ShowGameFacts(row->text(kGroupScheduleGameIDColumn).toStdString());
 }
+
+// The group score dialog takes the game last shown, GameID; the click before a double click set it.
+void frmMain::GroupSchedule_DblClick() { frmGroupScore::Get().exec(); }
+void frmMain::cmdGFEnterScore_Click() { frmGroupScore::Get().exec(); }
+void frmMain::cmdChangeScore_Click() { frmGroupScore::Get().exec(); }
 
 void frmMain::cmdStadiumWebSite_Click() { OpenWebSite(groupsView->lblGFLink->text()); }
 

@@ -106,8 +106,6 @@ void GroupsView::BuildGameFacts() {
   lblGFLink = DataLabel("lblGFLink");
   cmdGFEnterScore = Named(new QPushButton(QStringLiteral("Enter Score")), "cmdGFEnterScore");
   cmdStadiumWebSite = Named(new QPushButton(QStringLiteral("Web Site")), "cmdStadiumWebSite");
-  // Opens the group score dialog, which comes with result entry.
-  cmdGFEnterScore->setEnabled(false);
 
   auto* facts = new QFormLayout;
   facts->addRow(QStringLiteral("Game Time"), lblGFAGameTime);
@@ -137,7 +135,6 @@ void GroupsView::BuildScoreFrame() {
   txtAwayGoals = ReadOnlyBox("txtAwayGoals", score_frame_, false);
   txtAwayGoalsSCR = ReadOnlyBox("txtAwayGoalsSCR", score_frame_, true);
   cmdChangeScore = Named(new QPushButton(QStringLiteral("Change Score")), "cmdChangeScore");
-  cmdChangeScore->setEnabled(false);
   lblHomeTeam->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   lblScoreVS->setAlignment(Qt::AlignCenter);
 
