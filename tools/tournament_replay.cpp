@@ -10,9 +10,6 @@ namespace {
 
 std::string Shirt(int shirt) { return (shirt < 10 ? "0" : "") + std::to_string(shirt); }
 
-// The period a goal's minute falls in: the two halves, then the two halves of extra time.
-int Period(int minute) { return minute <= 45 ? 1 : minute <= 90 ? 2 : minute <= 105 ? 3 : 4; }
-
 const std::string& Id(const std::map<std::string, std::string>& ids, const std::string& name) {
   auto it = ids.find(name);
   if (it == ids.end()) throw Error(ErrorKind::Other, "no team named " + name);
@@ -86,8 +83,7 @@ void PlayGame(IPitchlog& engine, const nlohmann::json& game, const std::string& 
           Id(team_ids, goal["player_team"].get<std::string>()) + Shirt(goal["shirt"].get<int>());
       const int minute = goal["minute"].get<int>();
       if (!engine.AddGoal(game_id, side == std::string("home") ? home : away, scorer, goal["penalty"].get<bool>(),
-                          goal["own_goal"].get<bool>(), Variant(static_cast<int16_t>(Period(minute))),
-                          Variant(static_cast<int16_t>(minute))))
+                          goal["own_goal"].get<bool>(), Variant(), Variant(static_cast<int16_t>(minute))))
         throw Error(ErrorKind::Other, "game " + game_id + ": the engine refused a goal");
     }
   }
