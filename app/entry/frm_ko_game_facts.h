@@ -10,6 +10,7 @@
 #include <QString>
 
 #include "app/shell/default_instance.h"
+#include "platform/component/variant.h"
 
 class QGroupBox;
 class QLabel;
