@@ -142,6 +142,9 @@ class frmMain : public QMainWindow, public DefaultInstance<frmMain> {
   void WireTournamentViews();
   void ShowTeam(const std::string& TeamID);
   void ScheduleList_DblClick();
+  void cmdKOGameNo_Click(int16_t Index);
+  // The facts dialog of knock-out game KOIndex, modal; it opens the score entry.
+  void ShowKOGameFacts();
   void GroupSchedule_Click();
   void GroupSchedule_DblClick();
   void cmdGFEnterScore_Click();

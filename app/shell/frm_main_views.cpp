@@ -9,6 +9,8 @@
 #include <QTreeWidget>
 
 #include "app/entry/frm_group_score.h"
+#include "app/entry/frm_ko_game_facts.h"
+#include "app/entry/frm_lots.h"
 #include "app/shell/frm_main.h"
 #include "app/shell/groups_view.h"
 #include "app/shell/knockout_view.h"
@@ -38,7 +40,6 @@ void frmMain::BuildTournamentViews() {
   koView = new KnockoutView(KOFrame);
 }
 
-// The knock-out chart's buttons and the lots header stay unwired until their dialogs exist.
 void frmMain::WireTournamentViews() {
   connect(ScheduleList, &QTreeWidget::itemDoubleClicked, this, Handler(this, &frmMain::ScheduleList_DblClick));
   connect(groupsView->GroupSchedule, &QTreeWidget::itemClicked, this, Handler(this, &frmMain::GroupSchedule_Click));
@@ -53,6 +54,11 @@ void frmMain::WireTournamentViews() {
           [this](int column) { RunHandler([&] { GroupTable_ColumnClick(column + 1); }); });
   connect(teamPanel->lvwTeamPlayers, &QTreeWidget::itemClicked, this, Handler(this, &frmMain::lvwTeamPlayers_Click));
   connect(teamPanel->cmdTeamWebSite, &QPushButton::clicked, this, Handler(this, &frmMain::cmdTeamWebSite_Click));
+  for (int i = 0; i < kKnockoutGames; ++i) {
+    const auto index = static_cast<int16_t>(i);
+    connect(koView->cmdKOGameNo[i], &QPushButton::clicked, this,
+            [this, index] { RunHandler([&] { cmdKOGameNo_Click(index); }); });
+  }
 }
 
 void frmMain::ShowTeam(const std::string& TeamID) {
@@ -73,11 +79,22 @@ void frmMain::ScheduleList_DblClick() {
       MainTab->setCurrentIndex(kKnockoutView);
       if (choice.ko_index < 0) return;
       KOIndex = static_cast<int16_t>(choice.ko_index);
-      ApplyInfoBarRule("game", std::to_string(49 + choice.ko_index));
+      ShowKOGameFacts();
       break;
     case ScheduleChoice::Kind::Nothing:
       break;
   }
+}
+
+void frmMain::cmdKOGameNo_Click(int16_t Index) {
+  frmKOGameFacts::Unload();
+  KOIndex = Index;
+  ShowKOGameFacts();
+}
+
+void frmMain::ShowKOGameFacts() {
+  ApplyInfoBarRule("game", std::to_string(49 + KOIndex));
+  frmKOGameFacts::Get().exec();
 }
 
 void frmMain::GroupSchedule_Click() {
@@ -102,9 +119,9 @@ void frmMain::GroupTable_Click() {
   ShowTeam(objKelvane->GroupTeamID(group, index));
 }
 
-// The "Lot" header (number 11) is to open the lots dialog first, once result entry exists.
+// The "Lot" header opens the lots dialog of the selected group.
 void frmMain::GroupTable_ColumnClick(int ColumnHeader) {
-  Q_UNUSED(ColumnHeader);
+  if (ColumnHeader == group_table_column::Lot + 1) frmLots::Get().exec();
   GameFacts->hide();
   ScoreFrame->hide();
 }

@@ -92,8 +92,6 @@ KnockoutView::KnockoutView(QFrame* ko_frame) : QObject(ko_frame) {
     cmdKOGameNo[i] = new QPushButton(QString::number(49 + i), game);
     cmdKOGameNo[i]->setObjectName(IndexedName("cmdKOGameNo", i));
     Place(cmdKOGameNo[i], layout.number);
-    // It opens the knock-out game facts dialog, which comes with result entry.
-    cmdKOGameNo[i]->setEnabled(false);
     lblKOHomeTeam[i] = GameLabel(game, "lblKOHomeTeam", i, layout.home_name, Qt::AlignLeft);
     lblKOAwayTeam[i] = GameLabel(game, "lblKOAwayTeam", i, layout.away_name, Qt::AlignLeft);
     lblKOHomeScore[i] = GameLabel(game, "lblKOHomeScore", i, layout.home_score, Qt::AlignRight);

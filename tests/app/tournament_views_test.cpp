@@ -1,5 +1,7 @@
 // The schedule, groups, team panel and bracket of the main window against the shipped 2022
 // tournament, finished and at its start.
+#include <memory>
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -17,6 +19,7 @@
 
 #include "app/shell/frm_main.h"
 #include "app/shell/program.h"
+#include "tests/app/support/modal_dialogs.h"
 #include "tests/app/support/program_fixture.h"
 
 using namespace pitchlog;
@@ -340,13 +343,24 @@ class TournamentViewsTest : public QObject {
   void choosingAKnockoutGameOrAHeading() {
     ProgramFolder folder;
     frmMain& window = OpenTournament2022(folder);
+    // A knock-out game opens its facts dialog, here closed with Esc.
+    QStringList opened;
+    auto facts = [&] {
+      return std::make_unique<app_testing::ModalDialog>(QStringLiteral("frmKOGameFacts"), [&](QWidget& d) {
+        opened << d.windowTitle();
+        QTest::keyClick(&d, Qt::Key_Escape);
+      });
+    };
     window.MainTab->setCurrentIndex(0);
+    auto first = facts();
     DoubleClick(window.ScheduleList, ScheduleRow(window, "V1"));
     QCOMPARE(window.MainTab->currentIndex(), 2);
     QCOMPARE(window.KOIndex, int16_t(0));
     window.MainTab->setCurrentIndex(0);
+    auto second = facts();
     DoubleClick(window.ScheduleList, ScheduleRow(window, "Z1"));
     QCOMPARE(window.KOIndex, int16_t(15));
+    QCOMPARE(opened, (QStringList{QStringLiteral("Game 49: Round of 16"), QStringLiteral("Game 64: The Final")}));
     QCOMPARE(window.KOGameID(window.KOIndex).ToString(), std::string("Z1"));
     window.MainTab->setCurrentIndex(0);
     DoubleClick(window.ScheduleList, RowNamed(window.ScheduleList, 0, "Final"));

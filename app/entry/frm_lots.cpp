@@ -1,0 +1,138 @@
+#include "app/entry/frm_lots.h"
+
+#include <tuple>
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabBar>
+
+#include "app/shell/frm_main.h"
+#include "app/shell/program.h"
+
+namespace pitchlog {
+
+namespace {
+
+// Lots 0 to 9: a lot of 10 or more would outweigh a goal scored in the ranking score. Two
+// characters let a stored "03" through.
+constexpr int kLotLength = 2;
+constexpr int kLotLimit = 10;
+// The arrows cover 0 to 4, one step per team; 0 is an empty lot.
+constexpr int kSpinTop = 4;
+
+}  // namespace
+
+frmLots::frmLots() {
+  setObjectName(QStringLiteral("frmLots"));
+  setFixedSize(300, 4 * 30 + 52);
+  for (int i = 0; i < kTeams; ++i) {
+    const QString suffix = QLatin1Char('_') + QString::number(i);
+    const int top = 10 + i * 30;
+    lblTeam[i] = new QLabel(this);
+    lblTeam[i]->setObjectName(QStringLiteral("lblTeam") + suffix);
+    lblTeam[i]->setGeometry(10, top, 180, 23);
+    txtLot[i] = new entry::DigitBox(kLotLength, kLotLimit, this);
+    txtLot[i]->setObjectName(QStringLiteral("txtLot") + suffix);
+    txtLot[i]->setGeometry(200, top, 36, 23);
+    vscLot[i] = new entry::SpinControl(this);
+    vscLot[i]->setObjectName(QStringLiteral("vscLot") + suffix);
+    vscLot[i]->setRange(-kSpinTop, 0);
+    vscLot[i]->setGeometry(236, top, 16, 23);
+    const auto index = static_cast<int16_t>(i);
+    connect(txtLot[i], &QLineEdit::textChanged, this, [this, index] { RunHandler([&] { txtLot_Change(index); }); });
+    connect(vscLot[i], &QScrollBar::valueChanged, this, [this, index] { RunHandler([&] { vscLot_Change(index); }); });
+  }
+  int x = 300 - 3 * 81 - 4;
+  for (auto [button, name, caption] : {std::tuple{&cmdOK, "cmdOK", "OK"}, std::tuple{&cmdClear, "cmdClear", "Clear"},
+                                       std::tuple{&cmdCancel, "cmdCancel", "Cancel"}}) {
+    *button = new QPushButton(QLatin1String(caption), this);
+    (*button)->setObjectName(QLatin1String(name));
+    (*button)->setGeometry(x, 4 * 30 + 18, 75, 25);
+    (*button)->setAutoDefault(false);
+    x += 81;
+  }
+  cmdOK->setDefault(true);
+  connect(cmdOK, &QPushButton::clicked, this, Handler(this, &frmLots::cmdOK_Click));
+  connect(cmdClear, &QPushButton::clicked, this, Handler(this, &frmLots::cmdClear_Click));
+  connect(cmdCancel, &QPushButton::clicked, this, Handler(this, &frmLots::cmdCancel_Click));
+}
+
+std::string frmLots::Group() {
+  const QTabBar* tabs = frmMain::Get().GroupTab;
+  return ToStd(tabs->tabText(tabs->currentIndex()));
+}
+
+void frmLots::Form_Load() {
+  kelvane::IPitchlog& engine = *gobjKelvane;
+  const std::string group = Group();
+  setWindowTitle(QStringLiteral("Group ") + ToQ(group) + QStringLiteral(" Lots"));
+  for (int i = 0; i < kTeams; ++i) {
+    const auto index = static_cast<int16_t>(i + 1);
+    lblTeam[i]->setText(ToQ(engine.TeamName(engine.GroupTeamID(group, index))));
+    txtLot[i]->setText(ToQ(engine.GroupLots(group, index).ToString()));
+    // A stored "03" shows as 3 and a stored 0 as an empty box.
+    const int lot = txtLot[i]->Number();
+    txtLot[i]->setText(lot == 0 ? QString() : QString::number(lot));
+  }
+}
+
+void frmLots::txtLot_Change(int16_t Index) {
+  entry::DigitBox* box = txtLot.at(Index);
+  if (!box->Allows(box->text())) {
+    box->PutBack();
+    return;
+  }
+  box->Take();
+  if (box->Number() <= kSpinTop) vscLot[Index]->SetValueSilently(box->Number());
+}
+
+void frmLots::vscLot_Change(int16_t Index) {
+  const int value = vscLot.at(Index)->Value();
+  txtLot[Index]->setText(value == 0 ? QString() : QString::number(value));
+}
+
+void frmLots::cmdClear_Click() {
+  for (int i = 0; i < kTeams; ++i) {
+    txtLot[i]->setText(QString());
+    vscLot[i]->SetValue(0);
+  }
+}
+
+void frmLots::cmdCancel_Click() { Unload(); }
+
+void frmLots::cmdOK_Click() {
+  kelvane::IPitchlog& engine = *gobjKelvane;
+  frmMain& main = frmMain::Get();
+  const std::string group = Group();
+  auto places = [&] {
+    std::array<std::string, kTeams> pos;
+    for (int i = 0; i < kTeams; ++i) pos[i] = engine.GroupPos(group, static_cast<int16_t>(i + 1));
+    return pos;
+  };
+  const auto before = places();
+  for (int i = 0; i < kTeams; ++i)
+    engine.SetGroupLots(group, static_cast<int16_t>(i + 1), kelvane::Variant(ToStd(txtLot[i]->text())));
+  engine.CalcGroupTable(group);
+  // A team that moves may change a knock-out slot, which removes the results of the games it fed.
+  const bool moved = places() != before;
+  if (moved) engine.LoadStats();
+  main.LoadGroup(static_cast<int16_t>(main.GroupTab->currentIndex()));
+  main.LoadKO();
+  if (moved) {
+    main.ClearStats();
+    main.ClearAnalysis();
+    main.SetScheduleList();
+  }
+  entry::ShowResultsMark(main, engine);
+  Unload();
+}
+
+void frmLots::reject() { Unload(); }
+
+void frmLots::closeEvent(QCloseEvent* event) {
+  event->accept();
+  Unload();
+}
+
+}  // namespace pitchlog
