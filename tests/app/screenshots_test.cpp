@@ -5,9 +5,15 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include "app/entry/frm_group_score.h"
+#include "app/entry/frm_ko_game_facts.h"
+#include "app/entry/frm_ko_score.h"
+#include "app/entry/frm_lots.h"
+#include "app/entry/frm_penalties.h"
 #include "app/shell/frm_main.h"
 #include "app/shell/frm_splash.h"
 #include "app/shell/start.h"
+#include "tests/app/support/message_boxes.h"
 #include "tests/app/support/program_fixture.h"
 
 using namespace pitchlog;
@@ -29,7 +35,15 @@ class ScreenshotsTest : public QObject {
 
  private slots:
   void initTestCase() { app_testing::UseTemporaryRegistry(); }
-  void cleanup() { app_testing::ResetProgram(); }
+  void cleanup() {
+    frmPenalties::Unload();
+    frmKOScore::Unload();
+    frmKOGameFacts::Unload();
+    frmGroupScore::Unload();
+    frmLots::Unload();
+    app_testing::ProcessDeletions();
+    app_testing::ResetProgram();
+  }
 
   void splashAndViews() {
     ProgramFolder folder;
@@ -51,6 +65,25 @@ class ScreenshotsTest : public QObject {
     folder.Remove("WBHome/index.htm");
     frmMain& window = app_testing::StartToMainWindow(folder);
     Save(window, "main-without-home-page");
+  }
+
+  // The entry dialogs on the finished 2022 tournament: a group game, the final's facts, score and
+  // shoot-out, and the lots of a group.
+  void entryDialogs() {
+    ProgramFolder folder;
+    frmMain& main = app_testing::StartToMainWindow(folder);
+    main.OpenResultsSet("Tournament 2022");
+    main.GameID = "A1";
+    frmGroupScore::Get().show();
+    Save(frmGroupScore::Get(), "entry-group-score");
+    frmGroupScore::Unload();
+    main.KOIndex = 15;
+    Save(frmKOGameFacts::Get(), "entry-ko-game-facts");
+    app_testing::MessageBoxes notice({QMessageBox::Ok});  // the final has recorded kicks
+    frmKOScore::Get().show();
+    Save(frmKOScore::Get(), "entry-ko-score");
+    Save(frmPenalties::Get(), "entry-penalties");
+    Save(frmLots::Get(), "entry-lots");
   }
 };
 
