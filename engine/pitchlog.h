@@ -222,6 +222,51 @@ class Pitchlog : public IPitchlog, public Dispatch {
   std::string Link(const std::string& link_type, const std::string& id) override;
   bool HasHomeSite() override;
 
+  // Sweeps, members and choices (the sweep options, sweeps and members files).
+  void LoadSweeps() override;
+  void SaveSweeps() override;
+  void SaveMembers() override;
+  Variant SweepOptionsList() override;
+  Variant SweepsList() override;
+  Variant MembersList() override;
+  Variant SweepOptions(const std::string& name, const std::string& attb) override;
+  Variant Sweeps(const std::string& name, const std::string& attb) override;
+  Variant Members(const std::string& member, const std::string& attb) override;
+  bool SweepExists(const std::string& name) override;
+  bool MemberExists(const std::string& member) override;
+  void AddSweep(const std::string& sweep, const std::string& sweep_option, const std::string& sweep_type,
+                        double stake = 0) override;
+  void SweepRename(const std::string& sweep, const std::string& new_name) override;
+  void SweepRemove(const std::string& sweep) override;
+  void AddMember(const std::string& member) override;
+  void MemberRename(const std::string& member, const std::string& new_name) override;
+  void MemberRemove(const std::string& member) override;
+  void SetMemberPaid(const std::string& member, const Variant& value) override;
+  void SetSweepMember(const std::string& sweep, const Variant& choice, const std::string& member) override;
+  void SetSweepBid(const std::string& sweep, const Variant& choice, double value) override;
+  void SweepChoiceClear(const std::string& sweep, const Variant& choice) override;
+  Variant SweepMembers(const std::string& name) override;
+  Variant MembersChoices(const std::string& member) override;
+  double MemberTotal(const std::string& member) override;
+
+  // A sweep option's ranking source evaluated over the results and statistics.
+  Variant SweepSource(const std::string& source) override;
+
+  // Pages of the sweeps from the templates and the script snippets.
+  Variant LoadScript() override;
+  Variant GetScript(const std::string& curly, const std::string& style = "") override;
+  void GeneratePage(const std::string& template_name = "", const std::string& parm = "") override;
+  int16_t ScriptUBound() override;
+  std::string ScriptLine(const Variant& index) override;
+  void GenerateSweeps() override;
+  void GenerateMembers() override;
+  void GenerateAccounts() override;
+  void GenerateDetails(const std::string& member) override;
+  std::string GenerateBidStake(const std::string& sweep) override;
+  std::string GenerateTeamList(const std::string& sweep) override;
+  void GeneratePlayerList(const std::string& sweep) override;
+  void GenerateNumberList(const std::string& sweep) override;
+
   void SetMessageSink(MessageSink sink) override;
 
  private:
@@ -321,6 +366,10 @@ class Pitchlog : public IPitchlog, public Dispatch {
 
   stats::Store stats_;
   std::array<Variant, kColumnLists> column_lists_;
+
+  // The page that GeneratePage built last, one element per line (CR LF kept); the last
+  // element is the one being expanded.
+  std::vector<std::string> page_lines_{""};
 
   MessageSink sink_;
 };

@@ -230,6 +230,52 @@ class IPitchlog {
   virtual std::string Link(const std::string& link_type, const std::string& id) = 0;
   virtual bool HasHomeSite() = 0;
 
+  // Sweeps, members and choices (the sweep options, sweeps and members files).
+  virtual void LoadSweeps() = 0;
+  virtual void SaveSweeps() = 0;
+  virtual void SaveMembers() = 0;
+  virtual Variant SweepOptionsList() = 0;
+  virtual Variant SweepsList() = 0;
+  virtual Variant MembersList() = 0;
+  virtual Variant SweepOptions(const std::string& name, const std::string& attb) = 0;
+  virtual Variant Sweeps(const std::string& name, const std::string& attb) = 0;
+  virtual Variant Members(const std::string& member, const std::string& attb) = 0;
+  virtual bool SweepExists(const std::string& name) = 0;
+  virtual bool MemberExists(const std::string& member) = 0;
+  // Saves the sweeps file at once.
+  virtual void AddSweep(const std::string& sweep, const std::string& sweep_option, const std::string& sweep_type,
+                        double stake = 0) = 0;
+  virtual void SweepRename(const std::string& sweep, const std::string& new_name) = 0;
+  virtual void SweepRemove(const std::string& sweep) = 0;
+  virtual void AddMember(const std::string& member) = 0;
+  virtual void MemberRename(const std::string& member, const std::string& new_name) = 0;
+  virtual void MemberRemove(const std::string& member) = 0;
+  virtual void SetMemberPaid(const std::string& member, const Variant& value) = 0;
+  virtual void SetSweepMember(const std::string& sweep, const Variant& choice, const std::string& member) = 0;
+  virtual void SetSweepBid(const std::string& sweep, const Variant& choice, double value) = 0;
+  virtual void SweepChoiceClear(const std::string& sweep, const Variant& choice) = 0;
+  virtual Variant SweepMembers(const std::string& name) = 0;
+  virtual Variant MembersChoices(const std::string& member) = 0;
+  virtual double MemberTotal(const std::string& member) = 0;
+
+  // A sweep option's ranking source evaluated over the results and statistics.
+  virtual Variant SweepSource(const std::string& source) = 0;
+
+  // Pages of the sweeps from the templates and the script snippets.
+  virtual Variant LoadScript() = 0;
+  virtual Variant GetScript(const std::string& curly, const std::string& style = "") = 0;
+  virtual void GeneratePage(const std::string& template_name = "", const std::string& parm = "") = 0;
+  virtual int16_t ScriptUBound() = 0;
+  virtual std::string ScriptLine(const Variant& index) = 0;
+  virtual void GenerateSweeps() = 0;
+  virtual void GenerateMembers() = 0;
+  virtual void GenerateAccounts() = 0;
+  virtual void GenerateDetails(const std::string& member) = 0;
+  virtual std::string GenerateBidStake(const std::string& sweep) = 0;
+  virtual std::string GenerateTeamList(const std::string& sweep) = 0;
+  virtual void GeneratePlayerList(const std::string& sweep) = 0;
+  virtual void GenerateNumberList(const std::string& sweep) = 0;
+
   // Not part of the dispatch table: where the parse-error boxes go (standard error by default).
   virtual void SetMessageSink(MessageSink sink) = 0;
 };

@@ -20,6 +20,7 @@ std::vector<Rows> AllRows() {
       GoalMembers(),
       DownloadMembers(),
       StatisticsMembers(),
+      SweepMembers(),
   };
 }
 

@@ -32,6 +32,7 @@ Rows GoalMembers();
 Rows ScoringMembers();
 Rows DownloadMembers();
 Rows StatisticsMembers();
+Rows SweepMembers();
 
 // Finds the member without regard to case and calls it.
 Variant Call(IPitchlog& object, std::string_view name, CallKind kind, std::vector<Variant>& args);

@@ -114,7 +114,13 @@ TEST(Dispatch, TableCoversTheInterface) {
       "TeamScoredArray", "TeamConcededArray", "TeamMarginsArray", "TeamGoalsArray", "GroupTotalsArray",
       "GroupWinningArray", "GroupLosingArray", "GroupMarginsArray", "GroupGoalsArray", "PlayerTotalsArray",
       "PlayerTotalsIndex", "PlayerTotalsID", "PlayerTotalsName", "PlayerTotalsInfo", "StatsTeam", "ChartData",
-      "ChartColumns"};
+      "ChartColumns",
+      "LoadSweeps", "SaveSweeps", "SaveMembers", "SweepOptionsList", "SweepsList", "MembersList", "SweepOptions",
+      "Sweeps", "Members", "SweepExists", "MemberExists", "AddSweep", "SweepRename", "SweepRemove", "AddMember",
+      "MemberRename", "MemberRemove", "MemberPaid", "SweepMember", "SweepBid", "SweepChoiceClear", "SweepMembers",
+      "MembersChoices", "MemberTotal", "SweepSource", "LoadScript", "GetScript", "GeneratePage", "ScriptUBound",
+      "ScriptLine", "GenerateSweeps", "GenerateMembers", "GenerateAccounts", "GenerateDetails", "GenerateBidStake",
+      "GenerateTeamList", "GeneratePlayerList", "GenerateNumberList"};
   EXPECT_EQ(kelvane::dispatch::MemberNames(), expected);
 }
 

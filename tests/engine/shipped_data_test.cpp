@@ -152,4 +152,40 @@ TEST_F(ShippedData, UndecidedSlotsShowTheirPlaceholderAtTheStart) {
   EXPECT_EQ(engine_->AwayTeamName("Y1"), "Loser Match 62");
 }
 
+// The sweep files start empty but keyed, and every option can be offered and evaluated.
+TEST_F(ShippedData, SweepFilesAreKeyedAndOptionsEvaluate) {
+  const kelvane::Array sweeps = engine_->SweepsList().AsArray();
+  EXPECT_EQ(sweeps.UBound(1), 0);
+  EXPECT_EQ(sweeps.at(0), Variant(""));
+  EXPECT_TRUE(engine_->MembersList().AsArray().at(0).IsEmpty());
+  // Found again only through the files' id declarations.
+  engine_->AddMember("Ann");
+  EXPECT_TRUE(engine_->MemberExists("ann"));
+  engine_->AddSweep("Office Pool", "Top Scorer", "fun");
+  EXPECT_TRUE(engine_->SweepExists("office pool"));
+
+  engine_->LoadStats();
+  kelvane::xml::Document options;
+  ASSERT_TRUE(options.LoadFile(app_.File("Data/sweepoptions.xml").string())) << options.ParseError();
+  const kelvane::Array names = engine_->SweepOptionsList().AsArray();
+  ASSERT_GE(names.UBound(1), 4);
+  for (int32_t i = 0; i <= names.UBound(1); ++i) {
+    const std::string name = names.at(i).ToString();
+    const kelvane::xml::Node option = options.ElementById(engine_->XMLTagEncode(name));
+    ASSERT_TRUE(option) << name;
+    EXPECT_EQ(option.FirstChild("name").Text(), name);
+    const std::string format = engine_->SweepOptions(name, "format").ToString();
+    const std::string source = engine_->SweepOptions(name, "source").ToString();
+    const Variant value = engine_->SweepSource(source);
+    if (format == "teamlist") {
+      EXPECT_TRUE(source.starts_with("Place(") ? value == Variant("") : value.AsArray().UBound(2) == 31) << name;
+    } else if (format == "playerlist") {
+      EXPECT_EQ(value.AsArray().Dimensions(), 1) << name;
+    } else {
+      EXPECT_EQ(format, "number") << name;
+      EXPECT_TRUE(value.IsNumeric()) << name;
+    }
+  }
+}
+
 }  // namespace

@@ -1,0 +1,165 @@
+// The tables of a page: the sweeps, the members, their accounts, one member's choices and a
+// sweep's pot.
+#include <charconv>
+
+#include "engine/data/id_encoding.h"
+#include "engine/data/text.h"
+#include "engine/pitchlog.h"
+#include "engine/sweeps/money.h"
+#include "engine/sweeps/page_text.h"
+
+namespace kelvane {
+namespace {
+
+using pages::kCrLf;
+using pages::kLeft;
+using pages::kNbsp;
+using pages::kRight;
+
+std::vector<size_t> ByName(const std::vector<std::string>& names) {
+  std::vector<std::string> keys;
+  keys.reserve(names.size());
+  for (const std::string& name : names) keys.push_back(text::Lower(name));
+  return pages::OrderBy(keys, true);
+}
+
+bool NothingToList(const std::vector<std::string>& list) { return list.empty() || list.front().empty(); }
+
+// The leading number of "0" and the text, blanks ignored: an empty or fun cost reads as 0.
+double LeadingNumber(const std::string& text) {
+  std::string digits = "0";
+  for (const char c : text)
+    if (c != ' ' && c != '\t') digits += c;
+  double value = 0;
+  std::from_chars(digits.data(), digits.data() + digits.size(), value);
+  return value;
+}
+
+// A data cell: its opening with the style, the content and its end.
+std::string Cell(const pages::Snippets& html, const std::string& content, const std::string& style = {}) {
+  return html("tdstart", style) + content + html("tdend");
+}
+
+}  // namespace
+
+// A broken sweeps or script file must not stop the page: such a list shows as no sweeps, and a
+// sweep whose row can't be written is passed over.
+void Pitchlog::GenerateSweeps() {
+  const pages::Snippets html(*this);
+  std::vector<std::string> names;
+  try {
+    names = pages::ListTexts(SweepsList());
+  } catch (const std::exception&) {
+    // Listed as no sweeps.
+  }
+  const auto rest = pages::OpenTable(page_lines_, html, "{sweeps}", NothingToList(names), "nosweeps");
+  if (!rest) return;
+  page_lines_.back() += html("tablestart") + kCrLf;
+  for (const size_t i : ByName(names)) {
+    try {
+      std::string row = html("trstart") + Cell(html, html.SweepLink(names[i])) + html("trend") + kCrLf;
+      page_lines_.push_back(std::move(row));
+    } catch (const std::exception&) {
+      // The row is left out; the others still go in.
+    }
+  }
+  pages::CloseTable(page_lines_, html, *rest);
+}
+
+// Names run down the first column, then down the next: one column up to 5 members, two up to
+// 10, three beyond.
+void Pitchlog::GenerateMembers() {
+  const pages::Snippets html(*this);
+  const std::vector<std::string> names = pages::ListTexts(MembersList());
+  const auto rest = pages::OpenTable(page_lines_, html, "{members}", NothingToList(names), "nomembers");
+  if (!rest) return;
+  page_lines_.back() += html("tablestart") + kCrLf;
+  const std::vector<size_t> order = ByName(names);
+  const size_t n = order.size();
+  const size_t columns = n <= 5 ? 1 : n <= 10 ? 2 : 3;
+  const size_t rows = (n - 1) / columns + 1;
+  for (size_t r = 0; r < rows; ++r) {
+    std::string row = html("trstart");
+    for (size_t c = 0; c < columns; ++c) {
+      const size_t place = c * rows + r;
+      if (place >= n) {
+        row += Cell(html, kNbsp);
+        continue;
+      }
+      const std::string& name = names[order[place]];
+      row += Cell(html, html.MemberLink(name, EncodeXmlTag(name)));
+    }
+    page_lines_.push_back(row + html("trend") + kCrLf);
+  }
+  pages::CloseTable(page_lines_, html, *rest);
+}
+
+void Pitchlog::GenerateAccounts() {
+  const pages::Snippets html(*this);
+  const std::vector<std::string> names = pages::ListTexts(MembersList());
+  const auto rest = pages::OpenTable(page_lines_, html, "{accounts}", NothingToList(names), "nomembers");
+  if (!rest) return;
+  page_lines_.back() += html.HeaderRow({{"Member", kLeft}, {"Total", kRight}, {"Paid", kRight}, {"Balance", kRight}});
+  for (const size_t i : ByName(names)) {
+    const std::string& name = names[i];
+    const double total = MemberTotal(name);
+    const Variant paid = Members(name, "paid");
+    const bool has_paid = paid.IsNumeric();
+    const double balance = has_paid ? total - paid.ToDouble() : total;
+    const std::string style = html(balance > 0 ? "positivebalance" : "negativebalance");
+    page_lines_.push_back(
+        html("trstart") + kCrLf + Cell(html, html.MemberLink(name, EncodeXmlTag(name))) + kCrLf +
+        Cell(html, html.Value(money::FormatCurrency(total)), kRight) + kCrLf +
+        Cell(html, html.Value(has_paid ? money::FormatCurrency(paid.ToDouble()) : kNbsp), kRight) + kCrLf +
+        Cell(html, pages::Fill(html("balance", style), {{"#VALUE#", money::FormatCurrency(balance)}}), kRight) + kCrLf +
+        html("trend") + kCrLf);
+  }
+  pages::CloseTable(page_lines_, html, *rest);
+}
+
+// Rows are ordered by the sweep's name followed by the choice shown.
+void Pitchlog::GenerateDetails(const std::string& member) {
+  const pages::Snippets html(*this);
+  const Array choices = MembersChoices(member).AsArray();
+  const int32_t count = choices.UBound(2) + 1;
+  const auto rest = pages::OpenTable(page_lines_, html, "{details}", choices.at(0, 0).ToString().empty(), "nodetails");
+  if (!rest) return;
+  page_lines_.back() += html.HeaderRow({{"Sweep", ""}, {"Choice", ""}, {"Cost", kRight}});
+  std::vector<std::string> keys;
+  for (int32_t i = 0; i < count; ++i)
+    keys.push_back(text::Lower(choices.at(0, i).ToString() + choices.at(1, i).ToString()));
+  for (const size_t i : pages::OrderBy(keys, true)) {
+    const auto column = static_cast<int32_t>(i);
+    const std::string sweep = choices.at(0, column).ToString();
+    const std::string shown = pages::EscapeHtml(choices.at(1, column).ToString());
+    const Variant& cost = choices.at(2, column);
+    const std::string cost_text = LeadingNumber(cost.ToString()) == 0 ? kNbsp : money::FormatCurrency(cost.ToDouble());
+    page_lines_.push_back(html("trstart") + Cell(html, html.SweepLink(sweep)) + kCrLf +
+                          Cell(html, html.Value(shown + kNbsp)) + kCrLf + Cell(html, html.Value(cost_text), kRight) +
+                          kCrLf + html("trend") + kCrLf);
+  }
+  pages::CloseTable(page_lines_, html, *rest);
+}
+
+// The pot of a bid or stake sweep as one small table; nothing for any other sweep.
+std::string Pitchlog::GenerateBidStake(const std::string& sweep) {
+  const std::string type = Sweeps(sweep, "type").ToString();
+  double amount = 0;
+  const char* caption = nullptr;
+  if (type == "bid") {
+    caption = "Bids";
+    const Array choices = SweepMembers(sweep).AsArray();
+    for (int32_t i = 0; i <= choices.UBound(2); ++i)
+      if (choices.at(2, i).IsNumeric()) amount += choices.at(2, i).ToDouble();
+  } else if (type == "stake") {
+    caption = "Stake";
+    amount = Sweeps(sweep, "stake").ToDouble();
+  } else {
+    return "";
+  }
+  const pages::Snippets html(*this);
+  return html("tablestart") + kCrLf + html("trstart") + html("thstart") + caption + html("thend") + kCrLf +
+         Cell(html, html.Value(money::FormatCurrency(amount))) + kCrLf + html("tableend") + kCrLf;
+}
+
+}  // namespace kelvane
