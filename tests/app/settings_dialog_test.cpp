@@ -1,6 +1,6 @@
 // The settings dialog with the real engine on a temporary copy of the shipped data: the time
 // zone chosen from the machine's zone or the stored settings, the team boxes, the colour picker
-// answered by the test, what Apply, OK and Cancel store and redraw, and the Options command.
+// answered by the test, what Apply, OK and Cancel store and redraw, and the two ways in.
 #include <QAction>
 #include <QColorDialog>
 #include <QComboBox>
@@ -13,6 +13,7 @@
 #include "app/shell/colour_values.h"
 #include "app/shell/frm_main.h"
 #include "app/shell/frm_properties.h"
+#include "app/shell/frm_splash.h"
 #include "app/shell/groups_view.h"
 #include "app/shell/program.h"
 #include "app/shell/schedule_view.h"
@@ -522,7 +523,7 @@ class SettingsDialogTest : public QObject {
     QCOMPARE(england.front()->foreground(group_table_column::Team).color(), LongColour(kGreen));
   }
 
-  // ---- The way in ----
+  // ---- The ways in ----
 
   void editOptionsOpensTheDialog() {
     ProgramFolder folder;
@@ -541,6 +542,33 @@ class SettingsDialogTest : public QObject {
     QCOMPARE(caption, QStringLiteral("Options"));
     app_testing::ProcessDeletions();
     QVERIFY(!frmProperties::IsLoaded());
+  }
+
+  void splashTimeZoneButtonOpensTheDialog() {
+    ProgramFolder folder;
+    LocalZone local("Etc/GMT-2");
+    QVERIFY(StartProgram(folder.Path()));
+    QPushButton* button = frmSplash::Get().cmdTimeZone;
+    QVERIFY(button->isVisible() && button->isEnabled());
+    bool main_shown = false, splash_hidden = false;
+    QString selected;
+    ModalDialog dialog(QStringLiteral("frmProperties"), [&](QWidget& w) {
+      main_shown = frmMain::IsLoaded() && frmMain::Get().isVisible();
+      splash_hidden = !frmSplash::Get().isVisible() && !frmSplash::Get().Timer1->isActive();
+      auto& d = static_cast<frmProperties&>(w);
+      selected = d.cboTimeZone->currentText();
+      Click(d.cmdOK);
+    });
+    Click(button);
+    QVERIFY(dialog.Seen());
+    QVERIFY(main_shown);
+    QVERIFY(splash_hidden);
+    QCOMPARE(selected, kAthens);
+    app_testing::ProcessDeletions();
+    QVERIFY(!frmSplash::IsLoaded());
+    QVERIFY(frmMain::Get().isVisible());
+    QCOMPARE(Saved(folder, "timedifference"), QStringLiteral("1"));
+    QCOMPARE(Saved(folder, "timezone"), kAthens);
   }
 };
 
