@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "app/shell/frm_main.h"
+#include "app/shell/frm_properties.h"
 #include "app/shell/program.h"
 #include "app/shell/program_art.h"
 #include "app/shell/screen_position.h"
@@ -36,8 +37,6 @@ frmSplash::frmSplash() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint) 
   cmdTimeZone = new QPushButton(tr("Time Zone"), this);
   cmdTimeZone->setObjectName(QStringLiteral("cmdTimeZone"));
   cmdTimeZone->setVisible(false);
-  // It opens the settings dialog, which the program does not have yet.
-  cmdTimeZone->setEnabled(false);
 
   Timer1 = new QTimer(this);
   Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -85,9 +84,13 @@ void frmSplash::Form_KeyPress() { CloseSplash(); }
 void frmSplash::Picture1_Click() { CloseSplash(); }
 void frmSplash::Picture1_KeyPress() { CloseSplash(); }
 
+// The main window comes first, so that the settings dialog can redraw it.
 void frmSplash::cmdTimeZone_Click() {
-  // Picking the time zone needs the settings dialog; until the program has one the button
-  // stays disabled and does nothing.
+  hide();
+  Timer1->stop();
+  frmMain::Get().show();
+  frmProperties::Get().exec();
+  CloseSplash();
 }
 
 void frmSplash::mouseReleaseEvent(QMouseEvent* event) {

@@ -28,7 +28,7 @@ std::span<const frmMain::MenuItem> frmMain::MenuItems() {
       {"File", "OpenResults", "&Open Results", "Ctrl+R", nullptr},
       {"File", "OpenScenario", "Open &Scenario", "Ctrl+O", nullptr},
       {"File", "SaveScenario", "Sav&e As Scenario", "", nullptr},
-      {"Edit", "Properties", "&Options", "Ctrl+T", nullptr},
+      {"Edit", "Properties", "&Options", "Ctrl+T", &frmMain::Properties_Click},
       {"Edit", "Players", "&Players", "Ctrl+P", nullptr},
       {"DownloadS", "Results", "&Results", "Ctrl+L", nullptr},
       {"DownloadS", "DownloadOthers", "&Others", "", nullptr},

@@ -11,6 +11,7 @@
 #include "app/entry/frm_lots.h"
 #include "app/entry/frm_penalties.h"
 #include "app/shell/frm_main.h"
+#include "app/shell/frm_properties.h"
 #include "app/shell/frm_splash.h"
 #include "app/shell/start.h"
 #include "tests/app/support/message_boxes.h"
@@ -41,6 +42,7 @@ class ScreenshotsTest : public QObject {
     frmKOGameFacts::Unload();
     frmGroupScore::Unload();
     frmLots::Unload();
+    frmProperties::Unload();
     app_testing::ProcessDeletions();
     app_testing::ResetProgram();
   }
@@ -84,6 +86,21 @@ class ScreenshotsTest : public QObject {
     Save(frmKOScore::Get(), "entry-ko-score");
     Save(frmPenalties::Get(), "entry-penalties");
     Save(frmLots::Get(), "entry-lots");
+  }
+
+  // The settings dialog with both teams chosen, in their colours.
+  void settingsDialog() {
+    ProgramFolder folder;
+    QByteArray properties = folder.Read("Data/properties.xml");
+    properties.replace("<myteam></myteam>", "<myteam>ARG</myteam>");
+    properties.replace("<myotherteam></myotherteam>", "<myotherteam>FRA</myotherteam>");
+    properties.replace("<timedifference></timedifference>", "<timedifference>0</timedifference>");
+    folder.Write("Data/properties.xml", properties);
+    app_testing::StartToMainWindow(folder);
+    frmProperties& dialog = frmProperties::Get();
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    Save(dialog, "settings");
   }
 };
 
