@@ -1,7 +1,9 @@
 // Pictures of the splash and of each view of the main window, written to build/screenshots
 // for a person to look at.
+#include <QComboBox>
 #include <QDir>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
 
@@ -65,6 +67,18 @@ class ScreenshotsTest : public QObject {
     folder.Remove("WBHome/index.htm");
     frmMain& window = app_testing::StartToMainWindow(folder);
     Save(window, "main-without-home-page");
+  }
+
+  // The goal times of the 2022 knock-out games.
+  void analysisChart() {
+    ProgramFolder folder;
+    frmMain& main = app_testing::StartToMainWindow(folder);
+    main.OpenResultsSet("Tournament 2022");
+    main.MainTab->setCurrentIndex(4);
+    main.findChild<QRadioButton*>("optAnalKO")->click();
+    auto* charts = main.findChild<QComboBox*>("cboChart");
+    charts->setCurrentIndex(charts->findData(5));
+    Save(main, "main-analysis-goal-times");
   }
 
   // The entry dialogs on the finished 2022 tournament: a group game, the final's facts, score and
