@@ -163,6 +163,12 @@ class frmMain : public QMainWindow, public DefaultInstance<frmMain> {
   void optAnal_Click(int16_t Stage);
   bool DrawAnalysisChart(int16_t Stage, int16_t Chart);
 
+  // The Help menu.
+  void HelpTopics_Click();
+  void OpenForum_Click();
+  void About_Click();
+  void LicenceTerms_Click();
+
   std::vector<std::string> ko_game_ids_;
   kelvane::Variant varTeamList;  // the team menu list: TeamList as the window loaded
   kelvane::Variant varTeamsColumns;

@@ -1,5 +1,6 @@
 // Pictures of the splash and of each view of the main window, written to build/screenshots
 // for a person to look at.
+#include <QAction>
 #include <QComboBox>
 #include <QDir>
 #include <QPushButton>
@@ -12,10 +13,13 @@
 #include "app/entry/frm_ko_score.h"
 #include "app/entry/frm_lots.h"
 #include "app/entry/frm_penalties.h"
+#include "app/shell/frm_about.h"
+#include "app/shell/frm_licence.h"
 #include "app/shell/frm_main.h"
 #include "app/shell/frm_splash.h"
 #include "app/shell/start.h"
 #include "tests/app/support/message_boxes.h"
+#include "tests/app/support/modal_dialogs.h"
 #include "tests/app/support/program_fixture.h"
 
 using namespace pitchlog;
@@ -43,6 +47,8 @@ class ScreenshotsTest : public QObject {
     frmKOGameFacts::Unload();
     frmGroupScore::Unload();
     frmLots::Unload();
+    frmLicence::Unload();
+    frmAbout::Unload();
     app_testing::ProcessDeletions();
     app_testing::ResetProgram();
   }
@@ -79,6 +85,24 @@ class ScreenshotsTest : public QObject {
     auto* charts = main.findChild<QComboBox*>("cboChart");
     charts->setCurrentIndex(charts->findData(5));
     Save(main, "main-analysis-goal-times");
+  }
+
+  // The About box, the developer's contact box and the licence terms.
+  void helpBoxes() {
+    ProgramFolder folder;
+    frmMain& main = app_testing::StartToMainWindow(folder);
+    main.findChild<QAction*>("About")->trigger();
+    frmAbout& about = frmAbout::Get();
+    QVERIFY(QTest::qWaitForWindowExposed(&about));
+    Save(about, "help-about");
+    app_testing::ModalDialog contact(QStringLiteral("frmContact"), [](QWidget& box) {
+      Save(box, "help-contact");
+      box.close();
+    });
+    about.cmdDeveloperContact->click();
+    QVERIFY(contact.Seen());
+    frmLicence::Get().show();
+    Save(frmLicence::Get(), "help-licence");
   }
 
   // The entry dialogs on the finished 2022 tournament: a group game, the final's facts, score and
