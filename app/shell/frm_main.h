@@ -25,6 +25,7 @@ class QTreeWidget;
 
 namespace pitchlog {
 
+class AnalysisView;
 class GroupTeamMenus;
 class GroupsView;
 class KnockoutView;
@@ -100,6 +101,7 @@ class frmMain : public QMainWindow, public DefaultInstance<frmMain> {
   GroupsView* groupsView = nullptr;
   TeamPanel* teamPanel = nullptr;
   KnockoutView* koView = nullptr;
+  AnalysisView* analysisView = nullptr;
 
   // Menus that other parts fill, and the items other windows enable.
   QMenu* Groups;
@@ -155,6 +157,18 @@ class frmMain : public QMainWindow, public DefaultInstance<frmMain> {
   void GroupTable_ColumnClick(int ColumnHeader);
   void lvwTeamPlayers_Click();
   void cmdTeamWebSite_Click();
+
+  // The analysis view's chart list and stage options.
+  void WireAnalysisView();
+  void cboChart_Click();
+  void optAnal_Click(int16_t Stage);
+  bool DrawAnalysisChart(int16_t Stage, int16_t Chart);
+
+  // The Help menu.
+  void HelpTopics_Click();
+  void OpenForum_Click();
+  void About_Click();
+  void LicenceTerms_Click();
 
   std::vector<std::string> ko_game_ids_;
   kelvane::Variant varTeamList;  // the team menu list: TeamList as the window loaded

@@ -26,8 +26,6 @@ void frmMain::ClearStats() {
   LoadStatsTables();
 }
 
-void frmMain::ClearAnalysis() {}
-
 void frmMain::SetScheduleList() { FillScheduleList(ScheduleList, *objKelvane); }
 
 void frmMain::ShowGameFacts(const std::string& strGameID) {

@@ -11,6 +11,7 @@
 #include "app/entry/frm_group_score.h"
 #include "app/entry/frm_ko_game_facts.h"
 #include "app/entry/frm_lots.h"
+#include "app/shell/analysis_view.h"
 #include "app/shell/frm_main.h"
 #include "app/shell/groups_view.h"
 #include "app/shell/knockout_view.h"
@@ -38,6 +39,7 @@ void frmMain::BuildTournamentViews() {
   groupsView = new GroupsView(GroupFrame, GroupTab, GameFacts, ScoreFrame, TeamFrame);
   teamPanel = new TeamPanel(TeamFrame, GameFacts, ScoreFrame);
   koView = new KnockoutView(KOFrame);
+  analysisView = new AnalysisView(AnalysisFrame);
 }
 
 void frmMain::WireTournamentViews() {
@@ -59,6 +61,7 @@ void frmMain::WireTournamentViews() {
     connect(koView->cmdKOGameNo[i], &QPushButton::clicked, this,
             [this, index] { RunHandler([&] { cmdKOGameNo_Click(index); }); });
   }
+  WireAnalysisView();
 }
 
 void frmMain::ShowTeam(const std::string& TeamID) {

@@ -41,10 +41,10 @@ std::span<const frmMain::MenuItem> frmMain::MenuItems() {
       {"Sweeps", "Accounts", "&Accounts", "", nullptr},
       {"Sweeps", "MembersBreak", "-", "", nullptr},
       {"Sweeps", "TeamDrawSlips", "&Team Draw Slips", "", nullptr},
-      {"Help", "HelpTopics", "&Help Topics", "", nullptr},
-      {"Help", "OpenForum", "&Forum", "", nullptr},
-      {"Help", "About", "&About Orvessa Pitchlog...", "", nullptr},
-      {"Help", "LicenceTerms", "&Licence Terms", "", nullptr},
+      {"Help", "HelpTopics", "&Help Topics", "", &frmMain::HelpTopics_Click},
+      {"Help", "OpenForum", "&Forum", "", &frmMain::OpenForum_Click},
+      {"Help", "About", "&About Orvessa Pitchlog...", "", &frmMain::About_Click},
+      {"Help", "LicenceTerms", "&Licence Terms", "", &frmMain::LicenceTerms_Click},
   };
   return kItems;
 }

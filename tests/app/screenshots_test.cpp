@@ -1,7 +1,10 @@
 // Pictures of the splash and of each view of the main window, written to build/screenshots
 // for a person to look at.
+#include <QAction>
+#include <QComboBox>
 #include <QDir>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
 
@@ -10,11 +13,14 @@
 #include "app/entry/frm_ko_score.h"
 #include "app/entry/frm_lots.h"
 #include "app/entry/frm_penalties.h"
+#include "app/shell/frm_about.h"
+#include "app/shell/frm_licence.h"
 #include "app/shell/frm_main.h"
 #include "app/shell/frm_properties.h"
 #include "app/shell/frm_splash.h"
 #include "app/shell/start.h"
 #include "tests/app/support/message_boxes.h"
+#include "tests/app/support/modal_dialogs.h"
 #include "tests/app/support/program_fixture.h"
 
 using namespace pitchlog;
@@ -43,6 +49,8 @@ class ScreenshotsTest : public QObject {
     frmGroupScore::Unload();
     frmLots::Unload();
     frmProperties::Unload();
+    frmLicence::Unload();
+    frmAbout::Unload();
     app_testing::ProcessDeletions();
     app_testing::ResetProgram();
   }
@@ -67,6 +75,36 @@ class ScreenshotsTest : public QObject {
     folder.Remove("WBHome/index.htm");
     frmMain& window = app_testing::StartToMainWindow(folder);
     Save(window, "main-without-home-page");
+  }
+
+  // The goal times of the 2022 knock-out games.
+  void analysisChart() {
+    ProgramFolder folder;
+    frmMain& main = app_testing::StartToMainWindow(folder);
+    main.OpenResultsSet("Tournament 2022");
+    main.MainTab->setCurrentIndex(4);
+    main.findChild<QRadioButton*>("optAnalKO")->click();
+    auto* charts = main.findChild<QComboBox*>("cboChart");
+    charts->setCurrentIndex(charts->findData(5));
+    Save(main, "main-analysis-goal-times");
+  }
+
+  // The About box, the developer's contact box and the licence terms.
+  void helpBoxes() {
+    ProgramFolder folder;
+    frmMain& main = app_testing::StartToMainWindow(folder);
+    main.findChild<QAction*>("About")->trigger();
+    frmAbout& about = frmAbout::Get();
+    QVERIFY(QTest::qWaitForWindowExposed(&about));
+    Save(about, "help-about");
+    app_testing::ModalDialog contact(QStringLiteral("frmContact"), [](QWidget& box) {
+      Save(box, "help-contact");
+      box.close();
+    });
+    about.cmdDeveloperContact->click();
+    QVERIFY(contact.Seen());
+    frmLicence::Get().show();
+    Save(frmLicence::Get(), "help-licence");
   }
 
   // The entry dialogs on the finished 2022 tournament: a group game, the final's facts, score and
