@@ -38,6 +38,7 @@ void frmMain::BuildTournamentViews() {
   groupsView = new GroupsView(GroupFrame, GroupTab, GameFacts, ScoreFrame, TeamFrame);
   teamPanel = new TeamPanel(TeamFrame, GameFacts, ScoreFrame);
   koView = new KnockoutView(KOFrame);
+  BuildStatsView();
 }
 
 void frmMain::WireTournamentViews() {
@@ -59,6 +60,7 @@ void frmMain::WireTournamentViews() {
     connect(koView->cmdKOGameNo[i], &QPushButton::clicked, this,
             [this, index] { RunHandler([&] { cmdKOGameNo_Click(index); }); });
   }
+  WireStatsView();
 }
 
 void frmMain::ShowTeam(const std::string& TeamID) {
