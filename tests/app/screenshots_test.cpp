@@ -1,7 +1,9 @@
 // Pictures of the splash and of each view of the main window, written to build/screenshots
 // for a person to look at.
+#include <QComboBox>
 #include <QDir>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
 
@@ -65,6 +67,20 @@ class ScreenshotsTest : public QObject {
     folder.Remove("WBHome/index.htm");
     frmMain& window = app_testing::StartToMainWindow(folder);
     Save(window, "main-without-home-page");
+  }
+
+  // The Stats view on the finished 2022 tournament: a teams table in averages and the top scorers.
+  void statsView() {
+    ProgramFolder folder;
+    frmMain& main = app_testing::StartToMainWindow(folder);
+    main.OpenResultsSet("Tournament 2022");
+    main.MainTab->setCurrentIndex(3);
+    QComboBox* tables = main.findChild<QComboBox*>("cboStatsTables");
+    tables->setCurrentIndex(tables->findText("Teams Overview"));
+    main.findChild<QRadioButton*>("optStatsAverages")->click();
+    Save(main, "stats-teams-averages");
+    tables->setCurrentIndex(tables->findText("Top Scorers"));
+    Save(main, "stats-top-scorers");
   }
 
   // The entry dialogs on the finished 2022 tournament: a group game, the final's facts, score and
