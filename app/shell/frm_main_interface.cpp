@@ -21,10 +21,6 @@ kelvane::Variant frmMain::KOGameID(int16_t Index) const {
   return kelvane::Variant(ko_game_ids_[static_cast<size_t>(Index)]);
 }
 
-void frmMain::ClearStats() {
-  blnSaveStats = false;
-  LoadStatsTables();
-}
 
 void frmMain::SetScheduleList() { FillScheduleList(ScheduleList, *objKelvane); }
 
@@ -61,26 +57,6 @@ void frmMain::LoadGroup(int16_t NewTab) {
   ApplyInfoBarRule("group", std::string(1, letter));
   groupsView->LoadGroup(*objKelvane, letter);
 }
-
-void frmMain::LoadStatsListTeams(bool ChangeOrder) {
-  Q_UNUSED(ChangeOrder);
-  varColumns = varTeamsColumns;
-  varLabels = varTeamsLabels;
-}
-
-void frmMain::LoadStatsListPlayers(bool ChangeOrder) {
-  Q_UNUSED(ChangeOrder);
-  varColumns = varPlayersColumns;
-  varLabels = varPlayersLabels;
-}
-
-void frmMain::LoadStatsTables() {}
-
-void frmMain::varTableValue(const kelvane::Variant& i, const kelvane::Variant& j, const kelvane::Variant& NewValue) {
-  varTable.AsArray().Set(i.ToInt32(), j.ToInt32(), NewValue);
-}
-
-kelvane::Variant frmMain::SaveTable() { return kelvane::Variant(); }
 
 void frmMain::LoadKO() { koView->LoadKO(*objKelvane, ko_game_ids_); }
 

@@ -40,6 +40,7 @@ void frmMain::BuildTournamentViews() {
   teamPanel = new TeamPanel(TeamFrame, GameFacts, ScoreFrame);
   koView = new KnockoutView(KOFrame);
   analysisView = new AnalysisView(AnalysisFrame);
+  BuildStatsView();
 }
 
 void frmMain::WireTournamentViews() {
@@ -62,6 +63,7 @@ void frmMain::WireTournamentViews() {
             [this, index] { RunHandler([&] { cmdKOGameNo_Click(index); }); });
   }
   WireAnalysisView();
+  WireStatsView();
 }
 
 void frmMain::ShowTeam(const std::string& TeamID) {

@@ -107,6 +107,20 @@ class ScreenshotsTest : public QObject {
     Save(frmLicence::Get(), "help-licence");
   }
 
+  // The Stats view on the finished 2022 tournament: a teams table in averages and the top scorers.
+  void statsView() {
+    ProgramFolder folder;
+    frmMain& main = app_testing::StartToMainWindow(folder);
+    main.OpenResultsSet("Tournament 2022");
+    main.MainTab->setCurrentIndex(3);
+    QComboBox* tables = main.findChild<QComboBox*>("cboStatsTables");
+    tables->setCurrentIndex(tables->findText("Teams Overview"));
+    main.findChild<QRadioButton*>("optStatsAverages")->click();
+    Save(main, "stats-teams-averages");
+    tables->setCurrentIndex(tables->findText("Top Scorers"));
+    Save(main, "stats-top-scorers");
+  }
+
   // The entry dialogs on the finished 2022 tournament: a group game, the final's facts, score and
   // shoot-out, and the lots of a group.
   void entryDialogs() {
