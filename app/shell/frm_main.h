@@ -137,6 +137,13 @@ class frmMain : public QMainWindow, public DefaultInstance<frmMain> {
   void GroupTab_Click(int PreviousTab);
   void SaveResults_Click();
 
+  // The File menu's result sets.
+  // Offers to save unsaved results first; False when the user cancels.
+  bool OfferToSaveResults();
+  void OpenResults_Click();
+  void OpenScenario_Click();
+  void SaveScenario_Click();
+
   // The schedule, groups, team panel and bracket inside their containers, and their handlers.
   void BuildTournamentViews();
   void WireTournamentViews();

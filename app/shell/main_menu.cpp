@@ -25,9 +25,9 @@ std::span<const frmMain::MenuItem> frmMain::MenuItems() {
   static constexpr MenuItem kItems[] = {
       {"File", "SaveResults", "&Save Results", "Ctrl+S", &frmMain::SaveResults_Click},
       {"File", "Scenarios", "-", "", nullptr},
-      {"File", "OpenResults", "&Open Results", "Ctrl+R", nullptr},
-      {"File", "OpenScenario", "Open &Scenario", "Ctrl+O", nullptr},
-      {"File", "SaveScenario", "Sav&e As Scenario", "", nullptr},
+      {"File", "OpenResults", "&Open Results", "Ctrl+R", &frmMain::OpenResults_Click},
+      {"File", "OpenScenario", "Open &Scenario", "Ctrl+O", &frmMain::OpenScenario_Click},
+      {"File", "SaveScenario", "Sav&e As Scenario", "", &frmMain::SaveScenario_Click},
       {"Edit", "Properties", "&Options", "Ctrl+T", nullptr},
       {"Edit", "Players", "&Players", "Ctrl+P", nullptr},
       {"DownloadS", "Results", "&Results", "Ctrl+L", nullptr},
