@@ -156,6 +156,7 @@ void frmMain::Form_Load() {
   varPlayersColumns = objKelvane->StatsColumnsArray("players");
   varPlayersLabels = objKelvane->StatsLabelsArray("players");
   SetMain();
+  LastMessage->setEnabled(!objKelvane->Properties("message").ToString().empty());
   setWindowTitle(gstrAppTitle);
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     move(CentredPosition(screen->geometry().size(), frameGeometry().size()));

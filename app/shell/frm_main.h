@@ -143,6 +143,17 @@ class frmMain : public QMainWindow, public DefaultInstance<frmMain> {
   void SaveResults_Click();
   void Properties_Click();
 
+  // The File menu's result sets and the Downloads menu.
+  // Offers to save unsaved results first; False when the user cancels.
+  bool OfferToSaveResults();
+  void OpenResults_Click();
+  void OpenScenario_Click();
+  void SaveScenario_Click();
+  void Results_Click();
+  void DownloadOthers_Click();
+  void GetMessage_Click();
+  void LastMessage_Click();
+
   // The schedule, groups, team panel and bracket inside their containers, and their handlers.
   void BuildTournamentViews();
   void WireTournamentViews();

@@ -8,6 +8,7 @@
 #include "app/shell/groups_view.h"
 #include "app/shell/knockout_view.h"
 #include "app/shell/program.h"
+#include "app/shell/result_set_captions.h"
 #include "app/shell/schedule_view.h"
 #include "app/shell/tray_icon.h"
 #include "platform/component/error.h"
@@ -34,19 +35,19 @@ void frmMain::ShowGameFacts(const std::string& strGameID) {
 
 void frmMain::SetScoreFrame(const std::string& GameID) { groupsView->SetScoreFrame(*objKelvane, GameID); }
 
+// A set that can't be read leaves the current results, their set and their mark as they were,
+// and the user is told so instead of seeing nothing happen.
 void frmMain::OpenResultsSet(const std::string& ResultsSet) {
+  if (!objKelvane->LoadResultsSet(ResultsSet).ToBool())
+    throw kelvane::Error(kelvane::ErrorKind::File, "cannot open the result set \"" + ResultsSet + "\"");
   SaveResults->setEnabled(false);
-  objKelvane->LoadResultsSet(ResultsSet);
   SetMain();
   LoadGroup(static_cast<int16_t>(GroupTab->currentIndex()));
   ClearStats();
   ClearAnalysis();
   const QString current = ToQ(objKelvane->ResultsSet());
-  QString caption = gstrAppTitle;
-  if (current != QLatin1String("Results")) caption += QStringLiteral(" [") + current + QLatin1Char(']');
-  setWindowTitle(caption);
-  // A set whose file could not be read leaves the current one, which the item then names.
-  SaveResults->setText(QStringLiteral("Save ") + QString(current).replace(QLatin1Char('&'), QLatin1String("&&")));
+  setWindowTitle(MainCaption(current));
+  SaveResults->setText(SaveResultsCaption(current));
   GroupTab_Click(GroupTab->currentIndex());
 }
 

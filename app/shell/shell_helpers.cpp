@@ -6,10 +6,11 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QNetworkInformation>
+#include <QPlainTextEdit>
 #include <QTimeZone>
 
 #include "app/shell/frm_main.h"
-#include "app/shell/msg_box.h"
+#include "app/shell/frm_message.h"
 #include "app/shell/program.h"
 
 namespace pitchlog {
@@ -74,11 +75,11 @@ void ShowDownloadMessage() {
   const QString message = ToQ(gobjKelvane->DownloadMessage(false));
   if (message.isEmpty() || message == ToQ(gobjKelvane->Properties("message").ToString())) return;
   gobjKelvane->SetProperties("message", ToStd(message));
+  frmMessage& window = frmMessage::Get();
+  window.txtMessage->setPlainText(frmMessage::Shown(message));
   gobjKelvane->SaveProperties();
   frmMain::Get().LastMessage->setEnabled(true);
-  // Shown with its line breaks.
-  QString shown = message;
-  MsgBox(shown.replace(QLatin1String("#EOL#"), QLatin1String("\r\n")));
+  window.ShowModal();
 }
 
 }  // namespace pitchlog

@@ -4,18 +4,20 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QPlainTextEdit>
 #include <QTest>
 
 #include "app/shell/frm_main.h"
+#include "app/shell/frm_message.h"
 #include "app/shell/program.h"
 #include "app/shell/shell_helpers.h"
 #include "app/shell/start.h"
-#include "tests/app/support/message_boxes.h"
+#include "tests/app/support/modal_dialogs.h"
 #include "tests/app/support/program_fixture.h"
 #include "tests/support/local_http_server.h"
 
 using namespace pitchlog;
-using app_testing::MessageBoxes;
+using app_testing::ModalDialog;
 using app_testing::ProgramFolder;
 
 // Stands in for the desktop: records what it was asked to open.
@@ -152,19 +154,27 @@ class ShellHelpersTest : public QObject {
     frmMain& window = app_testing::StartToMainWindow(folder);
     QVERIFY(!window.LastMessage->isEnabled());
 
-    MessageBoxes boxes({QMessageBox::Ok});
+    // Shown modally in the message window, stored and saved before it opens.
+    QString shown;
+    bool saved_before = false;
+    ModalDialog message_window("frmMessage", [&](QWidget& w) {
+      shown = w.findChild<QPlainTextEdit*>("txtMessage")->toPlainText();
+      saved_before = folder.Read("Data/properties.xml").contains("<message>Kick-off#EOL#tonight</message>");
+      w.close();
+    });
     ShowDownloadMessage();
-    QCOMPARE(boxes.Seen().size(), 1);
-    QCOMPARE(boxes.Text(), QStringLiteral("Kick-off\r\ntonight"));
+    QVERIFY(message_window.Seen());
+    QCOMPARE(shown, QStringLiteral("Kick-off\ntonight"));
+    QVERIFY(saved_before);
     QVERIFY(window.LastMessage->isEnabled());
     QCOMPARE(gobjKelvane->Properties("message").ToString(), std::string("Kick-off#EOL#tonight"));
-    QVERIFY(folder.Read("Data/properties.xml").contains("<message>Kick-off#EOL#tonight</message>"));
 
     // The same message again: nothing shown.
-    MessageBoxes again({QMessageBox::Ok});
+    ModalDialog again("frmMessage", [](QWidget& w) { w.close(); });
     ShowDownloadMessage();
     QTest::qWait(100);
-    QVERIFY(again.Seen().isEmpty());
+    QVERIFY(!again.Seen());
+    QVERIFY(!frmMessage::IsLoaded());
   }
 };
 

@@ -1,0 +1,32 @@
+#include "app/shell/download_kit.h"
+
+#include <QComboBox>
+
+#include "app/shell/frm_main.h"
+#include "app/shell/program.h"
+#include "app/shell/web_browser.h"
+
+namespace pitchlog::download {
+
+QString Heading() { return QStringLiteral("You must be connected to the Internet before starting the download"); }
+
+QString Advice() { return QStringLiteral("Please make sure you are connected to the Internet, and try again"); }
+
+void RefreshLocalPages(frmMain& main, bool links_fetched) {
+  if (!links_fetched) gobjKelvane->DownloadLinks();
+  main.wbBar->reload();
+  gobjKelvane->DownloadHome();
+  main.wbHome->reload();
+}
+
+void ReloadChosenStatsList(frmMain& main) {
+  const auto* tables = main.findChild<QComboBox*>(QStringLiteral("cboStatsTables"));
+  if (!tables || tables->currentText().isEmpty()) return;
+  const std::string type = gobjKelvane->StatsTableType(ToStd(tables->currentText()));
+  if (type == "teams")
+    main.LoadStatsListTeams(false);
+  else if (type == "players")
+    main.LoadStatsListPlayers(false);
+}
+
+}  // namespace pitchlog::download

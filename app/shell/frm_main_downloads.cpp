@@ -1,0 +1,58 @@
+// The main window's Downloads menu: the results download, the other data files, and the
+// server's message.
+#include <QAction>
+#include <QCoreApplication>
+#include <QPlainTextEdit>
+
+#include "app/shell/frm_download.h"
+#include "app/shell/frm_download_results.h"
+#include "app/shell/frm_main.h"
+#include "app/shell/frm_message.h"
+#include "app/shell/program.h"
+
+namespace pitchlog {
+
+// The results held now are kept as the set "Results Backup" before a download can replace the
+// default set. The backup is a copy: the set the window names stays the one Save Results writes
+// to, also when the download is cancelled or fails.
+void frmMain::Results_Click() {
+  if (!OfferToSaveResults()) return;
+  const std::string current = objKelvane->ResultsSet();
+  std::string backup = "Results Backup";
+  objKelvane->SaveScenario(backup);
+  objKelvane->SetResultsSet(current);
+  frmDownloadResults::Get().exec();
+}
+
+void frmMain::DownloadOthers_Click() { frmDownload::Get().exec(); }
+
+void frmMain::GetMessage_Click() {
+  frmMessage::Get().txtMessage->setPlainText(
+      QStringLiteral("*** Downloading Message ***\nYOU MUST BE CONNECTED TO THE INTERNET"));
+  frmMessage::Get().ShowModeless();
+  // Drawn before the download holds the program up.
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+
+  const QString answer = ToQ(objKelvane->DownloadMessage(true));
+  QPlainTextEdit* text = frmMessage::Get().txtMessage;
+  if (answer.toLower() == QLatin1String("[error]")) {
+    text->setPlainText(
+        QStringLiteral("Unable to download message\nPlease check you are connected to the Internet, and try again"));
+    return;
+  }
+  const QString shown = frmMessage::Shown(answer);
+  text->setPlainText(shown);
+  if (!shown.isEmpty()) {
+    objKelvane->SetProperties("message", ToStd(answer));
+    objKelvane->SaveProperties();
+  }
+  LastMessage->setEnabled(!answer.isEmpty());
+}
+
+void frmMain::LastMessage_Click() {
+  frmMessage& window = frmMessage::Get();
+  window.txtMessage->setPlainText(frmMessage::Shown(ToQ(objKelvane->Properties("message").ToString())));
+  window.ShowModeless();
+}
+
+}  // namespace pitchlog

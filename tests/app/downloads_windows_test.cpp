@@ -1,0 +1,352 @@
+// The Downloads menu against a web site on a local HTTP server, with the real engine on a
+// temporary copy of the shipped data: the backup before a results download, the results
+// download with and without players, a failed one, the data-file downloads with their report,
+// and the server's message.
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/shell/frm_download.h"
+#include "app/shell/frm_download_results.h"
+#include "app/shell/frm_main.h"
+#include "app/shell/frm_message.h"
+#include "app/shell/program.h"
+#include "app/shell/web_browser.h"
+#include "tests/app/support/message_boxes.h"
+#include "tests/app/support/modal_dialogs.h"
+#include "tests/app/support/program_fixture.h"
+#include "tests/support/local_http_server.h"
+
+using namespace pitchlog;
+using app_testing::MessageBoxes;
+using app_testing::ModalDialog;
+using app_testing::ProgramFolder;
+
+namespace {
+
+const QString kTitle = QStringLiteral("Zintorra Orvessa Pitchlog 2006");
+const QString kAdvice = QStringLiteral("Please make sure you are connected to the Internet, and try again");
+const QByteArray kEntered = "gameid=\"A1\"";
+const QByteArray kPlayersDtd =
+    "<!DOCTYPE players [<!ATTLIST team teamid ID #REQUIRED><!ATTLIST player playerid ID #REQUIRED>]>";
+
+// The web site: every file the program asks for, made from the shipped data with a mark each.
+class Site {
+ public:
+  explicit Site(const ProgramFolder& data) {
+    Write("Results.xml", data.Read("Results/Tournament 2022.xml"));
+    Write("players.xml", kPlayersDtd + "<players><team teamid=\"QAT\"><player playerid=\"QAT99\">"
+                                       "<playername>NEW MAN</playername><shirt>99</shirt></player></team></players>");
+    Write("games.xml", data.Read("Data/games.xml").replace("20 November 2022 17:00", "20 November 2022 16:00"));
+    Write("teams.xml", data.Read("Data/teams.xml").replace("<name>Qatar</name>", "<name>Qatar Site</name>"));
+    Write("stadia.xml", data.Read("Data/stadia.xml"));
+    Write("sweepoptions.xml", "<sweepoptions/>");
+    Write("statscolumns.xml", data.Read("Data/statscolumns.xml"));
+    Write("links.xml", "<links/>");
+    Write("locallink.xml", "<locallink><html><body>Site bar</body></html></locallink>");
+    Write("HomeVersion.xml", "<home version=\"1\"/>");
+    Write("Home.xml", "<home><html><body>Site home</body></html></home>");
+    Write("message.xml", "<message>Kick-off#EOL#tonight</message>");
+    server_ = std::make_unique<testing_support::LocalHttpServer>(dir_.path().toStdString());
+  }
+  void Write(const QString& name, const QByteArray& content) const {
+    QFile file(dir_.filePath(name));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) qFatal("cannot write %s", qPrintable(name));
+    file.write(content);
+  }
+  void Remove(const QString& name) const { QFile::remove(dir_.filePath(name)); }
+  QByteArray Url() const { return QByteArray::fromStdString(server_->Url()); }
+
+ private:
+  QTemporaryDir dir_;
+  std::unique_ptr<testing_support::LocalHttpServer> server_;
+};
+
+// The program folder pointed at the site, with a stored message when given.
+void UseSite(const ProgramFolder& folder, const Site& site, const QByteArray& message = {}) {
+  QByteArray properties = folder.Read("Data/properties.xml");
+  properties.replace("<downloadurl></downloadurl>", "<downloadurl>" + site.Url() + "</downloadurl>");
+  properties.replace("<message></message>", "<message>" + message + "</message>");
+  folder.Write("Data/properties.xml", properties);
+}
+
+// Started on the scenario "Mine" with a result not yet saved.
+frmMain& StartWithUnsavedScenario(const ProgramFolder& folder) {
+  folder.Write("Results/Mine.xml", folder.Read("Results/Results.xml"));
+  frmMain& window = app_testing::StartToMainWindow(folder);
+  window.OpenResultsSet("Mine");
+  window.objKelvane->RemoveResult("A1");
+  window.objKelvane->GroupScore("A1", 2, 1);
+  window.SaveResults->setEnabled(window.objKelvane->ResultsChanged());
+  return window;
+}
+
+QString HomeGoalsInMemory() { return ToQ(gobjKelvane->Results("A1", "f", "QAT").ToString()); }
+
+void Click(QWidget& dialog, const char* button) {
+  auto* b = dialog.findChild<QPushButton*>(QLatin1String(button));
+  if (!b) qFatal("no button %s", button);
+  QTest::mouseClick(b, Qt::LeftButton);
+}
+
+QCheckBox* Check(QWidget& dialog, const QString& name) {
+  auto* box = dialog.findChild<QCheckBox*>(name);
+  if (!box) qFatal("no check box %s", qPrintable(name));
+  return box;
+}
+
+// Closes the message window that a finished download opens, remembering its text.
+ModalDialog CloseMessageWindow(QString& shown) {
+  return ModalDialog("frmMessage", [&shown](QWidget& w) {
+    shown = w.findChild<QPlainTextEdit*>("txtMessage")->toPlainText();
+    w.close();
+  });
+}
+
+}  // namespace
+
+class DownloadsWindowsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { app_testing::UseTemporaryRegistry(); }
+  void cleanup() { app_testing::ResetProgram(); }
+
+  // The results held are backed up before the dialog opens; cancelling the dialog leaves the
+  // window, the mark and the set that Save Results writes to as they were.
+  void resultsCommandBacksUpThenCancel_data() {
+    QTest::addColumn<int>("answer");
+    QTest::newRow("Yes") << int(QMessageBox::Yes);
+    QTest::newRow("No") << int(QMessageBox::No);
+    QTest::newRow("Cancel") << int(QMessageBox::Cancel);
+  }
+  void resultsCommandBacksUpThenCancel() {
+    QFETCH(int, answer);
+    ProgramFolder folder;
+    Site site(folder);
+    UseSite(folder, site);
+    const QByteArray results = folder.Read("Results/Results.xml");
+    frmMain& window = StartWithUnsavedScenario(folder);
+
+    MessageBoxes boxes({QMessageBox::StandardButton(answer)});
+    ModalDialog dialog("frmDownloadResults", [](QWidget& d) {
+      QCOMPARE(d.findChild<QLabel*>("lblHeading")->text(),
+               QStringLiteral("You must be connected to the Internet before starting the download"));
+      QVERIFY(!Check(d, "chkPlayers")->isChecked());
+      Click(d, "cmdCancel");
+    });
+    window.findChild<QAction*>("Results")->trigger();
+    QCOMPARE(boxes.Seen().size(), 1);
+    QCOMPARE(boxes.Text(), QStringLiteral("Would you like to save your current results first?"));
+    QCOMPARE(boxes.Seen()[0].buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    QCOMPARE(dialog.Seen(), answer != QMessageBox::Cancel);
+    QCOMPARE(folder.Read("Results/Mine.xml").contains(kEntered), answer == QMessageBox::Yes);
+    QCOMPARE(folder.Read("Results/Results Backup.xml").contains(kEntered), answer != QMessageBox::Cancel);
+    QCOMPARE(folder.Read("Results/Results.xml"), results);
+
+    QCOMPARE(HomeGoalsInMemory(), QStringLiteral("2"));
+    QCOMPARE(ToQ(gobjKelvane->ResultsSet()), QStringLiteral("Mine"));
+    QCOMPARE(window.windowTitle(), kTitle + QStringLiteral(" [Mine]"));
+    QCOMPARE(window.SaveResults->isEnabled(), answer != QMessageBox::Yes);
+    if (answer == QMessageBox::No) {
+      window.SaveResults->trigger();
+      QVERIFY(folder.Read("Results/Mine.xml").contains(kEntered));
+    }
+  }
+
+  void resultsDownloadReplacesTheDefaultSet_data() {
+    QTest::addColumn<bool>("players_on_site");
+    QTest::newRow("with players") << true;
+    QTest::newRow("players missing") << false;
+  }
+  void resultsDownloadReplacesTheDefaultSet() {
+    QFETCH(bool, players_on_site);
+    ProgramFolder folder;
+    Site site(folder);
+    if (!players_on_site) site.Remove("players.xml");
+    UseSite(folder, site);
+    frmMain& window = StartWithUnsavedScenario(folder);
+
+    MessageBoxes boxes({QMessageBox::No});
+    if (!players_on_site) boxes.Then(QMessageBox::Ok);
+    boxes.Then(QMessageBox::Ok);
+    QString message;
+    ModalDialog message_window = CloseMessageWindow(message);
+    ModalDialog dialog("frmDownloadResults", [](QWidget& d) {
+      // The label is a second handle on the check box.
+      QTest::mouseClick(d.findChild<QLabel*>("lblPlayers"), Qt::LeftButton);
+      QVERIFY(Check(d, "chkPlayers")->isChecked());
+      Click(d, "cmdOk");
+    });
+    window.findChild<QAction*>("Results")->trigger();
+    QVERIFY(dialog.Seen());
+    app_testing::ProcessDeletions();
+    QVERIFY(!frmDownloadResults::IsLoaded());
+
+    QStringList seen;
+    for (const auto& box : boxes.Seen()) seen << box.text;
+    QStringList expected{"Would you like to save your current results first?"};
+    if (!players_on_site) expected << "Cannot download players";
+    expected << "Download Complete";
+    QCOMPARE(seen, expected);
+    if (!players_on_site) QCOMPARE(boxes.Seen()[1].icon, QMessageBox::Critical);
+    QCOMPARE(boxes.Seen().last().icon, QMessageBox::NoIcon);
+
+    // The server's results are the default set, on disk and shown; the backup holds the
+    // results that were unsaved.
+    QCOMPARE(folder.Read("Results/Results.xml"), folder.Read("Results/Tournament 2022.xml"));
+    QVERIFY(folder.Read("Results/Results Backup.xml").contains(kEntered));
+    QCOMPARE(ToQ(gobjKelvane->ResultsSet()), QStringLiteral("Results"));
+    QCOMPARE(HomeGoalsInMemory(), QStringLiteral("0"));
+    QCOMPARE(window.windowTitle(), kTitle);
+    QCOMPARE(window.SaveResults->text(), QStringLiteral("Save Results"));
+    QVERIFY(!window.SaveResults->isEnabled());
+    QCOMPARE(folder.Read("Data/players.xml").contains("QAT99"), players_on_site);
+
+    // Then the server's message, and the info bar and home pages.
+    QVERIFY(message_window.Seen());
+    QCOMPARE(message, QStringLiteral("Kick-off\ntonight"));
+    QVERIFY(window.LastMessage->isEnabled());
+    QVERIFY(window.wbBar->toPlainText().contains("Site bar"));
+    QVERIFY(folder.Read("WBHome/index.htm").contains("Site home"));
+    QVERIFY(window.wbHome->toPlainText().contains("Site home"));
+  }
+
+  void failedResultsDownloadKeepsTheResults() {
+    ProgramFolder folder;
+    Site site(folder);
+    site.Remove("Results.xml");
+    UseSite(folder, site);
+    const QByteArray results = folder.Read("Results/Results.xml");
+    frmMain& window = StartWithUnsavedScenario(folder);
+
+    MessageBoxes boxes({QMessageBox::No, QMessageBox::Ok});
+    ModalDialog dialog("frmDownloadResults", [](QWidget& d) {
+      Click(d, "cmdOk");
+      QVERIFY(d.isVisible());
+      QVERIFY(d.findChild<QPushButton*>("cmdOk")->isEnabled());
+      QTest::keyClick(&d, Qt::Key_Escape);
+    });
+    window.findChild<QAction*>("Results")->trigger();
+    QVERIFY(dialog.Seen());
+    QCOMPARE(boxes.Seen().size(), 2);
+    QCOMPARE(boxes.Text(1), QStringLiteral("Cannot download\n\n") + kAdvice);
+    QCOMPARE(boxes.Seen()[1].icon, QMessageBox::Critical);
+
+    QCOMPARE(folder.Read("Results/Results.xml"), results);
+    QCOMPARE(HomeGoalsInMemory(), QStringLiteral("2"));
+    QCOMPARE(ToQ(gobjKelvane->ResultsSet()), QStringLiteral("Mine"));
+    QCOMPARE(window.windowTitle(), kTitle + QStringLiteral(" [Mine]"));
+    QVERIFY(window.SaveResults->isEnabled());
+    // The local pages are fetched whatever became of the results.
+    QVERIFY(window.wbBar->toPlainText().contains("Site bar"));
+  }
+
+  void otherDownloads_data() {
+    QTest::addColumn<QStringList>("checked");  // "all": the Select All button
+    QTest::addColumn<bool>("links_on_site");
+    QTest::addColumn<QString>("report");
+    QTest::addColumn<bool>("completes");
+    QTest::newRow("nothing chosen") << QStringList() << true << "Please select at least one download" << false;
+    QTest::newRow("teams only") << QStringList{"chkTeams"} << true << "Teams downloaded\n\nDownload Complete" << true;
+    QTest::newRow("links fail after games")
+        << QStringList{"chkGames", "chkLinks"} << false
+        << "Games downloaded\n\nCannot download Links\n\n" + kAdvice << false;
+    QTest::newRow("select all") << QStringList{"all"} << true
+                                << "Games downloaded\nTeams downloaded\nStadia downloaded\nSweep Options downloaded\n"
+                                   "Stats Layouts downloaded\nLinks downloaded\n\nDownload Complete"
+                                << true;
+  }
+  void otherDownloads() {
+    QFETCH(QStringList, checked);
+    QFETCH(bool, links_on_site);
+    QFETCH(QString, report);
+    QFETCH(bool, completes);
+    ProgramFolder folder;
+    Site site(folder);
+    if (!links_on_site) site.Remove("locallink.xml");
+    UseSite(folder, site);
+    frmMain& window = app_testing::StartToMainWindow(folder);
+
+    MessageBoxes boxes({QMessageBox::Ok});
+    QString message;
+    ModalDialog message_window = CloseMessageWindow(message);
+    ModalDialog dialog("frmDownload", [&](QWidget& d) {
+      for (const char* name : {"chkGames", "chkTeams", "chkStadia", "chkSweepOptions", "chkStatsLayout", "chkLinks"})
+        QVERIFY(!Check(d, name)->isChecked());
+      if (checked == QStringList{"all"}) {
+        Click(d, "cmdClearAll");
+        Click(d, "cmbAll");
+      } else {
+        for (const QString& name : checked) Check(d, name)->setChecked(true);
+      }
+      Click(d, "cmbOK");
+      if (d.isVisible()) Click(d, "cmdCancel");
+    });
+    window.findChild<QAction*>("DownloadOthers")->trigger();
+    QVERIFY(dialog.Seen());
+    app_testing::ProcessDeletions();
+    QVERIFY(!frmDownload::IsLoaded());
+    QCOMPARE(boxes.Seen().size(), 1);
+    QCOMPARE(boxes.Text(), report);
+    QCOMPARE(boxes.Seen()[0].icon, completes ? QMessageBox::NoIcon : QMessageBox::Critical);
+    QCOMPARE(message_window.Seen(), completes);
+
+    // Fetched files are saved; only a completed download loads them and refreshes the pages.
+    const bool games = checked.contains("chkGames") || checked.contains("all");
+    const bool teams = checked.contains("chkTeams") || checked.contains("all");
+    QCOMPARE(folder.Read("Data/games.xml").contains("20 November 2022 16:00"), games);
+    QCOMPARE(folder.Read("Data/teams.xml").contains("Qatar Site"), teams);
+    QCOMPARE(ToQ(gobjKelvane->TeamName("QAT")), QString(teams && completes ? "Qatar Site" : "Qatar"));
+    QCOMPARE(ToQ(gobjKelvane->Games(kelvane::Variant(std::string("A1")), "gametime")),
+             QString(games && completes ? "20 November 2022 16:00" : "20 November 2022 17:00"));
+    QCOMPARE(window.wbBar->toPlainText().contains("Site bar"), completes);
+  }
+
+  void serverMessage() {
+    ProgramFolder folder;
+    Site site(folder);
+    site.Write("message.xml", "<message>One#EOL#Two#EOL#Three</message>");
+    UseSite(folder, site, "Old");
+    frmMain& window = app_testing::StartToMainWindow(folder);
+    QVERIFY(window.LastMessage->isEnabled());
+    const auto shown = [] { return frmMessage::Get().txtMessage->toPlainText(); };
+
+    // A new message: shown line by line, stored with its tokens, saved.
+    window.findChild<QAction*>("GetMessage")->trigger();
+    QVERIFY(frmMessage::Get().isVisible());
+    QCOMPARE(shown(), QStringLiteral("One\nTwo\nThree"));
+    QCOMPARE(ToQ(gobjKelvane->Properties("message").ToString()), QStringLiteral("One#EOL#Two#EOL#Three"));
+    QVERIFY(folder.Read("Data/properties.xml").contains("<message>One#EOL#Two#EOL#Three</message>"));
+    QVERIFY(window.LastMessage->isEnabled());
+    QTest::keyClick(frmMessage::Get().txtMessage, Qt::Key_Escape);
+    app_testing::ProcessDeletions();
+    QVERIFY(!frmMessage::IsLoaded());
+
+    window.LastMessage->trigger();
+    QVERIFY(frmMessage::Get().isVisible());
+    QCOMPARE(shown(), QStringLiteral("One\nTwo\nThree"));
+
+    // The site can't be reached: said so in the window, and nothing else changes.
+    site.Remove("message.xml");
+    window.findChild<QAction*>("GetMessage")->trigger();
+    QCOMPARE(shown(), QStringLiteral("Unable to download message\nPlease check you are connected to the Internet, "
+                                     "and try again"));
+    QVERIFY(window.LastMessage->isEnabled());
+    QCOMPARE(ToQ(gobjKelvane->Properties("message").ToString()), QStringLiteral("One#EOL#Two#EOL#Three"));
+
+    // An empty message: Last Message goes off, the stored message stays.
+    site.Write("message.xml", "<message/>");
+    window.findChild<QAction*>("GetMessage")->trigger();
+    QCOMPARE(shown(), QString());
+    QVERIFY(!window.LastMessage->isEnabled());
+    QVERIFY(folder.Read("Data/properties.xml").contains("<message>One#EOL#Two#EOL#Three</message>"));
+  }
+};
+
+QTEST_MAIN(DownloadsWindowsTest)
+#include "downloads_windows_test.moc"
