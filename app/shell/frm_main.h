@@ -136,6 +136,7 @@ class frmMain : public QMainWindow, public DefaultInstance<frmMain> {
   void MainTab_Click(int PreviousTab);
   void GroupTab_Click(int PreviousTab);
   void SaveResults_Click();
+  void Players_Click();
 
   // The schedule, groups, team panel and bracket inside their containers, and their handlers.
   void BuildTournamentViews();

@@ -29,7 +29,7 @@ std::span<const frmMain::MenuItem> frmMain::MenuItems() {
       {"File", "OpenScenario", "Open &Scenario", "Ctrl+O", nullptr},
       {"File", "SaveScenario", "Sav&e As Scenario", "", nullptr},
       {"Edit", "Properties", "&Options", "Ctrl+T", nullptr},
-      {"Edit", "Players", "&Players", "Ctrl+P", nullptr},
+      {"Edit", "Players", "&Players", "Ctrl+P", &frmMain::Players_Click},
       {"DownloadS", "Results", "&Results", "Ctrl+L", nullptr},
       {"DownloadS", "DownloadOthers", "&Others", "", nullptr},
       {"DownloadS", "DownloadGap", "-", "", nullptr},
