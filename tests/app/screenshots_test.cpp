@@ -1,5 +1,6 @@
 // Pictures of the splash and of each view of the main window, written to build/screenshots
 // for a person to look at.
+#include <QComboBox>
 #include <QDir>
 #include <QPushButton>
 #include <QTabWidget>
@@ -11,6 +12,7 @@
 #include "app/entry/frm_lots.h"
 #include "app/entry/frm_penalties.h"
 #include "app/shell/frm_main.h"
+#include "app/shell/frm_players.h"
 #include "app/shell/frm_splash.h"
 #include "app/shell/start.h"
 #include "tests/app/support/message_boxes.h"
@@ -41,6 +43,7 @@ class ScreenshotsTest : public QObject {
     frmKOGameFacts::Unload();
     frmGroupScore::Unload();
     frmLots::Unload();
+    frmPlayers::Unload();
     app_testing::ProcessDeletions();
     app_testing::ResetProgram();
   }
@@ -84,6 +87,16 @@ class ScreenshotsTest : public QObject {
     Save(frmKOScore::Get(), "entry-ko-score");
     Save(frmPenalties::Get(), "entry-penalties");
     Save(frmLots::Get(), "entry-lots");
+  }
+
+  void playersEditor() {
+    ProgramFolder folder;
+    app_testing::StartToMainWindow(folder);
+    frmPlayers& editor = frmPlayers::Get();
+    editor.show();
+    editor.cboTeam->setCurrentIndex(editor.cboTeam->findText(QStringLiteral("Argentina")));
+    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    Save(editor, "players-editor");
   }
 };
 
