@@ -153,6 +153,7 @@ class frmMain : public QMainWindow, public DefaultInstance<frmMain> {
   void DownloadOthers_Click();
   void GetMessage_Click();
   void LastMessage_Click();
+  void Players_Click();
 
   // The schedule, groups, team panel and bracket inside their containers, and their handlers.
   void BuildTournamentViews();

@@ -29,7 +29,7 @@ std::span<const frmMain::MenuItem> frmMain::MenuItems() {
       {"File", "OpenScenario", "Open &Scenario", "Ctrl+O", &frmMain::OpenScenario_Click},
       {"File", "SaveScenario", "Sav&e As Scenario", "", &frmMain::SaveScenario_Click},
       {"Edit", "Properties", "&Options", "Ctrl+T", &frmMain::Properties_Click},
-      {"Edit", "Players", "&Players", "Ctrl+P", nullptr},
+      {"Edit", "Players", "&Players", "Ctrl+P", &frmMain::Players_Click},
       {"DownloadS", "Results", "&Results", "Ctrl+L", &frmMain::Results_Click},
       {"DownloadS", "DownloadOthers", "&Others", "", &frmMain::DownloadOthers_Click},
       {"DownloadS", "DownloadGap", "-", "", nullptr},

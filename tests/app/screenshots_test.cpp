@@ -17,6 +17,7 @@
 #include "app/shell/frm_licence.h"
 #include "app/shell/frm_main.h"
 #include "app/shell/frm_properties.h"
+#include "app/shell/frm_players.h"
 #include "app/shell/frm_splash.h"
 #include "app/shell/start.h"
 #include "tests/app/support/message_boxes.h"
@@ -51,6 +52,7 @@ class ScreenshotsTest : public QObject {
     frmProperties::Unload();
     frmLicence::Unload();
     frmAbout::Unload();
+    frmPlayers::Unload();
     app_testing::ProcessDeletions();
     app_testing::ResetProgram();
   }
@@ -153,6 +155,17 @@ class ScreenshotsTest : public QObject {
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     Save(dialog, "settings");
+  }
+
+  // The players editor on Argentina.
+  void playersEditor() {
+    ProgramFolder folder;
+    app_testing::StartToMainWindow(folder);
+    frmPlayers& editor = frmPlayers::Get();
+    editor.show();
+    editor.cboTeam->setCurrentIndex(editor.cboTeam->findText(QStringLiteral("Argentina")));
+    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    Save(editor, "players-editor");
   }
 };
 
