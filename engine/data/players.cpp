@@ -62,14 +62,25 @@ bool Pitchlog::AddPlayer(const std::string& team, int16_t shirt, const std::stri
   if (players_->ElementById(player_id)) return false;
   xml::Node team_node = players_->ElementById(team);
   if (team_node && team_node.Name() != "team") return false;
-  players_changed_ = true;
-  if (!team_node) {
+  const bool was_changed = players_changed_;
+  const bool new_team = !team_node;
+  if (new_team) {
     team_node = root.AppendChild("team");
     team_node.SetAttribute("teamid", team);
   }
-  team_node.AppendChild("player").SetAttribute("playerid", player_id);
-  SetPlayers(player_id, "playername", name);
-  SetPlayers(player_id, "shirt", Variant(shirt));
+  xml::Node player = team_node.AppendChild("player");
+  try {
+    player.SetAttribute("playerid", player_id);
+    SetPlayers(player_id, "playername", name);
+    SetPlayers(player_id, "shirt", Variant(shirt));
+  } catch (const kelvane::Error&) {
+    // A name the file cannot hold adds nothing: no player without a name is left to be saved.
+    player.Remove();
+    if (new_team) team_node.Remove();
+    players_changed_ = was_changed;
+    return false;
+  }
+  players_changed_ = true;
   return true;
 }
 

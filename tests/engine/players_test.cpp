@@ -146,6 +146,20 @@ TEST(AddPlayer, RefusesATakenIdOrAShirtTwoDigitsCannotHold) {
   }
 }
 
+TEST(AddPlayer, ANameTheFileCannotHoldAddsNothing) {
+  AppFolder app;
+  auto engine = NewEngine(app);
+  ASSERT_TRUE(engine->LoadAll().ToBool());
+  for (const char* team : {"ARG", "NEW"}) {
+    EXPECT_FALSE(engine->AddPlayer(team, 30, std::string("Bad\x01Name"))) << team;
+    EXPECT_FALSE(engine->PlayerExists(std::string(team) + "30")) << team;
+  }
+  EXPECT_TRUE(engine->PlayerList("NEW").IsEmpty());  // no empty team left behind
+  EXPECT_FALSE(engine->PlayersChanged());
+  EXPECT_TRUE(engine->AddPlayer("NEW", 30, "Good Name"));
+  EXPECT_EQ(engine->PlayerName("NEW30"), "Good Name");
+}
+
 TEST(Players, MissingFileReadsEmptyAndAddPlayerStartsANewOne) {
   AppFolder app;
   auto engine = EngineWithPlayers(app, nullptr);
