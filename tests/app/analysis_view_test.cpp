@@ -17,9 +17,11 @@
 #include "app/entry/frm_group_score.h"
 #include "app/shell/frm_main.h"
 #include "app/shell/program.h"
+#include "tests/app/support/controls.h"
 #include "tests/app/support/program_fixture.h"
 
 using namespace pitchlog;
+using app_testing::Control;
 using app_testing::ProgramFolder;
 using app_testing::StartToMainWindow;
 
@@ -32,13 +34,6 @@ const QString kWinners = QStringLiteral("Goals scored by winning team (or either
 const QString kLosers = QStringLiteral("Goals scored by losing team (or either team in drawn games)");
 const QString kGoalTimes = QStringLiteral("Goal times (in 15 minute slots)");
 const char* const kStageOptions[] = {"optAnalBoth", "optAnalGroup", "optAnalKO"};
-
-template <typename T>
-T* Control(const QWidget& window, const char* name) {
-  T* control = window.findChild<T*>(QLatin1String(name));
-  if (!control) qFatal("no control %s", name);
-  return control;
-}
 
 // The analysis view of a started program, shown.
 struct View {

@@ -21,11 +21,13 @@
 #include "app/shell/groups_view.h"
 #include "app/shell/schedule_view.h"
 #include "app/shell/program.h"
+#include "tests/app/support/controls.h"
 #include "tests/app/support/message_boxes.h"
 #include "tests/app/support/modal_dialogs.h"
 #include "tests/app/support/program_fixture.h"
 
 using namespace pitchlog;
+using app_testing::Control;
 using app_testing::MessageBoxes;
 using app_testing::ModalDialog;
 using app_testing::ProgramFolder;
@@ -42,12 +44,6 @@ frmGroupScore& OpenScore(frmMain& main, const std::string& game_id) {
   return dialog;
 }
 
-template <typename T>
-T* Control(QWidget& window, const QString& name) {
-  T* control = window.findChild<T*>(name);
-  if (!control) qFatal("no control %s", qPrintable(name));
-  return control;
-}
 QComboBox* Scorer(QWidget& d, const char* side, int row) {
   return Control<QComboBox>(d, QStringLiteral("cbo%1Player_%2").arg(QLatin1String(side)).arg(row));
 }

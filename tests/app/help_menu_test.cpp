@@ -17,11 +17,15 @@
 #include "app/shell/frm_licence.h"
 #include "app/shell/frm_main.h"
 #include "app/shell/program.h"
+#include "tests/app/support/controls.h"
+#include "tests/app/support/opened_urls.h"
 #include "tests/app/support/message_boxes.h"
 #include "tests/app/support/modal_dialogs.h"
 #include "tests/app/support/program_fixture.h"
 
 using namespace pitchlog;
+using app_testing::Control;
+using app_testing::OpenedUrls;
 using app_testing::MessageBoxes;
 using app_testing::ModalDialog;
 using app_testing::ProgramFolder;
@@ -38,29 +42,8 @@ void Trigger(const QWidget& window, const char* name) {
   action->trigger();
 }
 
-template <typename T>
-T* Control(const QWidget& window, const char* name) {
-  T* control = window.findChild<T*>(QLatin1String(name));
-  if (!control) qFatal("no control %s", name);
-  return control;
-}
-
 bool HasPicture(const QLabel* label) { return !label->pixmap().isNull(); }
 
-// Captures what the desktop would be asked to open.
-class OpenedUrls : public QObject {
-  Q_OBJECT
- public:
-  OpenedUrls() {
-    for (const char* scheme : {"http", "https", "file"}) QDesktopServices::setUrlHandler(scheme, this, "Open");
-  }
-  ~OpenedUrls() override {
-    for (const char* scheme : {"http", "https", "file"}) QDesktopServices::unsetUrlHandler(scheme);
-  }
-  QList<QUrl> urls;
- public slots:
-  void Open(const QUrl& url) { urls.append(url); }
-};
 
 // A PATH of only a temporary folder, with stand-in tools that note their name when they run.
 class ToolPath {

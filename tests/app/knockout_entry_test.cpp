@@ -22,11 +22,13 @@
 #include "app/shell/knockout_view.h"
 #include "app/shell/program.h"
 #include "app/shell/schedule_view.h"
+#include "tests/app/support/controls.h"
 #include "tests/app/support/message_boxes.h"
 #include "tests/app/support/modal_dialogs.h"
 #include "tests/app/support/program_fixture.h"
 
 using namespace pitchlog;
+using app_testing::Control;
 using app_testing::MessageBoxes;
 using app_testing::ModalDialog;
 using app_testing::ProgramFolder;
@@ -38,12 +40,6 @@ constexpr int16_t kFinal = 15;
 constexpr int16_t kFirstSemi = 12;
 constexpr int16_t kFirstQuarter = 8;
 
-template <typename T>
-T* Control(QWidget& window, const QString& name) {
-  T* control = window.findChild<T*>(name);
-  if (!control) qFatal("no control %s", qPrintable(name));
-  return control;
-}
 QLineEdit* Box(QWidget& d, const QString& name) { return Control<QLineEdit>(d, name); }
 QComboBox* Player(QWidget& d, const char* side, int row) {
   return Control<QComboBox>(d, QStringLiteral("cbo%1Player_%2").arg(QLatin1String(side)).arg(row));

@@ -20,9 +20,13 @@
 #include "app/shell/frm_main.h"
 #include "app/shell/program.h"
 #include "tests/app/support/modal_dialogs.h"
+#include "tests/app/support/controls.h"
+#include "tests/app/support/opened_urls.h"
 #include "tests/app/support/program_fixture.h"
 
 using namespace pitchlog;
+using app_testing::Control;
+using app_testing::OpenedUrls;
 using app_testing::ProgramFolder;
 using app_testing::StartToMainWindow;
 
@@ -55,13 +59,6 @@ QTreeWidget* List(const frmMain& window, const char* name) {
   auto* list = window.findChild<QTreeWidget*>(name);
   if (!list) qFatal("no list %s", name);
   return list;
-}
-
-template <typename W = QLabel>
-W* Control(const frmMain& window, const QString& name) {
-  auto* control = window.findChild<W*>(name);
-  if (!control) qFatal("no control %s", qPrintable(name));
-  return control;
 }
 
 QString KOText(const frmMain& window, const char* name, int index) {
@@ -104,20 +101,6 @@ void Save(QWidget& widget, const QString& name) {
   QVERIFY(widget.grab().save(QStringLiteral(PITCHLOG_SCREENSHOT_DIR) + "/" + name + ".png"));
 }
 
-// Captures what ShellOpen hands to the desktop.
-class OpenedUrls : public QObject {
-  Q_OBJECT
- public:
-  OpenedUrls() {
-    for (const char* scheme : {"http", "https", "file"}) QDesktopServices::setUrlHandler(scheme, this, "Open");
-  }
-  ~OpenedUrls() override {
-    for (const char* scheme : {"http", "https", "file"}) QDesktopServices::unsetUrlHandler(scheme);
-  }
-  QList<QUrl> urls;
- public slots:
-  void Open(const QUrl& url) { urls.append(url); }
-};
 
 }  // namespace
 
