@@ -1,17 +1,21 @@
 #include "app/shell/frm_about.h"
 
 #include <QCloseEvent>
+#include <QEvent>
 #include <QFont>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
 #include <QStringList>
 #include <QVBoxLayout>
 
+#include "app/game/frm_rallet.h"
 #include "app/shell/frm_contact.h"
 #include "app/shell/logo_list.h"
+#include "app/shell/msg_box.h"
 #include "app/shell/named_widget.h"
 #include "app/shell/program.h"
 #include "app/shell/system_info.h"
@@ -73,9 +77,10 @@ frmAbout::frmAbout() {
   Label1->setText(tr("Illustrations by ") + QLatin1String(kIllustrator.name));
   cmdDeveloperContact = Named(new QPushButton(tr("Contact Details"), fraAbout), "cmdDeveloperContact");
   cmdIllustratorContact = Named(new QPushButton(tr("Contact Details"), fraAbout), "cmdIllustratorContact");
-  // The way into the hidden game starts at this picture; the game is not part of the program
-  // yet, so a click on it does nothing.
+  // The way into the hidden game: a double click empties the credits picture, and a mouse
+  // button let go over the empty picture opens the game.
   imgCredits = Named(new QLabel(fraAbout), "imgCredits");
+  imgCredits->installEventFilter(this);
   imgCredits->setAlignment(Qt::AlignCenter);
   auto* credits = new QGridLayout(fraAbout);
   credits->addWidget(lblDeveloper, 0, 0);
@@ -124,8 +129,33 @@ void frmAbout::Form_Load() {
   imgCredits->setPixmap(LogoList(logo::Credits));
 }
 
-// A running game would be told here to leave its loops; there is no game in the program yet.
-void frmAbout::Form_Unload() {}
+// A game still running leaves its loops as if Escape had been pressed.
+void frmAbout::Form_Unload() {
+  if (frmRallet::IsLoaded()) frmRallet::Get().keyesc = 1;
+}
+
+bool frmAbout::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == imgCredits) {
+    if (event->type() == QEvent::MouseButtonDblClick) {
+      imgCredits->setPixmap(QPixmap());
+      return true;
+    }
+    if (event->type() == QEvent::MouseButtonRelease && imgCredits->pixmap().isNull()) {
+      imgCredits_MouseUp();
+      return true;
+    }
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+// Nothing that goes wrong on the way into the game may take the About box down with it.
+void frmAbout::imgCredits_MouseUp() {
+  try {
+    MsgBox(QStringLiteral("Easter Egg Activated!"), msgbox::Exclamation);
+    ShowRallet(this);
+  } catch (...) {
+  }
+}
 
 void frmAbout::ShowContact(const MakerContact& party) {
   frmContact& contact = frmContact::Get();

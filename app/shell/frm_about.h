@@ -36,9 +36,12 @@ class frmAbout : public QDialog, public DefaultInstance<frmAbout> {
  protected:
   void reject() override;  // Esc
   void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   friend class DefaultInstance<frmAbout>;
+
+  void imgCredits_MouseUp();
 
   void Form_Load();
   void Form_Unload();

@@ -12,12 +12,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "app/game/frm_rallet.h"
 #include "app/shell/frm_about.h"
 #include "app/shell/frm_contact.h"
 #include "app/shell/frm_licence.h"
 #include "app/shell/frm_main.h"
 #include "app/shell/program.h"
 #include "tests/app/support/controls.h"
+#include "tests/app/support/game_driver.h"
 #include "tests/app/support/opened_urls.h"
 #include "tests/app/support/message_boxes.h"
 #include "tests/app/support/modal_dialogs.h"
@@ -149,7 +151,11 @@ class HelpMenuTest : public QObject {
     QVERIFY(HasPicture(about.imgLogo) && HasPicture(about.imgCredits));
     QCOMPARE(about.cmdSysInfo->text(), QStringLiteral("System Info..."));
 
-    QTest::mouseClick(about.imgCredits, Qt::LeftButton);  // leads nowhere while there is no game
+    {
+      MessageBoxes none;
+      QTest::mouseClick(about.imgCredits, Qt::LeftButton);  // leads nowhere while it shows its picture
+      QVERIFY(none.Seen().isEmpty());
+    }
     QTest::mouseClick(about.cmdOK, Qt::LeftButton);
     QVERIFY(!frmAbout::IsLoaded());
     app_testing::ProcessDeletions();
@@ -157,6 +163,30 @@ class HelpMenuTest : public QObject {
     for (QWidget* window : QApplication::topLevelWidgets())
       if (window->isVisible()) shown << window;
     QCOMPARE(shown, QWidgetList{&main});
+  }
+
+  // A double click empties the credits picture and opens the hidden game over the About box.
+  void theCreditsPictureLeadsIntoTheGame() {
+    ProgramFolder folder;
+    app_testing::TemporaryDataFolder scores;
+    frmMain& main = StartToMainWindow(folder);
+    Trigger(main, "About");
+    frmAbout& about = frmAbout::Get();
+    QVERIFY(QTest::qWaitForWindowExposed(&about));
+    bool played = false;
+    app_testing::GameDriver driver([&](frmRallet& game, int turn) {
+      played = true;
+      if (turn == 20) game.keyesc = 1;  // as the About box does when it closes
+    });
+    MessageBoxes notice({QMessageBox::Ok});
+    QTest::mouseDClick(about.imgCredits, Qt::LeftButton);
+    QVERIFY(notice.Seen().isEmpty());
+    QTest::mouseRelease(about.imgCredits, Qt::LeftButton);  // the button let go ends the double click
+    QCOMPARE(notice.Text(), QStringLiteral("Easter Egg Activated!"));
+    QCOMPARE(notice.Seen().first().icon, QMessageBox::Warning);
+    QVERIFY(played && !driver.RanAway());
+    QVERIFY(!HasPicture(about.imgCredits));
+    QVERIFY(frmAbout::IsLoaded());
   }
 
   void eachCreditOpensItsContactBox_data() {

@@ -15,11 +15,13 @@
 #include "app/entry/frm_penalties.h"
 #include "app/shell/frm_about.h"
 #include "app/shell/frm_licence.h"
+#include "app/game/frm_rallet.h"
 #include "app/shell/frm_main.h"
 #include "app/shell/frm_properties.h"
 #include "app/shell/frm_players.h"
 #include "app/shell/frm_splash.h"
 #include "app/shell/start.h"
+#include "tests/app/support/game_driver.h"
 #include "tests/app/support/message_boxes.h"
 #include "tests/app/support/modal_dialogs.h"
 #include "tests/app/support/program_fixture.h"
@@ -166,6 +168,32 @@ class ScreenshotsTest : public QObject {
     editor.cboTeam->setCurrentIndex(editor.cboTeam->findText(QStringLiteral("Argentina")));
     QVERIFY(QTest::qWaitForWindowExposed(&editor));
     Save(editor, "players-editor");
+  }
+
+  // The hidden game: a two-player match under way, and the high scores of attract mode.
+  void game() {
+    app_testing::TemporaryDataFolder data;
+    int match_turns = 0;
+    bool match_saved = false;
+    bool scores_saved = false;
+    int score_turns = 0;
+    app_testing::GameDriver driver([&](frmRallet& game, int) {
+      const bool started = match_turns > 0 || game.numPlayers == 2;
+      if (game.credits < 2 && !started) app_testing::Tap(game, Qt::Key_Q);
+      if (game.credits == 2 && !started) app_testing::Tap(game, Qt::Key_2);
+      if (game.numPlayers == 2 && ++match_turns == 700) {
+        Save(game, "game-match");
+        match_saved = true;
+        app_testing::Tap(game, Qt::Key_Escape);
+      }
+      if (match_saved && game.demoLevel == 4 && ++score_turns == 20) {
+        Save(game, "game-high-scores");
+        scores_saved = true;
+        game.keyesc = 1;
+      }
+    });
+    driver.Play();
+    QVERIFY(match_saved && scores_saved);
   }
 };
 
