@@ -1,10 +1,11 @@
-// Named result sets: the list, the existence test and the name test.
+// Named result sets: the list, the existence test, the name test and what opens as a set.
 #include <gtest/gtest.h>
 
 #include "tests/engine/fixture.h"
 
 using testing_support::AppFolder;
 using testing_support::NewEngine;
+using testing_support::ResultsXml;
 
 namespace {
 
@@ -51,6 +52,35 @@ TEST(ResultsSetExists, TrueAfterSaveResultsAndFalseForBadNames) {
   for (const char* bad : {"", "../Data/properties", "Res*"})
     EXPECT_FALSE(engine->ResultsSetExists(bad).ToBool()) << bad;
   EXPECT_FALSE(engine->ResultsSetExists(kelvane::Variant(kelvane::Null{})).ToBool());
+}
+
+// Only a results file opens as a set; anything else is refused like a file that can't be read.
+TEST(LoadResultsSet, RefusesAFileThatIsNotAResultsFile) {
+  AppFolder app;
+  auto engine = NewEngine(app);
+  ASSERT_TRUE(engine->LoadAll().ToBool());
+  ASSERT_TRUE(engine->LoadResultsSet("Tournament 2022").ToBool());
+  const std::string group_z = "<group groupid=\"Z\"><groupteam teamid=\"XYZ\"/></group>";
+  struct Case {
+    const char* what;
+    std::string content;
+  } cases[] = {
+      {"another kind of file", app.Read("Data/players.xml")},
+      {"no games", "<results><groups>" + group_z + "</groups></results>"},
+      {"no groups", "<results><games/></results>"},
+      {"groups and games deeper down", "<data><results><groups>" + group_z + "</groups><games/></results></data>"},
+  };
+  for (const Case& c : cases) {
+    app.Write("Results/Other.xml", c.content);
+    EXPECT_FALSE(engine->LoadResultsSet("Other").ToBool()) << c.what;
+    EXPECT_EQ(engine->ResultsSet(), "Tournament 2022") << c.what;
+    EXPECT_EQ(engine->GroupTeamID("A", 1), "QAT") << c.what;
+    EXPECT_EQ(engine->Results("A1", "f", "ECU").ToString(), "2") << c.what;
+  }
+
+  app.Write("Results/Other.xml", ResultsXml(group_z, ""));
+  ASSERT_TRUE(engine->LoadResultsSet("Other").ToBool());
+  EXPECT_EQ(engine->GroupTeamID("Z", 1), "XYZ");
 }
 
 TEST(ValidFileName, TheTenForbiddenCharacters) {
