@@ -1,9 +1,11 @@
-// Named result sets: the list, the existence test, the name test and what opens as a set.
+// Named result sets: the list, the existence test, the name test, what opens as a set and the
+// copy of a set's file.
 #include <gtest/gtest.h>
 
 #include "tests/engine/fixture.h"
 
 using testing_support::AppFolder;
+using testing_support::ErrorOf;
 using testing_support::NewEngine;
 using testing_support::ResultsXml;
 
@@ -81,6 +83,37 @@ TEST(LoadResultsSet, RefusesAFileThatIsNotAResultsFile) {
   app.Write("Results/Other.xml", ResultsXml(group_z, ""));
   ASSERT_TRUE(engine->LoadResultsSet("Other").ToBool());
   EXPECT_EQ(engine->GroupTeamID("Z", 1), "XYZ");
+}
+
+// The copy is the file as it stands, whatever the engine holds; the engine's results stay.
+TEST(CopyResultsSet, CopiesTheFileAndLeavesTheResultsInMemoryAlone) {
+  AppFolder app;
+  app.Write("Results/Results Backup.xml", "old backup");
+  auto engine = NewEngine(app);
+  ASSERT_TRUE(engine->LoadAll().ToBool());
+  ASSERT_TRUE(engine->LoadResultsSet("Tournament 2022").ToBool());
+  engine->RemoveResult("A1");
+  ASSERT_TRUE(engine->ResultsChanged());
+
+  EXPECT_TRUE(engine->CopyResultsSet("Results", "Results Backup"));
+  EXPECT_EQ(app.Read("Results/Results Backup.xml"), app.Read("Results/Results.xml"));
+  EXPECT_EQ(engine->ResultsSet(), "Tournament 2022");
+  EXPECT_TRUE(engine->ResultsChanged());
+  EXPECT_EQ(engine->Results("A1", "f", "ECU").ToString(), "");
+
+  // A set without a file: nothing to copy, and the old copy stays.
+  app.Write("Results/Results Backup.xml", "old backup");
+  EXPECT_FALSE(engine->CopyResultsSet("Missing", "Results Backup"));
+  EXPECT_EQ(app.Read("Results/Results Backup.xml"), "old backup");
+
+  // A copy that can't be made is an error, so the caller goes no further.
+  std::filesystem::create_directories(app.File("Results/Blocked.xml"));
+  EXPECT_EQ(ErrorOf([&] { engine->CopyResultsSet("Results", "Blocked"); }), kelvane::ErrorKind::File);
+  for (const char* bad : {"../Data/properties", ""}) {
+    EXPECT_EQ(ErrorOf([&] { engine->CopyResultsSet(bad, "Results Backup"); }), kelvane::ErrorKind::Other) << bad;
+    EXPECT_EQ(ErrorOf([&] { engine->CopyResultsSet("Results", bad); }), kelvane::ErrorKind::Other) << bad;
+  }
+  EXPECT_EQ(app.Read("Results/Results Backup.xml"), "old backup");
 }
 
 TEST(ValidFileName, TheTenForbiddenCharacters) {
