@@ -64,6 +64,7 @@ class Pitchlog : public IPitchlog, public Dispatch {
   Variant ResultsSetsArray() override;
   Variant ResultsSetExists(const Variant& results_name) override;
   bool ValidFileName(const Variant& file_name) override;
+  bool CopyResultsSet(const std::string& from_name, const std::string& to_name) override;
 
   // Identifier encoding
   std::string XMLTagEncode(const std::string& tag_name) override;

@@ -61,6 +61,9 @@ class IPitchlog {
   virtual Variant ResultsSetsArray() = 0;
   virtual Variant ResultsSetExists(const Variant& results_name) = 0;
   virtual bool ValidFileName(const Variant& file_name) = 0;
+  // Copies a set's file as it stands, leaving the results in memory, the current set and
+  // ResultsChanged alone; False when the set has no file.
+  virtual bool CopyResultsSet(const std::string& from_name, const std::string& to_name) = 0;
 
   // Identifier encoding.
   virtual std::string XMLTagEncode(const std::string& tag_name) = 0;

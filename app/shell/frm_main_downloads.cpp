@@ -12,15 +12,20 @@
 
 namespace pitchlog {
 
-// The results held now are kept as the set "Results Backup" before a download can replace the
-// default set. The backup is a copy: the set the window names stays the one Save Results writes
-// to, also when the download is cancelled or fails.
+// Before a download can replace the default set, "Results Backup" keeps what it would replace:
+// the results held now (unsaved ones too) when the default set is current, else the default
+// set's file as it stands. The backup is a copy: the set the window names stays the one Save
+// Results writes to, also when the download is cancelled or fails.
 void frmMain::Results_Click() {
   if (!OfferToSaveResults()) return;
   const std::string current = objKelvane->ResultsSet();
   std::string backup = "Results Backup";
-  objKelvane->SaveScenario(backup);
-  objKelvane->SetResultsSet(current);
+  if (ToQ(current).toLower() == QLatin1String("results")) {
+    objKelvane->SaveScenario(backup);
+    objKelvane->SetResultsSet(current);
+  } else {
+    objKelvane->CopyResultsSet("Results", backup);
+  }
   frmDownloadResults::Get().exec();
 }
 

@@ -71,12 +71,12 @@ Variant Pitchlog::ReloadProperties() {
   return ok;
 }
 
-// A set that can't be read leaves the current results, groups and name as they were, so the
-// next save can't write an empty file over the set.
+// A set that can't be read, or is not a results file, leaves the current results, groups and
+// name as they were, so the next save can't write an empty or foreign file over the set.
 Variant Pitchlog::LoadResultsSet(const std::string& results_name) {
   RequireResultSetName(results_name);
   auto doc = LoadDocument(ResultSetPath(app_path_, results_name).string(), "Results: ");
-  if (!doc->HasRoot()) return false;
+  if (!IsResultsDocument(*doc)) return false;
   results_ = doc;
   groups_ = results_->Root().FirstChild("groups");
   results_set_ = results_name;

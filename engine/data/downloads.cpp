@@ -45,10 +45,9 @@ std::string Pitchlog::DataPathIgnoringCase(const std::string& file) const {
   return files::FindIgnoringCase(app_path_ + "/Data", file).string();
 }
 
-// Anything but a complete results file would leave the program without groups or games.
 bool Pitchlog::DownloadResults() {
   auto doc = DownloadDocument(DownloadAddress("", "Results.xml"));
-  if (!doc || !doc->Root().FirstChild("groups") || !doc->Root().FirstChild("games")) return false;
+  if (!doc || !IsResultsDocument(*doc)) return false;
   doc->Save(ResultSetPath(app_path_, "Results").string());
   return LoadResultsSet("Results").ToBool();
 }

@@ -1,6 +1,9 @@
 // Named result sets: their names, their files and the list of them.
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 
+#include "engine/data/file_bytes.h"
 #include "engine/data/file_names.h"
 #include "engine/data/result_set_names.h"
 #include "engine/data/text.h"
@@ -24,6 +27,10 @@ void RequireResultSetName(std::string_view name) {
 
 std::filesystem::path ResultSetPath(const std::string& app_path, std::string_view name) {
   return files::FindIgnoringCase(std::filesystem::path(app_path) / "Results", std::string(name) + ".xml");
+}
+
+bool IsResultsDocument(const xml::Document& doc) {
+  return doc.HasRoot() && doc.Root().FirstChild("groups") && doc.Root().FirstChild("games");
 }
 
 Variant Pitchlog::ResultsSetsArray() {
@@ -63,6 +70,21 @@ bool Pitchlog::ValidFileName(const Variant& file_name) {
   } catch (const kelvane::Error&) {
     return false;
   }
+}
+
+// Byte for byte, so even a file that no longer opens as a set is kept as it was; the target is
+// replaced through a temporary file, so a failed copy leaves it whole.
+bool Pitchlog::CopyResultsSet(const std::string& from_name, const std::string& to_name) {
+  RequireResultSetName(from_name);
+  RequireResultSetName(to_name);
+  const std::filesystem::path from = ResultSetPath(app_path_, from_name);
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(from, ec)) return false;
+  std::ifstream in(from, std::ios::binary);
+  if (!in) throw kelvane::Error(ErrorKind::File, "cannot read " + from.string());
+  const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  files::WriteBytesAtomically(ResultSetPath(app_path_, to_name).string(), bytes);
+  return true;
 }
 
 }  // namespace kelvane

@@ -8,6 +8,8 @@ Rows ResultSetMembers() {
       {"ResultsSetsArray", [](IPitchlog& p, Args& a) { a.Need(0, 0); return p.ResultsSetsArray(); }, nullptr},
       {"ResultsSetExists", [](IPitchlog& p, Args& a) { a.Need(1, 1); return p.ResultsSetExists(a.Var(0)); }, nullptr},
       {"ValidFileName", [](IPitchlog& p, Args& a) { a.Need(1, 1); return Variant(p.ValidFileName(a.Var(0))); }, nullptr},
+      {"CopyResultsSet",
+       [](IPitchlog& p, Args& a) { a.Need(2, 2); return Variant(p.CopyResultsSet(a.Str(0), a.Str(1))); }, nullptr},
       {"XMLTagEncode", [](IPitchlog& p, Args& a) { a.Need(1, 1); return Variant(p.XMLTagEncode(a.Str(0))); }, nullptr},
   };
   return rows;

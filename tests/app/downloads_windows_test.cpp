@@ -4,6 +4,7 @@
 // and the server's message.
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -74,11 +75,11 @@ void UseSite(const ProgramFolder& folder, const Site& site, const QByteArray& me
   folder.Write("Data/properties.xml", properties);
 }
 
-// Started on the scenario "Mine" with a result not yet saved.
-frmMain& StartWithUnsavedScenario(const ProgramFolder& folder) {
-  folder.Write("Results/Mine.xml", folder.Read("Results/Results.xml"));
+// Started on the set, the scenario "Mine" unless given, with a result not yet saved.
+frmMain& StartWithUnsavedResults(const ProgramFolder& folder, const QString& set = QStringLiteral("Mine")) {
+  if (set != QLatin1String("Results")) folder.Write("Results/" + set + ".xml", folder.Read("Results/Results.xml"));
   frmMain& window = app_testing::StartToMainWindow(folder);
-  window.OpenResultsSet("Mine");
+  window.OpenResultsSet(ToStd(set));
   window.objKelvane->RemoveResult("A1");
   window.objKelvane->GroupScore("A1", 2, 1);
   window.SaveResults->setEnabled(window.objKelvane->ResultsChanged());
@@ -116,21 +117,28 @@ class DownloadsWindowsTest : public QObject {
   void initTestCase() { app_testing::UseTemporaryRegistry(); }
   void cleanup() { app_testing::ResetProgram(); }
 
-  // The results held are backed up before the dialog opens; cancelling the dialog leaves the
-  // window, the mark and the set that Save Results writes to as they were.
+  // The default set is backed up before the dialog opens: as held, when it is current, else as
+  // its file stands. Cancelling the dialog leaves the window, the mark and the set that Save
+  // Results writes to as they were.
   void resultsCommandBacksUpThenCancel_data() {
+    QTest::addColumn<QString>("set");
     QTest::addColumn<int>("answer");
-    QTest::newRow("Yes") << int(QMessageBox::Yes);
-    QTest::newRow("No") << int(QMessageBox::No);
-    QTest::newRow("Cancel") << int(QMessageBox::Cancel);
+    for (const char* set : {"Results", "Mine"}) {
+      QTest::addRow("%s, Yes", set) << QString(set) << int(QMessageBox::Yes);
+      QTest::addRow("%s, No", set) << QString(set) << int(QMessageBox::No);
+      QTest::addRow("%s, Cancel", set) << QString(set) << int(QMessageBox::Cancel);
+    }
   }
   void resultsCommandBacksUpThenCancel() {
+    QFETCH(QString, set);
     QFETCH(int, answer);
+    const bool scenario = set != QLatin1String("Results");
+    const QString file = "Results/" + set + ".xml";
     ProgramFolder folder;
     Site site(folder);
     UseSite(folder, site);
     const QByteArray results = folder.Read("Results/Results.xml");
-    frmMain& window = StartWithUnsavedScenario(folder);
+    frmMain& window = StartWithUnsavedResults(folder, set);
 
     MessageBoxes boxes({QMessageBox::StandardButton(answer)});
     ModalDialog dialog("frmDownloadResults", [](QWidget& d) {
@@ -144,18 +152,45 @@ class DownloadsWindowsTest : public QObject {
     QCOMPARE(boxes.Text(), QStringLiteral("Would you like to save your current results first?"));
     QCOMPARE(boxes.Seen()[0].buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     QCOMPARE(dialog.Seen(), answer != QMessageBox::Cancel);
-    QCOMPARE(folder.Read("Results/Mine.xml").contains(kEntered), answer == QMessageBox::Yes);
-    QCOMPARE(folder.Read("Results/Results Backup.xml").contains(kEntered), answer != QMessageBox::Cancel);
-    QCOMPARE(folder.Read("Results/Results.xml"), results);
+    QCOMPARE(folder.Read(file).contains(kEntered), answer == QMessageBox::Yes);
+    if (scenario) QCOMPARE(folder.Read("Results/Results.xml"), results);
+    const QByteArray backup = folder.Read("Results/Results Backup.xml");
+    if (answer == QMessageBox::Cancel)
+      QVERIFY(backup.isEmpty());
+    else if (scenario)
+      QCOMPARE(backup, results);
+    else
+      QVERIFY(backup.contains(kEntered));
 
     QCOMPARE(HomeGoalsInMemory(), QStringLiteral("2"));
-    QCOMPARE(ToQ(gobjKelvane->ResultsSet()), QStringLiteral("Mine"));
-    QCOMPARE(window.windowTitle(), kTitle + QStringLiteral(" [Mine]"));
+    QCOMPARE(ToQ(gobjKelvane->ResultsSet()), set);
+    QCOMPARE(window.windowTitle(), scenario ? kTitle + " [" + set + "]" : kTitle);
     QCOMPARE(window.SaveResults->isEnabled(), answer != QMessageBox::Yes);
     if (answer == QMessageBox::No) {
       window.SaveResults->trigger();
-      QVERIFY(folder.Read("Results/Mine.xml").contains(kEntered));
+      QVERIFY(folder.Read(file).contains(kEntered));
     }
+  }
+
+  // Without a backup there is no download: the error is shown and the dialog never opens.
+  void resultsCommandStopsWhenTheBackupFails() {
+    ProgramFolder folder;
+    Site site(folder);
+    UseSite(folder, site);
+    QVERIFY(QDir().mkpath(folder.File("Results/Results Backup.xml")));
+    const QByteArray results = folder.Read("Results/Results.xml");
+    frmMain& window = StartWithUnsavedResults(folder);
+
+    MessageBoxes boxes({QMessageBox::No, QMessageBox::Ok});
+    ModalDialog dialog("frmDownloadResults", [](QWidget& d) { Click(d, "cmdOk"); });
+    window.findChild<QAction*>("Results")->trigger();
+    QVERIFY(!dialog.Seen());
+    QCOMPARE(boxes.Seen().size(), 2);
+    QCOMPARE(boxes.Seen()[1].icon, QMessageBox::Critical);
+    QCOMPARE(folder.Read("Results/Results.xml"), results);
+    QCOMPARE(ToQ(gobjKelvane->ResultsSet()), QStringLiteral("Mine"));
+    QCOMPARE(HomeGoalsInMemory(), QStringLiteral("2"));
+    QVERIFY(window.SaveResults->isEnabled());
   }
 
   void resultsDownloadReplacesTheDefaultSet_data() {
@@ -169,7 +204,8 @@ class DownloadsWindowsTest : public QObject {
     Site site(folder);
     if (!players_on_site) site.Remove("players.xml");
     UseSite(folder, site);
-    frmMain& window = StartWithUnsavedScenario(folder);
+    const QByteArray results = folder.Read("Results/Results.xml");
+    frmMain& window = StartWithUnsavedResults(folder);
 
     MessageBoxes boxes({QMessageBox::No});
     if (!players_on_site) boxes.Then(QMessageBox::Ok);
@@ -196,10 +232,11 @@ class DownloadsWindowsTest : public QObject {
     if (!players_on_site) QCOMPARE(boxes.Seen()[1].icon, QMessageBox::Critical);
     QCOMPARE(boxes.Seen().last().icon, QMessageBox::NoIcon);
 
-    // The server's results are the default set, on disk and shown; the backup holds the
-    // results that were unsaved.
+    // The server's results are the default set, on disk and shown; the backup holds the default
+    // set's file that they replaced, and the scenario keeps its own.
     QCOMPARE(folder.Read("Results/Results.xml"), folder.Read("Results/Tournament 2022.xml"));
-    QVERIFY(folder.Read("Results/Results Backup.xml").contains(kEntered));
+    QCOMPARE(folder.Read("Results/Results Backup.xml"), results);
+    QCOMPARE(folder.Read("Results/Mine.xml"), results);
     QCOMPARE(ToQ(gobjKelvane->ResultsSet()), QStringLiteral("Results"));
     QCOMPARE(HomeGoalsInMemory(), QStringLiteral("0"));
     QCOMPARE(window.windowTitle(), kTitle);
@@ -222,7 +259,7 @@ class DownloadsWindowsTest : public QObject {
     site.Remove("Results.xml");
     UseSite(folder, site);
     const QByteArray results = folder.Read("Results/Results.xml");
-    frmMain& window = StartWithUnsavedScenario(folder);
+    frmMain& window = StartWithUnsavedResults(folder);
 
     MessageBoxes boxes({QMessageBox::No, QMessageBox::Ok});
     ModalDialog dialog("frmDownloadResults", [](QWidget& d) {

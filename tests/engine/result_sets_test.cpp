@@ -1,10 +1,13 @@
-// Named result sets: the list, the existence test and the name test.
+// Named result sets: the list, the existence test, the name test, what opens as a set and the
+// copy of a set's file.
 #include <gtest/gtest.h>
 
 #include "tests/engine/fixture.h"
 
 using testing_support::AppFolder;
+using testing_support::ErrorOf;
 using testing_support::NewEngine;
+using testing_support::ResultsXml;
 
 namespace {
 
@@ -51,6 +54,66 @@ TEST(ResultsSetExists, TrueAfterSaveResultsAndFalseForBadNames) {
   for (const char* bad : {"", "../Data/properties", "Res*"})
     EXPECT_FALSE(engine->ResultsSetExists(bad).ToBool()) << bad;
   EXPECT_FALSE(engine->ResultsSetExists(kelvane::Variant(kelvane::Null{})).ToBool());
+}
+
+// Only a results file opens as a set; anything else is refused like a file that can't be read.
+TEST(LoadResultsSet, RefusesAFileThatIsNotAResultsFile) {
+  AppFolder app;
+  auto engine = NewEngine(app);
+  ASSERT_TRUE(engine->LoadAll().ToBool());
+  ASSERT_TRUE(engine->LoadResultsSet("Tournament 2022").ToBool());
+  const std::string group_z = "<group groupid=\"Z\"><groupteam teamid=\"XYZ\"/></group>";
+  struct Case {
+    const char* what;
+    std::string content;
+  } cases[] = {
+      {"another kind of file", app.Read("Data/players.xml")},
+      {"no games", "<results><groups>" + group_z + "</groups></results>"},
+      {"no groups", "<results><games/></results>"},
+      {"groups and games deeper down", "<data><results><groups>" + group_z + "</groups><games/></results></data>"},
+  };
+  for (const Case& c : cases) {
+    app.Write("Results/Other.xml", c.content);
+    EXPECT_FALSE(engine->LoadResultsSet("Other").ToBool()) << c.what;
+    EXPECT_EQ(engine->ResultsSet(), "Tournament 2022") << c.what;
+    EXPECT_EQ(engine->GroupTeamID("A", 1), "QAT") << c.what;
+    EXPECT_EQ(engine->Results("A1", "f", "ECU").ToString(), "2") << c.what;
+  }
+
+  app.Write("Results/Other.xml", ResultsXml(group_z, ""));
+  ASSERT_TRUE(engine->LoadResultsSet("Other").ToBool());
+  EXPECT_EQ(engine->GroupTeamID("Z", 1), "XYZ");
+}
+
+// The copy is the file as it stands, whatever the engine holds; the engine's results stay.
+TEST(CopyResultsSet, CopiesTheFileAndLeavesTheResultsInMemoryAlone) {
+  AppFolder app;
+  app.Write("Results/Results Backup.xml", "old backup");
+  auto engine = NewEngine(app);
+  ASSERT_TRUE(engine->LoadAll().ToBool());
+  ASSERT_TRUE(engine->LoadResultsSet("Tournament 2022").ToBool());
+  engine->RemoveResult("A1");
+  ASSERT_TRUE(engine->ResultsChanged());
+
+  EXPECT_TRUE(engine->CopyResultsSet("Results", "Results Backup"));
+  EXPECT_EQ(app.Read("Results/Results Backup.xml"), app.Read("Results/Results.xml"));
+  EXPECT_EQ(engine->ResultsSet(), "Tournament 2022");
+  EXPECT_TRUE(engine->ResultsChanged());
+  EXPECT_EQ(engine->Results("A1", "f", "ECU").ToString(), "");
+
+  // A set without a file: nothing to copy, and the old copy stays.
+  app.Write("Results/Results Backup.xml", "old backup");
+  EXPECT_FALSE(engine->CopyResultsSet("Missing", "Results Backup"));
+  EXPECT_EQ(app.Read("Results/Results Backup.xml"), "old backup");
+
+  // A copy that can't be made is an error, so the caller goes no further.
+  std::filesystem::create_directories(app.File("Results/Blocked.xml"));
+  EXPECT_EQ(ErrorOf([&] { engine->CopyResultsSet("Results", "Blocked"); }), kelvane::ErrorKind::File);
+  for (const char* bad : {"../Data/properties", ""}) {
+    EXPECT_EQ(ErrorOf([&] { engine->CopyResultsSet(bad, "Results Backup"); }), kelvane::ErrorKind::Other) << bad;
+    EXPECT_EQ(ErrorOf([&] { engine->CopyResultsSet("Results", bad); }), kelvane::ErrorKind::Other) << bad;
+  }
+  EXPECT_EQ(app.Read("Results/Results Backup.xml"), "old backup");
 }
 
 TEST(ValidFileName, TheTenForbiddenCharacters) {
