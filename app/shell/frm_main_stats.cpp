@@ -14,6 +14,7 @@
 #include <QRadioButton>
 #include <QTreeWidget>
 
+#include "app/shell/frm_customise.h"
 #include "app/shell/frm_main.h"
 #include "app/shell/msg_box.h"
 #include "app/shell/program.h"
@@ -28,8 +29,8 @@ namespace {
 
 using namespace stats_list;
 
-// The layout save and customise dialogs are not part of the program yet: their buttons stay
-// disabled whatever the view would allow.
+// The layout save dialog is not part of the program yet: its button stays disabled whatever the
+// view would allow.
 constexpr bool kLayoutDialogs = false;
 
 void EnableLayoutButton(QPushButton* button, bool enabled) { button->setEnabled(enabled && kLayoutDialogs); }
@@ -145,7 +146,7 @@ void frmMain::WireStatsView() {
   connect(statsView->lvwStats->header(), &QHeaderView::sectionClicked, this,
           [this](int column) { RunHandler([&] { lvwStats_ColumnClick(column + 1); }); });
   connect(statsView->cmdSave, &QPushButton::clicked, this, Handler(this, &frmMain::cmdSave_Click));
-  // Customise opens the column dialog, which the program does not have yet.
+  connect(statsView->cmdCustomise, &QPushButton::clicked, this, Handler(this, &frmMain::cmdCustomise_Click));
   connect(statsView->cmdRemove, &QPushButton::clicked, this, Handler(this, &frmMain::cmdRemove_Click));
 }
 
@@ -169,7 +170,7 @@ void frmMain::ClearStats() {
   EnableLayoutButton(view.cmdSave, false);
   blnSaveStats = false;
   view.lvwStats->hide();
-  EnableLayoutButton(view.cmdCustomise, false);
+  view.cmdCustomise->setEnabled(false);
   view.cmdRemove->setEnabled(false);
   view.StageFrame->hide();
   view.StatsValuesFrame->hide();
@@ -218,7 +219,8 @@ void frmMain::cboStatsTables_Click() {
 
   EnableLayoutButton(view.cmdSave, false);
   blnSaveStats = false;
-  EnableLayoutButton(view.cmdCustomise, true);
+  // The list holds another table's columns while a table of another type is chosen.
+  view.cmdCustomise->setEnabled(staged || valued);
   view.cmdRemove->setEnabled(!objKelvane->StatsTableSystem(table));
 }
 
@@ -279,6 +281,8 @@ void frmMain::lvwStats_ColumnClick(int ColumnHeader) {
 
 // The layout's name is asked for by the save dialog, which the program does not have yet.
 void frmMain::cmdSave_Click() { SaveTable(); }
+
+void frmMain::cmdCustomise_Click() { frmCustomise::Get().exec(); }
 
 void frmMain::cmdRemove_Click() {
   if (MsgBox(QStringLiteral("Are you sure you want to remove this table?"), msgbox::YesNo) != msgbox::Yes) return;

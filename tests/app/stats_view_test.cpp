@@ -514,15 +514,20 @@ class StatsViewTest : public QObject {
     QVERIFY(view.cmdRemove->isEnabled());
   }
 
-  // The layout dialogs are not part of the program: their buttons stay disabled.
-  void layoutButtonsStayDisabled() {
+  // The layout save dialog is not part of the program: its button stays disabled. Customise
+  // serves any table whose type has a list.
+  void layoutButtons() {
     ProgramFolder folder;
+    AddTables(folder, Table("charts", "Odd One", "0", "0", {"Team:-2"}));
     frmMain& window = StartOnStats(folder);
+    const StatsView& view = *window.statsView;
     Choose(window, "Teams Overview");
-    ClickHeader(window.statsView->lvwStats, "GF");
-    QTest::mouseClick(window.statsView->optStageGroup, Qt::LeftButton);
-    QVERIFY(!window.statsView->cmdSave->isEnabled());
-    QVERIFY(!window.statsView->cmdCustomise->isEnabled());
+    QVERIFY(view.cmdCustomise->isEnabled());
+    ClickHeader(view.lvwStats, "GF");
+    QTest::mouseClick(view.optStageGroup, Qt::LeftButton);
+    QVERIFY(!view.cmdSave->isEnabled());
+    Choose(window, "Odd One");
+    QVERIFY(!view.cmdCustomise->isEnabled());
   }
 
   void sortKeysAndAverages() {
