@@ -16,6 +16,7 @@
 
 #include "app/shell/frm_customise.h"
 #include "app/shell/frm_main.h"
+#include "app/shell/frm_save_stats.h"
 #include "app/shell/msg_box.h"
 #include "app/shell/program.h"
 #include "app/shell/report_list.h"
@@ -28,12 +29,6 @@ namespace pitchlog {
 namespace {
 
 using namespace stats_list;
-
-// The layout save dialog is not part of the program yet: its button stays disabled whatever the
-// view would allow.
-constexpr bool kLayoutDialogs = false;
-
-void EnableLayoutButton(QPushButton* button, bool enabled) { button->setEnabled(enabled && kLayoutDialogs); }
 
 // How many label and data columns the engine's figures of each type can fill.
 struct TypeColumns {
@@ -167,7 +162,7 @@ void frmMain::LoadStatsTables() {
 void frmMain::ClearStats() {
   StatsView& view = *statsView;
   strCurrTable.clear();
-  EnableLayoutButton(view.cmdSave, false);
+  view.cmdSave->setEnabled(false);
   blnSaveStats = false;
   view.lvwStats->hide();
   view.cmdCustomise->setEnabled(false);
@@ -182,6 +177,11 @@ void frmMain::cboStatsTables_Click() {
   StatsView& view = *statsView;
   const std::string table = ToStd(view.cboStatsTables->currentText());
   if (table == strCurrTable) return;
+  // The table on show, saved again under another spelling of its name, is still on show.
+  if (!strCurrTable.empty() && objKelvane->XMLTagEncode(table) == objKelvane->XMLTagEncode(strCurrTable)) {
+    strCurrTable = table;
+    return;
+  }
   if (blnSaveStats && MsgBox(QStringLiteral("Layout has changed\n\nClick cancel to go back and save the layout"),
                              msgbox::OkCancel) == msgbox::Cancel) {
     // Back to the name of the table on show, which is the one Save and Remove act on.
@@ -217,7 +217,7 @@ void frmMain::cboStatsTables_Click() {
   // there is nothing to show.
   if (strStatsType == "players" && !stage_option) RunHandler([this] { ShowStatsTable(false); });
 
-  EnableLayoutButton(view.cmdSave, false);
+  view.cmdSave->setEnabled(false);
   blnSaveStats = false;
   // The list holds another table's columns while a table of another type is chosen.
   view.cmdCustomise->setEnabled(staged || valued);
@@ -256,7 +256,7 @@ void frmMain::optStatsTotals_Click() {
 
 void frmMain::StatsOptionChosen() {
   ShowStatsTable(false);
-  EnableLayoutButton(statsView->cmdSave, true);
+  statsView->cmdSave->setEnabled(true);
 }
 
 void frmMain::ShowStatsTable(bool ChangeOrder) {
@@ -276,11 +276,13 @@ void frmMain::ShowStatsTable(bool ChangeOrder) {
 void frmMain::lvwStats_ColumnClick(int ColumnHeader) {
   if (ColumnHeader <= kKeyHeader || ColumnHeader > ListColumns(varLabels) + ListColumns(varColumns) + 2) return;
   SortStatsList(ColumnHeader, ColumnHeader == intMarkedCol + 1);
-  EnableLayoutButton(statsView->cmdSave, true);
+  statsView->cmdSave->setEnabled(true);
 }
 
-// The layout's name is asked for by the save dialog, which the program does not have yet.
-void frmMain::cmdSave_Click() { SaveTable(); }
+void frmMain::cmdSave_Click() {
+  SaveTable();
+  frmSaveStats::Get().ShowModeless();
+}
 
 void frmMain::cmdCustomise_Click() { frmCustomise::Get().exec(); }
 
@@ -552,7 +554,7 @@ kelvane::Variant frmMain::SaveTable() {
     changed = true;
   }
   varTable = kelvane::Variant(std::move(captured));
-  if (changed) EnableLayoutButton(statsView->cmdSave, true);
+  if (changed) statsView->cmdSave->setEnabled(true);
   return {};
 }
 

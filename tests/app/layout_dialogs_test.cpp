@@ -1,5 +1,6 @@
 // The Stats view's layout dialogs against the shipped 2022 tournament: choosing, renaming and
-// hiding the list's columns in "Customise Stats".
+// hiding the list's columns in "Customise Stats", and storing the layout under a name in "Save
+// Stats Layout", with its refusals, the overwrite question and what the view shows afterwards.
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -11,6 +12,7 @@
 
 #include "app/shell/frm_customise.h"
 #include "app/shell/frm_main.h"
+#include "app/shell/frm_save_stats.h"
 #include "app/shell/program.h"
 #include "app/shell/stats_list.h"
 #include "app/shell/stats_view.h"
@@ -40,6 +42,8 @@ QByteArray UserTable(const QString& id, const QString& name, const QStringList& 
   }
   return (xml + "</table>").toUtf8();
 }
+
+const QStringList kMyTeamsColumns = {"Team:-2", "P:0", "W:1", "GF:14"};
 
 void AddTables(const ProgramFolder& folder, const QByteArray& tables) {
   QByteArray file = folder.Read(kTables);
@@ -103,6 +107,15 @@ QStringList LayoutRow(const kelvane::Variant& layout, int row) {
 
 void SetChecked(QTreeWidgetItem* row, bool checked) { row->setCheckState(0, checked ? Qt::Checked : Qt::Unchecked); }
 
+// The save dialog as the Save button opens it, with the name typed in.
+frmSaveStats& OpenSaveDialog(frmMain& window, const QString& name) {
+  window.statsView->cmdSave->setEnabled(true);
+  QTest::mouseClick(window.statsView->cmdSave, Qt::LeftButton);
+  frmSaveStats& dialog = frmSaveStats::Get();
+  dialog.txtName->setText(name);
+  return dialog;
+}
+
 }  // namespace
 
 class LayoutDialogsTest : public QObject {
@@ -112,6 +125,7 @@ class LayoutDialogsTest : public QObject {
   void initTestCase() { app_testing::UseTemporaryRegistry(); }
   void cleanup() {
     frmCustomise::Unload();
+    frmSaveStats::Unload();
     app_testing::ProcessDeletions();
     app_testing::ResetProgram();
   }
@@ -234,7 +248,7 @@ class LayoutDialogsTest : public QObject {
   }
 
   // Whichever way the dialog closes, the layout is captured: hidden columns leave it, shown ones
-  // join at the end, a gained column marks the layout as changed.
+  // join at the end, a gained column marks the layout as changed and Save is enabled.
   void closingCapturesTheLayout_data() {
     QTest::addColumn<QString>("how");
     QTest::newRow("OK") << "OK";
@@ -263,6 +277,7 @@ class LayoutDialogsTest : public QObject {
     QCOMPARE(LayoutRow(window.varTable, 0), QStringList({"Team", "P", "D", "L", "Goals", "GA", "ETF"}));
     QCOMPARE(LayoutRow(window.varTable, 4), QStringList({"-2", "0", "2", "3", "14", "15", "6"}));
     QVERIFY(window.blnSaveStats);
+    QVERIFY(window.statsView->cmdSave->isEnabled());
   }
 
   // The Customise button opens the dialog modally. Enter ends a heading's edit and Esc abandons
@@ -300,6 +315,206 @@ class LayoutDialogsTest : public QObject {
     QVERIFY(!frmCustomise::IsLoaded());
     QCOMPARE(ShownHeadings(window.statsView->lvwStats).last(), QStringLiteral("Against"));
     QCOMPARE(LayoutRow(window.varTable, 0).last(), QStringLiteral("Against"));
+  }
+
+  // The dialog offers the name of a user table; a system table's layout can only be saved as a
+  // new one.
+  void saveDialogOffersTheTablesName_data() {
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<QString>("offered");
+    QTest::newRow("system") << "Teams Overview" << "";
+    QTest::newRow("user") << "My Teams" << "My Teams";
+  }
+  void saveDialogOffersTheTablesName() {
+    QFETCH(QString, table);
+    QFETCH(QString, offered);
+    ProgramFolder folder;
+    AddTables(folder, UserTable("my_teams", "My Teams", kMyTeamsColumns));
+    frmMain& window = StartOnStats(folder);
+    Choose(window, table);
+    QTest::mouseClick(window.statsView->optStageGroup, Qt::LeftButton);  // enables Save
+    QTest::mouseClick(window.statsView->cmdSave, Qt::LeftButton);
+    frmSaveStats& dialog = frmSaveStats::Get();
+    QVERIFY(dialog.isVisible());
+    QVERIFY(!dialog.isModal());
+    QCOMPARE(dialog.txtName->text(), offered);
+    QCOMPARE(window.varTable.AsArray().UBound(1), 4);  // captured by the button
+  }
+
+  // What each name leads to, with the table "Kick Off" on show. Names are table ids: any letter case
+  // and any character that the id makes "_" name the same table.
+  void refusalsAndTheOverwriteQuestion_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("answer");  // to the overwrite question
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<bool>("saved");
+    const QString system = QStringLiteral("Cannot change system layouts");
+    const QString no_name = QStringLiteral("Cannot save system layouts without a name");
+    const QString in_use = QStringLiteral("Name in use\n\nDo you want to overwrite it?");
+    QTest::newRow("system") << "Teams Overview" << "" << system << false;
+    QTest::newRow("system, other case") << "TEAMS overview" << "" << system << false;
+    QTest::newRow("system, other characters") << "Teams-Overview" << "" << system << false;
+    QTest::newRow("empty") << "" << "" << no_name << false;
+    QTest::newRow("blanks") << "   " << "" << no_name << false;
+    QTest::newRow("other table, No") << "old layout" << "No" << in_use << false;
+    QTest::newRow("other table, Yes") << "Old-Layout" << "Yes" << in_use << true;
+    QTest::newRow("own name") << "Kick Off" << "" << "" << true;
+    QTest::newRow("own name, other case") << "KICK off" << "" << "" << true;
+    QTest::newRow("own name, other characters") << "Kick-Off" << "Yes" << in_use << true;
+    // Lower-cased it reads "kick off", but its id is that of "#ick Off".
+    QTest::newRow("other table, same lower case") << QString(QChar(0x212A)) + "ick Off" << "No" << in_use << false;
+    QTest::newRow("new name") << "Brand New" << "" << "" << true;
+  }
+  void refusalsAndTheOverwriteQuestion() {
+    QFETCH(QString, name);
+    QFETCH(QString, answer);
+    QFETCH(QString, message);
+    QFETCH(bool, saved);
+    ProgramFolder folder;
+    AddTables(folder, UserTable("kick_off", "Kick Off", kMyTeamsColumns) +
+                          UserTable("old_layout", "Old Layout", {"Team:-2", "P:0"}) +
+                          UserTable("_ick_off", "#ick Off", {"Team:-2", "D:2"}));
+    frmMain& window = StartOnStats(folder);
+    Choose(window, "Kick Off");
+    QComboBox* tables = window.statsView->cboStatsTables;
+    const int count = tables->count();
+    const QByteArray before = folder.Read(kTables);
+    frmSaveStats& dialog = OpenSaveDialog(window, name);
+    MessageBoxes boxes({answer == "No" ? QMessageBox::No : answer == "Yes" ? QMessageBox::Yes : QMessageBox::Ok});
+    QTest::mouseClick(dialog.cmdOK, Qt::LeftButton);
+
+    QCOMPARE(boxes.Text(), message);
+    if (!message.isEmpty()) {
+      const auto icon = message == QStringLiteral("Name in use\n\nDo you want to overwrite it?") ? QMessageBox::NoIcon
+                                                                                                 : QMessageBox::Critical;
+      QCOMPARE(boxes.Seen()[0].icon, icon);
+      if (icon == QMessageBox::NoIcon) QCOMPARE(boxes.Seen()[0].buttons, QMessageBox::Yes | QMessageBox::No);
+    }
+    QCOMPARE(folder.Read(kTables) != before, saved);
+    QCOMPARE(frmSaveStats::IsLoaded(), !saved);
+    if (!saved) return;
+    QVERIFY(folder.Read(kTables).contains("<name>" + name.toUtf8() + "</name>"));
+    QCOMPARE(tables->currentText(), name);
+    // One table per id: a table that the name replaced is gone from the list.
+    QCOMPARE(tables->count(), name == "Brand New" ? count + 1 : count);
+  }
+
+  // What is stored: the captured columns without descriptions and with alignment numbers, the
+  // sort column and direction, stage and values. Shown again, it looks as it did.
+  void savedLayoutIsStoredAndShownAgain() {
+    ProgramFolder folder;
+    frmMain& window = StartOnStats(folder);
+    Choose(window, "Teams Overview");
+    const StatsView& view = *window.statsView;
+    QTreeWidget* list = view.lvwStats;
+    QTest::mouseClick(view.optStageKO, Qt::LeftButton);
+    QTest::mouseClick(view.optStatsAverages, Qt::LeftButton);
+    const auto click_header = [&](const QString& heading) {
+      const int logical = Header(list, heading) - 1;
+      QHeaderView* header = list->header();
+      QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                        QPoint(header->sectionViewportPosition(logical) + header->sectionSize(logical) / 2, header->height() / 2));
+    };
+    click_header("GF");
+    click_header("GF");
+    QCOMPARE(stats_list::Order(list), Qt::DescendingOrder);
+    const QStringList shown = ShownHeadings(list);
+
+    frmSaveStats& dialog = OpenSaveDialog(window, "Knockout Goals");
+    QTest::keyClick(dialog.txtName, Qt::Key_Return);  // OK is the default button
+    QVERIFY(!frmSaveStats::IsLoaded());
+    QVERIFY(folder.Read(kTables).contains("<name>Knockout Goals</name>"));
+
+    kelvane::IPitchlog& engine = *window.objKelvane;
+    QCOMPARE(engine.StatsTableSequence("Knockout Goals"), std::string("desc"));
+    QCOMPARE(engine.StatsTableSort("Knockout Goals"), int16_t(14));
+    QCOMPARE(engine.StatsTableStage("Knockout Goals"), int16_t(2));
+    QVERIFY(engine.StatsTableAverages("Knockout Goals"));
+    QCOMPARE(engine.StatsTableType("Knockout Goals"), std::string("teams"));
+    QVERIFY(!engine.StatsTableSystem("Knockout Goals"));
+    const kelvane::Variant stored = engine.StatsTables("Knockout Goals");
+    QCOMPARE(LayoutRow(stored, 0), QStringList({"Team", "P", "W", "D", "L", "GF", "GA"}));
+    QCOMPARE(LayoutRow(stored, 1), QStringList(7, QString()));
+    QCOMPARE(LayoutRow(stored, 3), QStringList({"0", "1", "1", "1", "1", "1", "1"}));
+
+    // The saved table is the one chosen, and nothing is left to save.
+    QCOMPARE(view.cboStatsTables->currentText(), QStringLiteral("Knockout Goals"));
+    QVERIFY(!view.cmdSave->isEnabled());
+    QVERIFY(!window.blnSaveStats);
+    QVERIFY(view.cmdRemove->isEnabled());
+
+    window.ClearStats();
+    Choose(window, "Knockout Goals");
+    QCOMPARE(ShownHeadings(list), shown);
+    QCOMPARE(stats_list::Order(list), Qt::DescendingOrder);
+    QVERIFY(view.optStageKO->isChecked());
+    QVERIFY(view.optStatsAverages->isChecked());
+    const QTreeWidgetItem* first = list->topLevelItem(0);
+    QCOMPARE(first->textAlignment(Header(list, "GF") - 1) & Qt::AlignRight, Qt::AlignRight);
+    QCOMPARE(first->textAlignment(Header(list, "Team") - 1) & Qt::AlignRight, 0);
+  }
+
+  // A layout that gained a column and is saved under a new name asks about the changed layout as
+  // the saved table is chosen; under the table's own name, in any spelling, it asks nothing.
+  void savingALayoutThatGainedColumns_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("answer");  // to "Layout has changed"; empty: not asked
+    QTest::addColumn<QString>("chosen");  // the table chosen afterwards
+    QTest::newRow("new name, OK") << "Wider" << "Ok" << "Wider";
+    QTest::newRow("new name, Cancel") << "Wider" << "Cancel" << "My Teams";
+    QTest::newRow("own name") << "My Teams" << "" << "My Teams";
+    QTest::newRow("own name, other case") << "my TEAMS" << "" << "my TEAMS";
+  }
+  void savingALayoutThatGainedColumns() {
+    QFETCH(QString, name);
+    QFETCH(QString, answer);
+    QFETCH(QString, chosen);
+    ProgramFolder folder;
+    AddTables(folder, UserTable("my_teams", "My Teams", kMyTeamsColumns));
+    frmMain& window = StartOnStats(folder);
+    Choose(window, "My Teams");
+    const StatsView& view = *window.statsView;
+    frmCustomise& customise = frmCustomise::Get();
+    SetChecked(RowOf(*customise.lvwColumns, "GA"), true);
+    customise.cmkOK->click();
+    QVERIFY(window.blnSaveStats);
+    const QStringList shown = ShownHeadings(view.lvwStats);
+    QCOMPARE(shown.last(), QStringLiteral("GA"));
+
+    frmSaveStats& dialog = OpenSaveDialog(window, name);
+    MessageBoxes boxes({answer == "Cancel" ? QMessageBox::Cancel : QMessageBox::Ok});
+    QTest::mouseClick(dialog.cmdOK, Qt::LeftButton);
+    QVERIFY(!frmSaveStats::IsLoaded());
+    if (answer.isEmpty()) {
+      QVERIFY(boxes.Seen().isEmpty());
+    } else {
+      QCOMPARE(boxes.Text(), QStringLiteral("Layout has changed\n\nClick cancel to go back and save the layout"));
+    }
+    QCOMPARE(view.cboStatsTables->currentText(), chosen);
+    QCOMPARE(ShownHeadings(view.lvwStats), shown);
+    QVERIFY(!window.blnSaveStats);
+    QVERIFY(!view.cmdSave->isEnabled());
+    QCOMPARE(LayoutRow(window.objKelvane->StatsTables(ToStd(name)), 0).last(), QStringLiteral("GA"));
+
+    // The table on show is the chosen one: choosing it again does nothing.
+    MessageBoxes none({QMessageBox::Cancel});
+    window.LoadStatsTables();
+    Choose(window, chosen);
+    QTest::qWait(30);
+    QVERIFY(none.Seen().isEmpty());
+    QCOMPARE(ShownHeadings(view.lvwStats), shown);
+  }
+
+  void escClosesTheSaveDialogWithoutSaving() {
+    ProgramFolder folder;
+    frmMain& window = StartOnStats(folder);
+    Choose(window, "Teams Overview");
+    const QByteArray before = folder.Read(kTables);
+    frmSaveStats& dialog = OpenSaveDialog(window, "Not Kept");
+    QTest::keyClick(dialog.txtName, Qt::Key_Escape);
+    QVERIFY(!frmSaveStats::IsLoaded());
+    QCOMPARE(folder.Read(kTables), before);
+    QCOMPARE(window.statsView->cboStatsTables->currentText(), QStringLiteral("Teams Overview"));
   }
 };
 

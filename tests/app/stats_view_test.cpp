@@ -514,19 +514,23 @@ class StatsViewTest : public QObject {
     QVERIFY(view.cmdRemove->isEnabled());
   }
 
-  // The layout save dialog is not part of the program: its button stays disabled. Customise
-  // serves any table whose type has a list.
+  // Save follows changes of the layout on show; Customise any table whose type has a list.
   void layoutButtons() {
     ProgramFolder folder;
     AddTables(folder, Table("charts", "Odd One", "0", "0", {"Team:-2"}));
     frmMain& window = StartOnStats(folder);
     const StatsView& view = *window.statsView;
     Choose(window, "Teams Overview");
+    QVERIFY(!view.cmdSave->isEnabled());
     QVERIFY(view.cmdCustomise->isEnabled());
     ClickHeader(view.lvwStats, "GF");
-    QTest::mouseClick(view.optStageGroup, Qt::LeftButton);
+    QVERIFY(view.cmdSave->isEnabled());
+    Choose(window, "Group Summary");
     QVERIFY(!view.cmdSave->isEnabled());
+    QTest::mouseClick(view.optStatsAverages, Qt::LeftButton);
+    QVERIFY(view.cmdSave->isEnabled());
     Choose(window, "Odd One");
+    QVERIFY(!view.cmdSave->isEnabled());
     QVERIFY(!view.cmdCustomise->isEnabled());
   }
 
