@@ -203,6 +203,7 @@ class frmMain : public QMainWindow, public DefaultInstance<frmMain> {
   void StatsOptionChosen();
   void lvwStats_ColumnClick(int ColumnHeader);
   void cmdSave_Click();
+  void cmdCustomise_Click();
   void cmdRemove_Click();
 
   std::vector<std::string> ko_game_ids_;

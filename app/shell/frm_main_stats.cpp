@@ -14,7 +14,9 @@
 #include <QRadioButton>
 #include <QTreeWidget>
 
+#include "app/shell/frm_customise.h"
 #include "app/shell/frm_main.h"
+#include "app/shell/frm_save_stats.h"
 #include "app/shell/msg_box.h"
 #include "app/shell/program.h"
 #include "app/shell/report_list.h"
@@ -27,12 +29,6 @@ namespace pitchlog {
 namespace {
 
 using namespace stats_list;
-
-// The layout save and customise dialogs are not part of the program yet: their buttons stay
-// disabled whatever the view would allow.
-constexpr bool kLayoutDialogs = false;
-
-void EnableLayoutButton(QPushButton* button, bool enabled) { button->setEnabled(enabled && kLayoutDialogs); }
 
 // How many label and data columns the engine's figures of each type can fill.
 struct TypeColumns {
@@ -145,7 +141,7 @@ void frmMain::WireStatsView() {
   connect(statsView->lvwStats->header(), &QHeaderView::sectionClicked, this,
           [this](int column) { RunHandler([&] { lvwStats_ColumnClick(column + 1); }); });
   connect(statsView->cmdSave, &QPushButton::clicked, this, Handler(this, &frmMain::cmdSave_Click));
-  // Customise opens the column dialog, which the program does not have yet.
+  connect(statsView->cmdCustomise, &QPushButton::clicked, this, Handler(this, &frmMain::cmdCustomise_Click));
   connect(statsView->cmdRemove, &QPushButton::clicked, this, Handler(this, &frmMain::cmdRemove_Click));
 }
 
@@ -166,10 +162,10 @@ void frmMain::LoadStatsTables() {
 void frmMain::ClearStats() {
   StatsView& view = *statsView;
   strCurrTable.clear();
-  EnableLayoutButton(view.cmdSave, false);
+  view.cmdSave->setEnabled(false);
   blnSaveStats = false;
   view.lvwStats->hide();
-  EnableLayoutButton(view.cmdCustomise, false);
+  view.cmdCustomise->setEnabled(false);
   view.cmdRemove->setEnabled(false);
   view.StageFrame->hide();
   view.StatsValuesFrame->hide();
@@ -181,6 +177,11 @@ void frmMain::cboStatsTables_Click() {
   StatsView& view = *statsView;
   const std::string table = ToStd(view.cboStatsTables->currentText());
   if (table == strCurrTable) return;
+  // The table on show, saved again under another spelling of its name, is still on show.
+  if (!strCurrTable.empty() && objKelvane->XMLTagEncode(table) == objKelvane->XMLTagEncode(strCurrTable)) {
+    strCurrTable = table;
+    return;
+  }
   if (blnSaveStats && MsgBox(QStringLiteral("Layout has changed\n\nClick cancel to go back and save the layout"),
                              msgbox::OkCancel) == msgbox::Cancel) {
     // Back to the name of the table on show, which is the one Save and Remove act on.
@@ -216,9 +217,10 @@ void frmMain::cboStatsTables_Click() {
   // there is nothing to show.
   if (strStatsType == "players" && !stage_option) RunHandler([this] { ShowStatsTable(false); });
 
-  EnableLayoutButton(view.cmdSave, false);
+  view.cmdSave->setEnabled(false);
   blnSaveStats = false;
-  EnableLayoutButton(view.cmdCustomise, true);
+  // The list holds another table's columns while a table of another type is chosen.
+  view.cmdCustomise->setEnabled(staged || valued);
   view.cmdRemove->setEnabled(!objKelvane->StatsTableSystem(table));
 }
 
@@ -254,7 +256,7 @@ void frmMain::optStatsTotals_Click() {
 
 void frmMain::StatsOptionChosen() {
   ShowStatsTable(false);
-  EnableLayoutButton(statsView->cmdSave, true);
+  statsView->cmdSave->setEnabled(true);
 }
 
 void frmMain::ShowStatsTable(bool ChangeOrder) {
@@ -274,11 +276,15 @@ void frmMain::ShowStatsTable(bool ChangeOrder) {
 void frmMain::lvwStats_ColumnClick(int ColumnHeader) {
   if (ColumnHeader <= kKeyHeader || ColumnHeader > ListColumns(varLabels) + ListColumns(varColumns) + 2) return;
   SortStatsList(ColumnHeader, ColumnHeader == intMarkedCol + 1);
-  EnableLayoutButton(statsView->cmdSave, true);
+  statsView->cmdSave->setEnabled(true);
 }
 
-// The layout's name is asked for by the save dialog, which the program does not have yet.
-void frmMain::cmdSave_Click() { SaveTable(); }
+void frmMain::cmdSave_Click() {
+  SaveTable();
+  frmSaveStats::Get().ShowModeless();
+}
+
+void frmMain::cmdCustomise_Click() { frmCustomise::Get().exec(); }
 
 void frmMain::cmdRemove_Click() {
   if (MsgBox(QStringLiteral("Are you sure you want to remove this table?"), msgbox::YesNo) != msgbox::Yes) return;
@@ -548,7 +554,7 @@ kelvane::Variant frmMain::SaveTable() {
     changed = true;
   }
   varTable = kelvane::Variant(std::move(captured));
-  if (changed) EnableLayoutButton(statsView->cmdSave, true);
+  if (changed) statsView->cmdSave->setEnabled(true);
   return {};
 }
 

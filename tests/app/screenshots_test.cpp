@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -14,11 +15,13 @@
 #include "app/entry/frm_lots.h"
 #include "app/entry/frm_penalties.h"
 #include "app/shell/frm_about.h"
+#include "app/shell/frm_customise.h"
 #include "app/shell/frm_licence.h"
 #include "app/game/frm_rallet.h"
 #include "app/shell/frm_main.h"
 #include "app/shell/frm_properties.h"
 #include "app/shell/frm_players.h"
+#include "app/shell/frm_save_stats.h"
 #include "app/shell/frm_splash.h"
 #include "app/shell/start.h"
 #include "tests/app/support/game_driver.h"
@@ -52,6 +55,8 @@ class ScreenshotsTest : public QObject {
     frmGroupScore::Unload();
     frmLots::Unload();
     frmProperties::Unload();
+    frmCustomise::Unload();
+    frmSaveStats::Unload();
     frmLicence::Unload();
     frmAbout::Unload();
     frmPlayers::Unload();
@@ -194,6 +199,26 @@ class ScreenshotsTest : public QObject {
     });
     driver.Play();
     QVERIFY(match_saved && scores_saved);
+  }
+
+  // The layout dialogs over the teams overview of 2022: its columns, and a name to save it under.
+  void statsLayoutDialogs() {
+    ProgramFolder folder;
+    frmMain& main = app_testing::StartToMainWindow(folder);
+    main.OpenResultsSet("Tournament 2022");
+    main.MainTab->setCurrentIndex(3);
+    QComboBox* tables = main.findChild<QComboBox*>("cboStatsTables");
+    tables->setCurrentIndex(tables->findText("Teams Overview"));
+    frmCustomise& customise = frmCustomise::Get();
+    customise.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&customise));
+    Save(customise, "stats-customise");
+    frmCustomise::Unload();
+    frmSaveStats& save = frmSaveStats::Get();
+    save.txtName->setText("My Teams Overview");
+    save.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&save));
+    Save(save, "stats-save-layout");
   }
 };
 

@@ -514,15 +514,24 @@ class StatsViewTest : public QObject {
     QVERIFY(view.cmdRemove->isEnabled());
   }
 
-  // The layout dialogs are not part of the program: their buttons stay disabled.
-  void layoutButtonsStayDisabled() {
+  // Save follows changes of the layout on show; Customise any table whose type has a list.
+  void layoutButtons() {
     ProgramFolder folder;
+    AddTables(folder, Table("charts", "Odd One", "0", "0", {"Team:-2"}));
     frmMain& window = StartOnStats(folder);
+    const StatsView& view = *window.statsView;
     Choose(window, "Teams Overview");
-    ClickHeader(window.statsView->lvwStats, "GF");
-    QTest::mouseClick(window.statsView->optStageGroup, Qt::LeftButton);
-    QVERIFY(!window.statsView->cmdSave->isEnabled());
-    QVERIFY(!window.statsView->cmdCustomise->isEnabled());
+    QVERIFY(!view.cmdSave->isEnabled());
+    QVERIFY(view.cmdCustomise->isEnabled());
+    ClickHeader(view.lvwStats, "GF");
+    QVERIFY(view.cmdSave->isEnabled());
+    Choose(window, "Group Summary");
+    QVERIFY(!view.cmdSave->isEnabled());
+    QTest::mouseClick(view.optStatsAverages, Qt::LeftButton);
+    QVERIFY(view.cmdSave->isEnabled());
+    Choose(window, "Odd One");
+    QVERIFY(!view.cmdSave->isEnabled());
+    QVERIFY(!view.cmdCustomise->isEnabled());
   }
 
   void sortKeysAndAverages() {
