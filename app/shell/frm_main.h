@@ -155,6 +155,9 @@ class frmMain : public QMainWindow, public DefaultInstance<frmMain> {
   void lvwTeamPlayers_Click();
   void cmdTeamWebSite_Click();
 
+  // The Sweeps menu: the sweepstake windows.
+  void Manage_Click();
+
   std::vector<std::string> ko_game_ids_;
   kelvane::Variant varTeamList;  // the team menu list: TeamList as the window loaded
   kelvane::Variant varTeamsColumns;

@@ -35,7 +35,7 @@ std::span<const frmMain::MenuItem> frmMain::MenuItems() {
       {"DownloadS", "DownloadGap", "-", "", nullptr},
       {"DownloadS", "GetMessage", "&Get Message", "", nullptr},
       {"DownloadS", "LastMessage", "&Last Message", "", nullptr},
-      {"Sweeps", "Manage", "&Manage", "Ctrl+M", nullptr},
+      {"Sweeps", "Manage", "&Manage", "Ctrl+M", &frmMain::Manage_Click},
       {"Sweeps", "SweepPrints", "-", "", nullptr},
       {"Sweeps", "Members", "&Members", "", nullptr},
       {"Sweeps", "Accounts", "&Accounts", "", nullptr},
