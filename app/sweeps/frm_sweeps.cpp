@@ -98,6 +98,9 @@ void frmSweeps::BuildControls() {
 
 void frmSweeps::WireEvents() {
   connect(cboSweepList, &QComboBox::currentIndexChanged, this, Handler(this, &frmSweeps::cboSweepList_Click));
+  connect(TeamList, &QTreeWidget::itemDoubleClicked, this, Handler(this, &frmSweeps::TeamList_DblClick));
+  connect(PlayerList, &QTreeWidget::itemDoubleClicked, this, Handler(this, &frmSweeps::PlayerList_DblClick));
+  connect(NumberList, &QTreeWidget::itemDoubleClicked, this, Handler(this, &frmSweeps::NumberList_DblClick));
   connect(cmdApply, &QPushButton::clicked, this, Handler(this, &frmSweeps::cmdApply_Click));
   connect(cmdOK, &QPushButton::clicked, this, Handler(this, &frmSweeps::cmdOK_Click));
   connect(cmdCancel, &QPushButton::clicked, this, [this] { RunHandler([this] { cmdCancel_Click(); }); });

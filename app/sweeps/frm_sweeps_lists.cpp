@@ -42,16 +42,11 @@ template <typename RowFor>
 double FillChoices(kelvane::IPitchlog& engine, const std::string& sweep, int member_column, int bid_column,
                    RowFor row_for) {
   double total = 0;
-  const Variant choices = engine.SweepMembers(sweep);
-  if (!choices.IsArray()) return total;
-  const Array& c = choices.AsArray();
-  for (int32_t k = 0; k <= c.UBound(2); ++k) {
-    const std::string member = c.at(0, k).ToString();
-    if (member.empty()) continue;
-    QTreeWidgetItem* row = row_for(Text(c.at(1, k)));
-    row->setText(member_column, ToQ(engine.Members(member, "name").ToString()));
-    row->setText(bid_column, sweeps::CurrencyOf(c.at(2, k)));
-    const std::optional<double> bid = sweeps::StoredAmount(c.at(2, k));
+  for (const sweeps::HeldChoice& choice : sweeps::HeldChoices(engine, sweep)) {
+    QTreeWidgetItem* row = row_for(choice.value);
+    row->setText(member_column, ToQ(engine.Members(choice.member, "name").ToString()));
+    row->setText(bid_column, sweeps::CurrencyOf(choice.bid));
+    const std::optional<double> bid = sweeps::StoredAmount(choice.bid);
     row->setData(bid_column, Qt::UserRole, bid ? QVariant(*bid) : QVariant());
     total += bid.value_or(0);
   }
@@ -60,8 +55,7 @@ double FillChoices(kelvane::IPitchlog& engine, const std::string& sweep, int mem
 
 // A sweep without any choice may be removed, whatever scorers its list shows.
 bool HasChoices(kelvane::IPitchlog& engine, const std::string& sweep) {
-  const Variant choices = engine.SweepMembers(sweep);
-  return choices.IsArray() && !choices.AsArray().at(0, 0).ToString().empty();
+  return !sweeps::HeldChoices(engine, sweep).empty();
 }
 
 // The key of a guess's distance from the target: fixed decimals, so that 0.5 ranks before 1.

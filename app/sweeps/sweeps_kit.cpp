@@ -8,7 +8,7 @@
 #include "app/shell/program.h"
 #include "app/shell/report_list.h"
 #include "app/sweeps/frm_sweeps.h"
-#include "platform/component/variant.h"
+#include "engine/pitchlog_interface.h"
 
 namespace pitchlog::sweeps {
 
@@ -53,6 +53,24 @@ int InsertSorted(QComboBox* combo, const QString& text) {
 }
 
 std::string Cell(const QTreeWidgetItem* row, int column) { return ToStd(row->text(column)); }
+
+std::vector<HeldChoice> HeldChoices(kelvane::IPitchlog& engine, const std::string& sweep) {
+  std::vector<HeldChoice> held;
+  const kelvane::Variant choices = engine.SweepMembers(sweep);
+  if (!choices.IsArray()) return held;
+  const kelvane::Array& c = choices.AsArray();
+  for (int32_t k = 0; k <= c.UBound(2); ++k) {
+    std::string member = c.at(0, k).ToString();
+    if (!member.empty()) held.push_back({std::move(member), ToQ(c.at(1, k).ToString()), c.at(2, k)});
+  }
+  return held;
+}
+
+bool HoldsChoice(kelvane::IPitchlog& engine, const std::string& sweep, const QString& value) {
+  for (const HeldChoice& choice : HeldChoices(engine, sweep))
+    if (choice.value == value) return true;
+  return false;
+}
 
 bool SweepChangesPending() { return frmSweeps::IsLoaded() && frmSweeps::Get().cmdApply->isEnabled(); }
 

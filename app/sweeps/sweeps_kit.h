@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include <QRect>
 #include <QString>
@@ -12,8 +13,10 @@ class QComboBox;
 class QTreeWidget;
 class QTreeWidgetItem;
 
+#include "platform/component/variant.h"
+
 namespace kelvane {
-class Variant;
+class IPitchlog;
 }
 
 namespace pitchlog::sweeps {
@@ -44,6 +47,15 @@ int InsertSorted(QComboBox* combo, const QString& text);
 
 // A row's text of that column, and its cell's text written as std::string.
 std::string Cell(const QTreeWidgetItem* row, int column);
+
+// The choices of a sweep that a member holds, in the sweep's order (SweepMembers).
+struct HeldChoice {
+  std::string member;  // the member's key
+  QString value;
+  kelvane::Variant bid;
+};
+std::vector<HeldChoice> HeldChoices(kelvane::IPitchlog& engine, const std::string& sweep);
+bool HoldsChoice(kelvane::IPitchlog& engine, const std::string& sweep, const QString& value);
 
 // Whether the manager window holds sweep changes that are not yet saved.
 bool SweepChangesPending();
