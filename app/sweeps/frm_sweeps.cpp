@@ -101,6 +101,8 @@ void frmSweeps::WireEvents() {
   connect(TeamList, &QTreeWidget::itemDoubleClicked, this, Handler(this, &frmSweeps::TeamList_DblClick));
   connect(PlayerList, &QTreeWidget::itemDoubleClicked, this, Handler(this, &frmSweeps::PlayerList_DblClick));
   connect(NumberList, &QTreeWidget::itemDoubleClicked, this, Handler(this, &frmSweeps::NumberList_DblClick));
+  connect(cmdNewSweep, &QPushButton::clicked, this, Handler(this, &frmSweeps::cmdNewSweep_Click));
+  connect(cmdEdit, &QPushButton::clicked, this, Handler(this, &frmSweeps::cmdEdit_Click));
   connect(cmdApply, &QPushButton::clicked, this, Handler(this, &frmSweeps::cmdApply_Click));
   connect(cmdOK, &QPushButton::clicked, this, Handler(this, &frmSweeps::cmdOK_Click));
   connect(cmdCancel, &QPushButton::clicked, this, [this] { RunHandler([this] { cmdCancel_Click(); }); });

@@ -22,7 +22,6 @@
 
 using namespace pitchlog;
 using app_testing::MessageBoxes;
-using app_testing::ModalDialog;
 using app_testing::ProgramFolder;
 using app_testing::StartToMainWindow;
 
@@ -34,20 +33,18 @@ QTreeWidgetItem* Row(const QTreeWidget* list, const QString& text) {
   qFatal("no row %s", qPrintable(text));
 }
 
-// Double-clicks the row and runs the action on the dialog it opens; a dialog the action leaves
-// open is closed with Esc. False when no dialog opened.
+// Double-clicks the row and runs the action on the dialog it opens.
 template <typename Dialog>
 bool OnDialog(QTreeWidget* list, const QString& row_text, const std::function<void(Dialog&)>& action) {
-  const QString class_name = QLatin1String(Dialog::staticMetaObject.className());
-  ModalDialog driver(class_name.mid(class_name.lastIndexOf(QLatin1Char(':')) + 1), [&](QWidget& w) {
-    action(static_cast<Dialog&>(w));
-    if (Dialog::IsLoaded()) QTest::keyClick(&w, Qt::Key_Escape);
-  });
-  QTreeWidgetItem* row = Row(list, row_text);
-  list->setCurrentItem(row);
-  emit list->itemDoubleClicked(row, 0);
+  const bool seen = app_testing::OnModal<Dialog>(
+      [&] {
+        QTreeWidgetItem* row = Row(list, row_text);
+        list->setCurrentItem(row);
+        emit list->itemDoubleClicked(row, 0);
+      },
+      action);
   app_testing::ProcessDeletions();
-  return driver.Seen();
+  return seen;
 }
 
 frmSweeps& ShowSweep(frmMain& main, const char* sweep) {
