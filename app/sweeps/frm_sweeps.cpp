@@ -103,6 +103,8 @@ void frmSweeps::WireEvents() {
   connect(NumberList, &QTreeWidget::itemDoubleClicked, this, Handler(this, &frmSweeps::NumberList_DblClick));
   connect(cmdNewSweep, &QPushButton::clicked, this, Handler(this, &frmSweeps::cmdNewSweep_Click));
   connect(cmdEdit, &QPushButton::clicked, this, Handler(this, &frmSweeps::cmdEdit_Click));
+  connect(cmdRemove, &QPushButton::clicked, this, Handler(this, &frmSweeps::cmdRemove_Click));
+  connect(cmdPrint, &QPushButton::clicked, this, Handler(this, &frmSweeps::cmdPrint_Click));
   connect(cmdApply, &QPushButton::clicked, this, Handler(this, &frmSweeps::cmdApply_Click));
   connect(cmdOK, &QPushButton::clicked, this, Handler(this, &frmSweeps::cmdOK_Click));
   connect(cmdCancel, &QPushButton::clicked, this, [this] { RunHandler([this] { cmdCancel_Click(); }); });

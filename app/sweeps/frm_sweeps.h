@@ -44,6 +44,10 @@ class frmSweeps : public QDialog, public DefaultInstance<frmSweeps> {
   void LoadNumberList(const std::string& Sweep);
   void LoadPlayerList(const std::string& Sweep);
 
+  // When the program ends: pending changes are saved or dropped after the question, and the
+  // window unloads. False when the user cancels.
+  bool SettleBeforeExit();
+
   // After a rename of the sweep shown: its entry takes the new name, and stays chosen.
   void RenameShownSweep(const QString& NewName);
 

@@ -3,6 +3,8 @@
 // state, and Apply, OK and Cancel around the question about unsaved changes.
 #include <QAction>
 #include <QComboBox>
+#include <QDate>
+#include <QLocale>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -17,11 +19,13 @@
 #include "app/sweeps/money.h"
 #include "app/sweeps/sweeps_kit.h"
 #include "tests/app/support/message_boxes.h"
+#include "tests/app/support/print_capture.h"
 #include "tests/app/support/program_fixture.h"
 #include "tests/app/support/sweeps_files.h"
 
 using namespace pitchlog;
 using app_testing::MessageBoxes;
+using app_testing::PrintCapture;
 using app_testing::ProgramFolder;
 using app_testing::StartToMainWindow;
 using app_testing::TestChoice;
@@ -412,6 +416,136 @@ class SweepsWindowTest : public QObject {
       app_testing::ProcessDeletions();
     }
     QVERIFY(!SavedChoice(folder, "ARG", "ann"));
+  }
+
+  // Only a sweep without choices may go; its removal saves every pending change with it. No sweep
+  // is chosen afterwards, and the sweep that takes its place in the box can be chosen at once.
+  void removingASweep() {
+    ProgramFolder folder;
+    WriteMembersAnnBobCat(folder);
+    app_testing::WriteSweeps(folder, {{"A", "a", "tournament_winner", "stake", "3"},
+                                      {"B", "b", "runner_up", "fun", nullptr, {{"ARG", "ann"}}}});
+    frmMain& main = StartToMainWindow(folder);
+    frmSweeps& w = OpenSweeps(main);
+    Choose(w, "B");
+    QVERIFY(!w.cmdRemove->isEnabled());
+    Choose(w, "A");
+    QVERIFY(w.cmdRemove->isEnabled());
+    gobjKelvane->SetSweepMember("B", kelvane::Variant("BRA"), "Bob");
+    w.cmdApply->setEnabled(true);
+    {
+      MessageBoxes boxes({QMessageBox::No});
+      QTest::mouseClick(w.cmdRemove, Qt::LeftButton);
+      QCOMPARE(boxes.Text(), QStringLiteral("Are you sure you want to remove this sweep?"));
+      QCOMPARE(boxes.Seen()[0].buttons, QMessageBox::Yes | QMessageBox::No);
+      QVERIFY(gobjKelvane->SweepExists("A"));
+      QVERIFY(w.TeamList->isVisible());
+    }
+    MessageBoxes boxes({QMessageBox::Yes});
+    QTest::mouseClick(w.cmdRemove, Qt::LeftButton);
+    QVERIFY(!folder.Read("Data/sweeps.xml").contains("<name>A</name>"));
+    QVERIFY(SavedChoice(folder, "BRA", "bob"));
+    QCOMPARE(w.cboSweepList->count(), 1);
+    QCOMPARE(w.cboSweepList->currentIndex(), -1);
+    QVERIFY(w.TeamList->isHidden() && w.TeamList->topLevelItemCount() == 0);
+    QVERIFY(!w.cmdRemove->isEnabled());
+    QVERIFY(w.cmdEdit->isEnabled() && w.cmdPrint->isEnabled());
+    QVERIFY(w.StakeFrame->isVisible());
+    QVERIFY(!w.cmdApply->isEnabled());
+
+    Choose(w, "B");
+    QVERIFY(w.TeamList->isVisible());
+    QCOMPARE(Row(w.TeamList, "BRA")->text(team_column::Member), QStringLiteral("Bob"));
+  }
+
+  void printingASweep() {
+    ProgramFolder folder;
+    WriteMembersAnnBobCat(folder);
+    app_testing::WriteSweeps(folder, {{"Pool", "pool", "tournament_winner", "stake", "2.5", {{"ARG", "ann"}}},
+                                      {"Bids", "bids", "most_goals_scored", "bid", nullptr, {{"ARG", "bob", "7"}}},
+                                      {"Fun", "fun", "runner_up", "fun"},
+                                      {"Scorers", "scorers", "top_scorer", "fun"}});
+    frmMain& main = StartToMainWindow(folder);
+    main.OpenResultsSet("Tournament 2022");
+    frmSweeps& w = OpenSweeps(main);
+    Choose(w, "Pool");
+    {
+      PrintCapture cancelled(PrintCapture::Answer::Cancel);
+      MessageBoxes none;
+      QTest::mouseClick(w.cmdPrint, Qt::LeftButton);
+      QCOMPARE(cancelled.Dialogs(), 1);
+      QVERIFY(PrintCapture::Drawn().empty());
+      QVERIFY(none.Seen().isEmpty());
+      QVERIFY(cancelled.Pdf().isEmpty());
+    }
+    {
+      PrintCapture failing(PrintCapture::Answer::Fail);
+      MessageBoxes boxes({QMessageBox::Ok});
+      QTest::mouseClick(w.cmdPrint, Qt::LeftButton);
+      QVERIFY(boxes.Text().startsWith("Printer error occured. Please ensure that your default printer"));
+      QCOMPARE(boxes.Seen()[0].icon, QMessageBox::Critical);
+    }
+    PrintCapture capture;
+    QTest::mouseClick(w.cmdPrint, Qt::LeftButton);
+    QVERIFY(capture.Pdf().startsWith("%PDF"));
+    const QStringList texts = PrintCapture::Texts();
+    const QString date = QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
+    QCOMPARE(texts.mid(0, 8), (QStringList{" ", " ", "Zintorra Orvessa Pitchlog 2006: Pool", "Printed on " + date, " ",
+                                           "Stake (each): " + sweeps::Currency(2.5), " ", " "}));
+    const PrintedItem* heading = PrintCapture::FindText("Zintorra Orvessa Pitchlog 2006: Pool");
+    QCOMPARE(heading->font_size, 16.0);
+    QVERIFY(heading->bold);
+    QCOMPARE(PrintCapture::FindText("Printed on " + date)->font_size, 12.0);
+    QVERIFY(PrintCapture::FindText("Team")->underline);
+    QVERIFY(PrintCapture::FindText("*** Argentina ***"));
+    QVERIFY(!PrintCapture::FindText("Brazil")->bold);
+    QVERIFY(PrintCapture::FindText("Ann"));
+    QVERIFY(!PrintCapture::FindText("ARG"));  // the hidden id column
+
+    Choose(w, "Bids");
+    QTest::mouseClick(w.cmdPrint, Qt::LeftButton);
+    QCOMPARE(PrintCapture::Texts()[5], "Total Bids: " + sweeps::Currency(7));
+    QVERIFY(PrintCapture::FindText("Bid"));
+
+    Choose(w, "Fun");
+    QTest::mouseClick(w.cmdPrint, Qt::LeftButton);
+    QCOMPARE(PrintCapture::Texts().mid(4, 4), (QStringList{" ", " ", " ", " "}));
+
+    // A long list turns the page and repeats its captions.
+    Choose(w, "Scorers");
+    QTest::mouseClick(w.cmdPrint, Qt::LeftButton);
+    int last_page = 1;
+    bool caption_on_page_2 = false;
+    for (const PrintedItem& item : PrintCapture::Drawn()) {
+      last_page = std::max(last_page, item.page);
+      if (item.page == 2 && item.text == QLatin1String("Player")) caption_on_page_2 = true;
+    }
+    QVERIFY(last_page >= 2);
+    QVERIFY(caption_on_page_2);
+    QCOMPARE(capture.Dialogs(), 4);
+  }
+
+  // Ending the program does not drop unapplied sweep changes unasked.
+  void programEndWithChangesPending() {
+    ProgramFolder folder;
+    WriteMembersAnnBobCat(folder);
+    app_testing::WriteSweeps(folder, {{"A", "a", "tournament_winner", "fun"}});
+    frmMain& main = StartToMainWindow(folder);
+    frmSweeps& w = OpenSweeps(main);
+    Choose(w, "A");
+    gobjKelvane->SetSweepMember("A", kelvane::Variant("ARG"), "Ann");
+    w.cmdApply->setEnabled(true);
+    {
+      MessageBoxes boxes({QMessageBox::Cancel});
+      main.close();
+      QCOMPARE(boxes.Text(), QStringLiteral("Do you want to save changes?"));
+      QVERIFY(frmMain::IsLoaded() && frmSweeps::IsLoaded());
+    }
+    MessageBoxes boxes({QMessageBox::Yes});
+    main.close();
+    QCOMPARE(boxes.Seen().size(), 1);
+    QVERIFY(!frmMain::IsLoaded());
+    QVERIFY(SavedChoice(folder, "ARG", "ann"));
   }
 };
 

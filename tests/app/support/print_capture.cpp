@@ -18,6 +18,7 @@ PrintCapture::PrintCapture(Answer answer) {
   pitchlog::printing_seam::AnswerPrinterDialog([this, answer, path]() -> std::unique_ptr<QPrinter> {
     ++dialogs_;
     if (answer == Answer::Cancel) return nullptr;
+    if (answer == Answer::Fail) return PdfPrinter(dir_.filePath(QStringLiteral("no such folder/printout.pdf")));
     return PdfPrinter(path);
   });
 }

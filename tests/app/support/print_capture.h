@@ -1,5 +1,6 @@
 // Answers the printer dialog of the code under test: with a printer that writes a PDF file into
-// a temporary folder, or with Cancel. Reads back what the last printout drew.
+// a temporary folder, with one that cannot print (its file cannot be written), or with Cancel.
+// Reads back what the last printout drew.
 #pragma once
 
 #include <vector>
@@ -13,7 +14,7 @@ namespace app_testing {
 
 class PrintCapture {
  public:
-  enum class Answer { Print, Cancel };
+  enum class Answer { Print, Fail, Cancel };
   explicit PrintCapture(Answer answer = Answer::Print);
   ~PrintCapture();
   PrintCapture(const PrintCapture&) = delete;
