@@ -1,6 +1,8 @@
 // The main window's Sweeps menu: the sweepstake windows.
 #include "app/shell/frm_main.h"
+#include "app/sweeps/frm_members.h"
 #include "app/sweeps/frm_sweeps.h"
+#include "app/sweeps/sweeps_kit.h"
 
 namespace pitchlog {
 
@@ -11,6 +13,13 @@ void frmMain::Manage_Click() {
   sweeps.show();
   sweeps.raise();
   sweeps.activateWindow();
+}
+
+// A rename saves the sweeps file too, so renaming waits while the sweeps window holds changes.
+void frmMain::Members_Click() {
+  frmMembers& members = frmMembers::Get();
+  members.blnSweepChanged = sweeps::SweepChangesPending();
+  members.exec();
 }
 
 }  // namespace pitchlog

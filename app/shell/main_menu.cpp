@@ -37,7 +37,7 @@ std::span<const frmMain::MenuItem> frmMain::MenuItems() {
       {"DownloadS", "LastMessage", "&Last Message", "", nullptr},
       {"Sweeps", "Manage", "&Manage", "Ctrl+M", &frmMain::Manage_Click},
       {"Sweeps", "SweepPrints", "-", "", nullptr},
-      {"Sweeps", "Members", "&Members", "", nullptr},
+      {"Sweeps", "Members", "&Members", "", &frmMain::Members_Click},
       {"Sweeps", "Accounts", "&Accounts", "", nullptr},
       {"Sweeps", "MembersBreak", "-", "", nullptr},
       {"Sweeps", "TeamDrawSlips", "&Team Draw Slips", "", nullptr},

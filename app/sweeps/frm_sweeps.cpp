@@ -103,6 +103,7 @@ void frmSweeps::WireEvents() {
   connect(NumberList, &QTreeWidget::itemDoubleClicked, this, Handler(this, &frmSweeps::NumberList_DblClick));
   connect(cmdNewSweep, &QPushButton::clicked, this, Handler(this, &frmSweeps::cmdNewSweep_Click));
   connect(cmdEdit, &QPushButton::clicked, this, Handler(this, &frmSweeps::cmdEdit_Click));
+  connect(cmdMembers, &QPushButton::clicked, this, Handler(this, &frmSweeps::cmdMembers_Click));
   connect(cmdRemove, &QPushButton::clicked, this, Handler(this, &frmSweeps::cmdRemove_Click));
   connect(cmdPrint, &QPushButton::clicked, this, Handler(this, &frmSweeps::cmdPrint_Click));
   connect(cmdApply, &QPushButton::clicked, this, Handler(this, &frmSweeps::cmdApply_Click));
@@ -175,6 +176,14 @@ void frmSweeps::cboSweepList_Click() {
   shown_sweep_ = sweep;
   cmdEdit->setEnabled(true);
   cmdPrint->setEnabled(true);
+}
+
+void frmSweeps::ReloadShownList() {
+  if (shown_sweep_.isEmpty()) return;
+  const std::string sweep = ToStd(shown_sweep_);
+  if (!TeamList->isHidden()) LoadTeamList(sweep);
+  if (!PlayerList->isHidden()) LoadPlayerList(sweep);
+  if (!NumberList->isHidden()) LoadNumberList(sweep);
 }
 
 void frmSweeps::RenameShownSweep(const QString& NewName) {

@@ -91,6 +91,8 @@ class frmSweeps : public QDialog, public DefaultInstance<frmSweeps> {
   void WireEvents();
   // Saves or drops pending changes after the question; false when the user cancelled.
   bool SettlePendingChanges(const QString& question);
+  // Refills the list of the sweep shown, if any.
+  void ReloadShownList();
 
   void Form_Load();
   void cboSweepList_Click();

@@ -13,6 +13,7 @@
 #include "app/shell/msg_box.h"
 #include "app/shell/program.h"
 #include "app/sweeps/frm_edit_sweep.h"
+#include "app/sweeps/frm_members.h"
 #include "app/sweeps/frm_new_sweep.h"
 #include "app/sweeps/frm_sweeps.h"
 #include "app/sweeps/list_view_printer.h"
@@ -34,6 +35,14 @@ void frmSweeps::cmdNewSweep_Click() {
 }
 
 void frmSweeps::cmdEdit_Click() { frmEditSweep::Get().exec(); }
+
+// Member names may have changed: the list shown is read again.
+void frmSweeps::cmdMembers_Click() {
+  frmMembers& members = frmMembers::Get();
+  members.blnSweepChanged = cmdApply->isEnabled();
+  members.exec();
+  ReloadShownList();
+}
 
 // Offered only for a sweep without choices. The save writes every pending change with it.
 void frmSweeps::cmdRemove_Click() {
