@@ -158,6 +158,7 @@ class frmMain : public QMainWindow, public DefaultInstance<frmMain> {
   // The Sweeps menu: the sweepstake windows.
   void Manage_Click();
   void Members_Click();
+  void Accounts_Click();
 
   std::vector<std::string> ko_game_ids_;
   kelvane::Variant varTeamList;  // the team menu list: TeamList as the window loaded

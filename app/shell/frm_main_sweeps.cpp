@@ -1,5 +1,6 @@
 // The main window's Sweeps menu: the sweepstake windows.
 #include "app/shell/frm_main.h"
+#include "app/sweeps/frm_accounts.h"
 #include "app/sweeps/frm_members.h"
 #include "app/sweeps/frm_sweeps.h"
 #include "app/sweeps/sweeps_kit.h"
@@ -21,5 +22,7 @@ void frmMain::Members_Click() {
   members.blnSweepChanged = sweeps::SweepChangesPending();
   members.exec();
 }
+
+void frmMain::Accounts_Click() { frmAccounts::Get().exec(); }
 
 }  // namespace pitchlog

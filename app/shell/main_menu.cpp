@@ -38,7 +38,7 @@ std::span<const frmMain::MenuItem> frmMain::MenuItems() {
       {"Sweeps", "Manage", "&Manage", "Ctrl+M", &frmMain::Manage_Click},
       {"Sweeps", "SweepPrints", "-", "", nullptr},
       {"Sweeps", "Members", "&Members", "", &frmMain::Members_Click},
-      {"Sweeps", "Accounts", "&Accounts", "", nullptr},
+      {"Sweeps", "Accounts", "&Accounts", "", &frmMain::Accounts_Click},
       {"Sweeps", "MembersBreak", "-", "", nullptr},
       {"Sweeps", "TeamDrawSlips", "&Team Draw Slips", "", nullptr},
       {"Help", "HelpTopics", "&Help Topics", "", nullptr},

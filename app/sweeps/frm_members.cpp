@@ -9,6 +9,7 @@
 #include "app/shell/named_widget.h"
 #include "app/shell/program.h"
 #include "app/shell/report_list.h"
+#include "app/sweeps/frm_member_details.h"
 #include "app/sweeps/frm_new_member.h"
 #include "app/sweeps/sweeps_kit.h"
 
@@ -131,7 +132,10 @@ void frmMembers::MemberList_DblClick(QTreeWidgetItem* row) {
   if (row->text(0) == QLatin1String(sweeps::kNewRow)) {
     old_text_ = row->text(0);
     frmNewMember::Get().exec();
+    return;
   }
+  frmMemberDetails::Member = row->text(0);
+  frmMemberDetails::Get().exec();
 }
 
 void frmMembers::cmdOK_Click() { Unload(); }

@@ -1,5 +1,7 @@
 #include "app/sweeps/money.h"
 
+#include <cmath>
+
 #include <QLocale>
 #include <QRegularExpression>
 #include <QSignalBlocker>
@@ -56,6 +58,11 @@ double MoneyValue(const QString& text) {
 QString MoneyText(double amount) { return UserLocale().toString(amount, 'f', 2); }
 
 QString StoredText(double amount) { return QString::number(amount, 'f', 2); }
+
+double Balance(double total, double paid) {
+  const double balance = std::round((total - paid) * 100) / 100;
+  return balance == 0 ? 0 : balance;  // no "-0.00"
+}
 
 MoneyBox::MoneyBox(QWidget* parent) : QLineEdit(parent) {}
 

@@ -34,6 +34,10 @@ QString MoneyText(double amount);
 // The amount as the engine stores it: two decimals after a point.
 QString StoredText(double amount);
 
+// What is still owed: the total less what was paid, to the cent, so that sums of amounts that
+// settle an account give exactly 0.
+double Balance(double total, double paid);
+
 class MoneyBox : public QLineEdit {
  public:
   explicit MoneyBox(QWidget* parent = nullptr);
