@@ -4,6 +4,7 @@
 #include "app/sweeps/frm_members.h"
 #include "app/sweeps/frm_sweeps.h"
 #include "app/sweeps/sweeps_kit.h"
+#include "app/sweeps/team_draw_slips.h"
 
 namespace pitchlog {
 
@@ -24,5 +25,7 @@ void frmMain::Members_Click() {
 }
 
 void frmMain::Accounts_Click() { frmAccounts::Get().exec(); }
+
+void frmMain::TeamDrawSlips_Click() { TeamDrawSlips(*objKelvane, this); }
 
 }  // namespace pitchlog

@@ -40,7 +40,7 @@ std::span<const frmMain::MenuItem> frmMain::MenuItems() {
       {"Sweeps", "Members", "&Members", "", &frmMain::Members_Click},
       {"Sweeps", "Accounts", "&Accounts", "", &frmMain::Accounts_Click},
       {"Sweeps", "MembersBreak", "-", "", nullptr},
-      {"Sweeps", "TeamDrawSlips", "&Team Draw Slips", "", nullptr},
+      {"Sweeps", "TeamDrawSlips", "&Team Draw Slips", "", &frmMain::TeamDrawSlips_Click},
       {"Help", "HelpTopics", "&Help Topics", "", nullptr},
       {"Help", "OpenForum", "&Forum", "", nullptr},
       {"Help", "About", "&About Orvessa Pitchlog...", "", nullptr},

@@ -82,8 +82,8 @@ void Printer::Print(const QString& text) {
     painter_.setPen(ForeColor);
     const QFontMetricsF metrics(font_, device_);
     painter_.drawText(QPointF(ToDeviceX(CurrentX), ToDeviceY(CurrentY) + metrics.ascent()), text);
-    drawn_.push_back({PrintedItem::Kind::Text, page_, CurrentX, CurrentY, 0, 0, text, font_.pointSizeF(),
-                      font_.bold(), font_.underline(), ForeColor});
+    drawn_.push_back({PrintedItem::Kind::Text, page_, CurrentX, CurrentY, 0, 0, text, TextWidth(text),
+                      font_.pointSizeF(), font_.bold(), font_.underline(), ForeColor});
   }
   CurrentX = 0;
   CurrentY += TextHeight(text);
@@ -95,7 +95,7 @@ void Printer::Line(double x1, double y1, double x2, double y2) {
   pen.setWidthF(ToDeviceX(kLineTwips));
   painter_.setPen(pen);
   painter_.drawLine(QPointF(ToDeviceX(x1), ToDeviceY(y1)), QPointF(ToDeviceX(x2), ToDeviceY(y2)));
-  drawn_.push_back({PrintedItem::Kind::Line, page_, x1, y1, x2, y2, QString(), 0, false, false, Qt::black});
+  drawn_.push_back({PrintedItem::Kind::Line, page_, x1, y1, x2, y2, QString(), 0, 0, false, false, Qt::black});
 }
 
 void Printer::NewPage() {

@@ -28,6 +28,7 @@ struct PrintedItem {
   double x = 0, y = 0;    // text: its top left; line: its start
   double x2 = 0, y2 = 0;  // line: its end
   QString text;
+  double width = 0;  // text: as the printer measured it
   double font_size = 0;
   bool bold = false;
   bool underline = false;
