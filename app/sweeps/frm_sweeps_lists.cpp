@@ -74,6 +74,18 @@ QString PlayerLabel(kelvane::IPitchlog& engine, const std::string& player) {
          QLatin1Char(')');
 }
 
+// Columns fitted to their contents, the names giving back room beyond their given width so
+// that the member and bid columns stay in sight.
+void FitList(QTreeWidget* list, int name_column) {
+  FitColumns(list);
+  int total = 0;
+  for (int c = 0; c < list->columnCount(); ++c)
+    if (!list->isColumnHidden(c)) total += list->columnWidth(c);
+  const int excess = total - list->viewport()->width();
+  const int given = list->headerItem()->data(name_column, Qt::UserRole).toInt();
+  if (excess > 0) list->setColumnWidth(name_column, std::max(given, list->columnWidth(name_column) - excess));
+}
+
 void AddNewRow(QTreeWidget* list, int sort_column, Qt::SortOrder order) {
   QTreeWidgetItem* row = AddRow(list, {QLatin1String(sweeps::kNewRow), QLatin1String(sweeps::kNewRow)});
   row->setText(sort_column, sweeps::NewRowKey(order));
@@ -142,7 +154,7 @@ void frmSweeps::LoadTeamList(const std::string& Sweep) {
   BidsLabel->setText(sweeps::Currency(total));
   cmdRemove->setEnabled(!HasChoices(engine, Sweep));
   TeamList->sortItems(sort_column, order);
-  FitColumns(TeamList);
+  FitList(TeamList, team_column::Team);
 }
 
 void frmSweeps::LoadNumberList(const std::string& Sweep) {
@@ -170,7 +182,7 @@ void frmSweeps::LoadNumberList(const std::string& Sweep) {
   BidsLabel->setText(sweeps::Currency(total));
   cmdRemove->setEnabled(!HasChoices(engine, Sweep));
   NumberList->sortItems(number_column::Sort, Qt::AscendingOrder);
-  FitColumns(NumberList);
+  FitList(NumberList, number_column::Member);
 }
 
 void frmSweeps::LoadPlayerList(const std::string& Sweep) {
@@ -213,7 +225,7 @@ void frmSweeps::LoadPlayerList(const std::string& Sweep) {
   BidsLabel->setText(sweeps::Currency(total));
   cmdRemove->setEnabled(!HasChoices(engine, Sweep));
   PlayerList->sortItems(player_column::Sequence, order);
-  FitColumns(PlayerList);
+  FitList(PlayerList, player_column::Player);
 }
 
 }  // namespace pitchlog
