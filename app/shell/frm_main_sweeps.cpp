@@ -22,6 +22,7 @@ void frmMain::Members_Click() {
   frmMembers& members = frmMembers::Get();
   members.blnSweepChanged = sweeps::SweepChangesPending();
   members.exec();
+  if (frmSweeps::IsLoaded()) frmSweeps::Get().ReloadShownList();
 }
 
 void frmMain::Accounts_Click() { frmAccounts::Get().exec(); }

@@ -31,6 +31,8 @@ ChoiceEntry::ChoiceEntry(const char* name, int inner_width) {
   cboMember = Named(new QComboBox(this), "cboMember");
   cboMember->setEditable(true);
   cboMember->setInsertPolicy(QComboBox::NoInsert);
+  // A name typed is taken as typed: completing "Bo" to "Bob" would give the choice to Bob.
+  cboMember->setCompleter(nullptr);
   lblBid = Named(new QLabel(QStringLiteral("Bid"), this), "lblBid");
   txtBid = Named(new sweeps::MoneyBox(this), "txtBid");
   cmdOK = Named(new QPushButton(QStringLiteral("OK"), this), "cmdOK");

@@ -75,8 +75,9 @@ void frmAccounts::LoadMembers() {
   FitColumns(lvwMembers);
 }
 
+// The row of an empty members file has no member to show.
 void frmAccounts::lvwMembers_DblClick(QTreeWidgetItem* row) {
-  if (!row) return;
+  if (!row || row->text(accounts_column::Member).isEmpty()) return;
   frmMemberDetails::Member = row->text(accounts_column::Member);
   frmMemberDetails::Get().exec();
 }

@@ -48,6 +48,9 @@ class frmSweeps : public QDialog, public DefaultInstance<frmSweeps> {
   // window unloads. False when the user cancels.
   bool SettleBeforeExit();
 
+  // Refills the list of the sweep shown, if any (member names may have changed).
+  void ReloadShownList();
+
   // After a rename of the sweep shown: its entry takes the new name, and stays chosen.
   void RenameShownSweep(const QString& NewName);
 
@@ -91,8 +94,6 @@ class frmSweeps : public QDialog, public DefaultInstance<frmSweeps> {
   void WireEvents();
   // Saves or drops pending changes after the question; false when the user cancelled.
   bool SettlePendingChanges(const QString& question);
-  // Refills the list of the sweep shown, if any.
-  void ReloadShownList();
 
   void Form_Load();
   void cboSweepList_Click();

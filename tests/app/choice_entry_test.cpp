@@ -69,7 +69,7 @@ void Type(QLineEdit* box, const QString& text) {
 }
 
 void WriteOffice(const ProgramFolder& folder) {
-  app_testing::WriteMembers(folder, {{"Ann", "ann"}, {"Bob", "bob"}});
+  app_testing::WriteMembers(folder, {{"Ann", "ann"}, {"Bob", "bob"}, {"Cathy", "cathy"}});
   app_testing::WriteSweeps(
       folder, {{"Fun", "fun", "tournament_winner", "fun", nullptr, {{"ARG", "ann"}}},
                {"Bids", "bids", "most_goals_scored", "bid", nullptr, {{"ARG", "ann", "2.5"}}},
@@ -199,8 +199,12 @@ class ChoiceEntryTest : public QObject {
       QTest::mouseClick(d.cmdOK, Qt::LeftButton);
       QCOMPARE(boxes.Text(1), QStringLiteral("Invalid Name"));
       QVERIFY(!gobjKelvane->MemberExists("[New]"));
-      d.cboMember->setEditText(QStringLiteral("Cat"));
-      QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+      // Typed key by key, not completed to another member's name, and Enter is OK.
+      d.cboMember->setEditText(QString());
+      QTest::keyClicks(d.cboMember->lineEdit(), "Ca");
+      QCOMPARE(d.cboMember->currentText(), QStringLiteral("Ca"));
+      QTest::keyClicks(d.cboMember->lineEdit(), "t");
+      QTest::keyClick(d.cboMember->lineEdit(), Qt::Key_Return);
     }));
     QVERIFY(!frmTeamListEntry::IsLoaded());
     QVERIFY(folder.Read("Data/members.xml").contains("<name>Cat</name>"));
