@@ -36,7 +36,7 @@ class SweepOption {
 
 QString Text(const Variant& v) { return v.IsArray() ? QString() : ToQ(v.ToString()); }
 
-// The member and bid columns of every choice of the sweep; rows_for makes the row of a choice.
+// The member and bid columns of every choice of the sweep; row_for gives the row of a choice.
 // The total of the bids.
 template <typename RowFor>
 double FillChoices(kelvane::IPitchlog& engine, const std::string& sweep, int member_column, int bid_column,
