@@ -25,6 +25,7 @@
 #include "app/shell/start.h"
 #include "app/shell/tray_icon.h"
 #include "app/shell/web_browser.h"
+#include "app/sweeps/frm_sweeps.h"
 
 namespace pitchlog {
 namespace {
@@ -207,6 +208,11 @@ void frmMain::SaveResults_Click() {
 
 // Unsaved results are offered for saving; Cancel, or a save that fails, keeps the program open.
 void frmMain::Form_Unload(bool& Cancel) {
+  // Sweep changes not yet applied are not dropped unasked either.
+  if (frmSweeps::IsLoaded() && !frmSweeps::Get().SettleBeforeExit()) {
+    Cancel = true;
+    return;
+  }
   if (SaveResults->isEnabled()) {
     switch (MsgBox(QStringLiteral("Would you like to save your results?"), msgbox::YesNoCancel)) {
       case msgbox::Yes:

@@ -205,6 +205,11 @@ class frmMain : public QMainWindow, public DefaultInstance<frmMain> {
   void cmdSave_Click();
   void cmdCustomise_Click();
   void cmdRemove_Click();
+  // The Sweeps menu: the sweepstake windows.
+  void Manage_Click();
+  void Members_Click();
+  void Accounts_Click();
+  void TeamDrawSlips_Click();
 
   std::vector<std::string> ko_game_ids_;
   kelvane::Variant varTeamList;  // the team menu list: TeamList as the window loaded

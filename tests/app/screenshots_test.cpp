@@ -8,26 +8,36 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QTreeWidget>
 
 #include "app/entry/frm_group_score.h"
 #include "app/entry/frm_ko_game_facts.h"
 #include "app/entry/frm_ko_score.h"
 #include "app/entry/frm_lots.h"
 #include "app/entry/frm_penalties.h"
+#include "app/game/frm_rallet.h"
 #include "app/shell/frm_about.h"
 #include "app/shell/frm_customise.h"
 #include "app/shell/frm_licence.h"
-#include "app/game/frm_rallet.h"
 #include "app/shell/frm_main.h"
-#include "app/shell/frm_properties.h"
 #include "app/shell/frm_players.h"
+#include "app/shell/frm_properties.h"
 #include "app/shell/frm_save_stats.h"
 #include "app/shell/frm_splash.h"
 #include "app/shell/start.h"
+#include "app/sweeps/frm_accounts.h"
+#include "app/sweeps/frm_member_details.h"
+#include "app/sweeps/frm_members.h"
+#include "app/sweeps/frm_new_sweep.h"
+#include "app/sweeps/frm_number_list_entry.h"
+#include "app/sweeps/frm_player_list_entry.h"
+#include "app/sweeps/frm_sweeps.h"
+#include "app/sweeps/frm_team_list_entry.h"
 #include "tests/app/support/game_driver.h"
 #include "tests/app/support/message_boxes.h"
 #include "tests/app/support/modal_dialogs.h"
 #include "tests/app/support/program_fixture.h"
+#include "tests/app/support/sweeps_files.h"
 
 using namespace pitchlog;
 using app_testing::ProgramFolder;
@@ -60,6 +70,9 @@ class ScreenshotsTest : public QObject {
     frmLicence::Unload();
     frmAbout::Unload();
     frmPlayers::Unload();
+    frmSweeps::Unload();
+    frmMembers::Unload();
+    frmAccounts::Unload();
     app_testing::ProcessDeletions();
     app_testing::ResetProgram();
   }
@@ -219,6 +232,58 @@ class ScreenshotsTest : public QObject {
     save.show();
     QVERIFY(QTest::qWaitForWindowExposed(&save));
     Save(save, "stats-save-layout");
+  }
+
+  // The sweepstake windows on the finished 2022 tournament with a small circle of members.
+  void sweepsWindows() {
+    ProgramFolder folder;
+    app_testing::WriteMembers(folder, {{"Ann", "ann", "4"}, {"Bob", "bob", "10"}, {"Cat", "cat"}});
+    app_testing::WriteSweeps(
+        folder, {{"Office Winner", "office_winner", "tournament_winner", "stake", "5",
+                  {{"ARG", "ann"}, {"FRA", "bob"}, {"BRA", "cat"}, {"ENG", "ann"}}},
+                 {"Golden Boot", "golden_boot", "top_scorer", "bid", nullptr,
+                  {{"FRA10", "bob", "12.5"}, {"ARG10", "ann", "10"}, {"ENG09", "cat", "4.25"}}},
+                 {"Total Goals", "total_goals", "total_goals", "fun", nullptr,
+                  {{"150", "ann"}, {"170", "bob"}, {"180", "cat"}}}});
+    frmMain& main = app_testing::StartToMainWindow(folder);
+    main.OpenResultsSet("Tournament 2022");
+    frmSweeps& sweeps = frmSweeps::Get();
+    sweeps.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&sweeps));
+    const char* const shown[][2] = {
+        {"Office Winner", "sweeps-team-list"}, {"Golden Boot", "sweeps-player-list"}, {"Total Goals", "sweeps-number-list"}};
+    for (const auto& [sweep, picture] : shown) {
+      sweeps.cboSweepList->setCurrentIndex(sweeps.cboSweepList->findText(QLatin1String(sweep)));
+      Save(sweeps, picture);
+    }
+    auto entry = [&](QTreeWidget* list, int row, auto* dialog_type, const char* picture) {
+      using Dialog = std::remove_pointer_t<decltype(dialog_type)>;
+      QVERIFY(app_testing::OnModal<Dialog>(
+          [&] { emit list->itemDoubleClicked(list->topLevelItem(row), 0); },
+          [&](Dialog& d) { Save(d, picture); }));
+      app_testing::ProcessDeletions();
+    };
+    entry(sweeps.NumberList, sweeps.NumberList->topLevelItemCount() - 1, static_cast<frmNumberListEntry*>(nullptr),
+          "entry-number-new");
+    sweeps.cboSweepList->setCurrentIndex(sweeps.cboSweepList->findText(QStringLiteral("Golden Boot")));
+    entry(sweeps.PlayerList, sweeps.PlayerList->topLevelItemCount() - 1, static_cast<frmPlayerListEntry*>(nullptr),
+          "entry-player-new");
+    entry(sweeps.PlayerList, 0, static_cast<frmPlayerListEntry*>(nullptr), "entry-player");
+    sweeps.cboSweepList->setCurrentIndex(sweeps.cboSweepList->findText(QStringLiteral("Office Winner")));
+    entry(sweeps.TeamList, 0, static_cast<frmTeamListEntry*>(nullptr), "entry-team");
+    QVERIFY(app_testing::OnModal<frmNewSweep>([&] { sweeps.cmdNewSweep->click(); },
+                                              [&](frmNewSweep& d) { Save(d, "sweeps-new-sweep"); }));
+
+    frmMembers& members = frmMembers::Get();
+    members.show();
+    Save(members, "sweeps-members");
+    frmAccounts& accounts = frmAccounts::Get();
+    accounts.show();
+    Save(accounts, "sweeps-accounts");
+    frmMemberDetails::Member = QStringLiteral("Ann");
+    frmMemberDetails::Get().show();
+    Save(frmMemberDetails::Get(), "sweeps-member-details");
+    frmMemberDetails::Unload();
   }
 };
 

@@ -6,7 +6,9 @@
 
 #include <QObject>
 #include <QString>
+#include <QTest>
 #include <QTimer>
+#include <QWidget>
 
 class QWidget;
 
@@ -25,5 +27,19 @@ class ModalDialog : public QObject {
   bool seen_ = false;
   QTimer timer_;
 };
+
+// Runs open, which shows the window class Dialog modally (its object name is its class name),
+// and the action on that window; a window the action leaves open is closed with Esc. False when
+// no such window opened.
+template <typename Dialog>
+bool OnModal(const std::function<void()>& open, const std::function<void(Dialog&)>& action) {
+  const QString class_name = QLatin1String(Dialog::staticMetaObject.className());
+  ModalDialog driver(class_name.mid(class_name.lastIndexOf(QLatin1Char(':')) + 1), [&](QWidget& window) {
+    action(static_cast<Dialog&>(window));
+    if (Dialog::IsLoaded()) QTest::keyClick(&window, Qt::Key_Escape);
+  });
+  open();
+  return driver.Seen();
+}
 
 }  // namespace app_testing

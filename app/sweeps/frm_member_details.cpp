@@ -1,0 +1,161 @@
+#include "app/sweeps/frm_member_details.h"
+
+#include <cmath>
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+
+#include "app/shell/msg_box.h"
+#include "app/shell/named_widget.h"
+#include "app/shell/program.h"
+#include "app/shell/report_list.h"
+#include "app/sweeps/frm_accounts.h"
+#include "app/sweeps/frm_members.h"
+#include "app/sweeps/money.h"
+#include "app/sweeps/sweeps_kit.h"
+
+namespace pitchlog {
+namespace {
+
+constexpr ListColumn kColumns[] = {
+    {"Sweep", 2200, Qt::AlignLeft}, {"Choice", 2200, Qt::AlignLeft}, {"Cost", 1100, Qt::AlignRight}};
+
+QLabel* Caption(QWidget* parent, const char* name, const char* text, const QRect& place) {
+  auto* label = Named(new QLabel(QLatin1String(text), parent), name);
+  label->setGeometry(place);
+  return label;
+}
+
+QLabel* Figure(QWidget* parent, const char* name, const QRect& place) {
+  QLabel* label = DataLabel(name, parent);
+  label->setGeometry(place);
+  label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  return label;
+}
+
+}  // namespace
+
+frmMemberDetails::frmMemberDetails() {
+  setObjectName(QStringLiteral("frmMemberDetails"));
+  setWindowTitle(QStringLiteral("Member Details"));
+  setFixedSize(400, 330);
+  MemberChoices = Named(new QTreeWidget(this), "MemberChoices");
+  SetUpReportList(MemberChoices, kColumns);
+  MemberChoices->setGeometry(8, 8, 384, 190);
+
+  StakesBids = Named(new QGroupBox(this), "StakesBids");
+  StakesBids->setGeometry(8, 204, 220, 116);
+  lblTotal = Caption(StakesBids, "lblTotal", "Total", QRect(10, 14, 80, 24));
+  lblTotalStake = Figure(StakesBids, "lblTotalStake", QRect(96, 14, 110, 24));
+  lblPaid = Caption(StakesBids, "lblPaid", "Paid", QRect(10, 48, 80, 24));
+  txtPaid = Named(new sweeps::MoneyBox(StakesBids), "txtPaid");
+  txtPaid->setGeometry(96, 48, 110, 24);
+  txtPaid->setAlignment(Qt::AlignRight);
+  lblPaid->setBuddy(txtPaid);
+  lblBalance = Caption(StakesBids, "lblBalance", "Balance", QRect(10, 82, 80, 24));
+  lblBalanceValue = Figure(StakesBids, "lblBalanceValue", QRect(96, 82, 110, 24));
+
+  cmdRemove = Named(new QPushButton(QStringLiteral("Remove"), this), "cmdRemove");
+  cmdRemove->setGeometry(236, 222, 75, 26);
+  cmdRemove->hide();
+  cmdOK = Named(new QPushButton(QStringLiteral("OK"), this), "cmdOK");
+  cmdOK->setGeometry(236, 294, 75, 26);
+  cmdOK->setDefault(true);
+  cmdCancel = Named(new QPushButton(QStringLiteral("Cancel"), this), "cmdCancel");
+  cmdCancel->setGeometry(317, 294, 75, 26);
+
+  connect(txtPaid, &QLineEdit::textChanged, this, Handler(this, &frmMemberDetails::txtPaid_Change));
+  connect(cmdOK, &QPushButton::clicked, this, Handler(this, &frmMemberDetails::cmdOK_Click));
+  connect(cmdCancel, &QPushButton::clicked, this, [this] { RunHandler([this] { cmdCancel_Click(); }); });
+  connect(cmdRemove, &QPushButton::clicked, this, Handler(this, &frmMemberDetails::cmdRemove_Click));
+}
+
+void frmMemberDetails::Form_Load() {
+  kelvane::IPitchlog& engine = *gobjKelvane;
+  const std::string member = ToStd(Member);
+  setWindowTitle(Member);
+  const kelvane::Variant choices = engine.MembersChoices(member);
+  MemberChoices->clear();
+  const double paid = sweeps::StoredAmount(engine.Members(member, "paid")).value_or(0);
+
+  total_ = 0;
+  const kelvane::Array& c = choices.AsArray();
+  if (c.at(0, 0).ToString().empty()) {
+    AddRow(MemberChoices, {QStringLiteral("** No sweeps found **")});
+    // Nor while sweep changes are pending: dropping them could bring back a choice of the member.
+    cmdRemove->setVisible(paid == 0 && !sweeps::SweepChangesPending());
+  } else {
+    for (int32_t i = 0; i <= c.UBound(2); ++i) {
+      const kelvane::Variant& cost = c.at(2, i);
+      const std::optional<double> amount = sweeps::StoredAmount(cost);
+      const QString shown = amount ? sweeps::Currency(*amount) : ToQ(cost.ToString());
+      AddRow(MemberChoices, {ToQ(c.at(0, i).ToString()), ToQ(c.at(1, i).ToString()), shown});
+      total_ += amount.value_or(0);
+    }
+  }
+  lblTotalStake->setText(sweeps::Currency(total_));
+  txtPaid->setText(sweeps::MoneyText(paid));
+  loaded_paid_ = txtPaid->text();
+  FitColumns(MemberChoices);
+}
+
+// The balance follows the amount typed.
+void frmMemberDetails::txtPaid_Change() {
+  txtPaid->Judge();
+  lblBalanceValue->setText(sweeps::Currency(sweeps::Balance(total_, txtPaid->Value())));
+}
+
+void frmMemberDetails::SavePaid() {
+  const QString paid = txtPaid->text().isEmpty() ? QString() : sweeps::StoredText(txtPaid->Value());
+  gobjKelvane->SetMemberPaid(ToStd(Member), kelvane::Variant(ToStd(paid)));
+  gobjKelvane->SaveMembers();
+  RefreshAccounts();
+}
+
+void frmMemberDetails::RefreshAccounts() {
+  if (frmAccounts::IsLoaded()) frmAccounts::Get().LoadMembers();
+}
+
+void frmMemberDetails::cmdOK_Click() {
+  if (txtPaid->text() != loaded_paid_) SavePaid();
+  Unload();
+}
+
+bool frmMemberDetails::cmdCancel_Click() {
+  if (txtPaid->text() != loaded_paid_) {
+    switch (MsgBox(QStringLiteral("Do you want to save changes?"), msgbox::YesNoCancel)) {
+      case msgbox::Yes:
+        SavePaid();
+        break;
+      case msgbox::No:
+        break;
+      default:
+        return false;
+    }
+  }
+  Unload();
+  return true;
+}
+
+void frmMemberDetails::cmdRemove_Click() {
+  if (MsgBox(QStringLiteral("Are you sure you want to remove this member?"), msgbox::YesNo) != msgbox::Yes) return;
+  gobjKelvane->MemberRemove(ToStd(Member));
+  gobjKelvane->SaveMembers();
+  if (frmMembers::IsLoaded()) frmMembers::Get().LoadMembers();
+  RefreshAccounts();
+  Unload();
+}
+
+void frmMemberDetails::reject() { RunHandler([this] { cmdCancel_Click(); }); }
+
+void frmMemberDetails::closeEvent(QCloseEvent* event) {
+  bool unloaded = false;
+  RunHandler([&] { unloaded = cmdCancel_Click(); });
+  if (!unloaded) event->ignore();
+}
+
+}  // namespace pitchlog

@@ -1,0 +1,150 @@
+#include "app/sweeps/frm_members.h"
+
+#include <QCloseEvent>
+#include <QPushButton>
+#include <QStyledItemDelegate>
+#include <QTreeWidget>
+
+#include "app/shell/msg_box.h"
+#include "app/shell/named_widget.h"
+#include "app/shell/program.h"
+#include "app/shell/report_list.h"
+#include "app/sweeps/frm_member_details.h"
+#include "app/sweeps/frm_new_member.h"
+#include "app/sweeps/sweeps_kit.h"
+
+namespace pitchlog {
+namespace {
+
+constexpr ListColumn kColumns[] = {{"Name", 3300, Qt::AlignLeft}, {"sort", 0, Qt::AlignLeft}};
+
+// In-place editing of the names: the window may refuse an edit as it begins, and judges the name
+// typed before the row takes it.
+class LabelEdit : public QStyledItemDelegate {
+ public:
+  LabelEdit(QObject* parent, std::function<bool()> before, std::function<void(QString&)> after)
+      : QStyledItemDelegate(parent), before_(std::move(before)), after_(std::move(after)) {}
+
+  QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    if (!before_()) return nullptr;
+    return QStyledItemDelegate::createEditor(parent, option, index);
+  }
+
+  void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override {
+    QString text = editor->property("text").toString();
+    after_(text);
+    model->setData(index, text);
+  }
+
+ private:
+  std::function<bool()> before_;
+  std::function<void(QString&)> after_;
+};
+
+QTreeWidgetItem* AddMemberRow(QTreeWidget* list, const QString& name, const QString& key) {
+  QTreeWidgetItem* row = AddRow(list, {name, key});
+  row->setFlags(row->flags() | Qt::ItemIsEditable);
+  return row;
+}
+
+}  // namespace
+
+frmMembers::frmMembers() {
+  setObjectName(QStringLiteral("frmMembers"));
+  setWindowTitle(QStringLiteral("Members"));
+  setFixedSize(250, 300);
+  MemberList = Named(new QTreeWidget(this), "MemberList");
+  SetUpReportList(MemberList, kColumns);
+  MemberList->setGeometry(8, 8, 234, 248);
+  MemberList->setSelectionMode(QAbstractItemView::SingleSelection);
+  MemberList->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
+  MemberList->setItemDelegateForColumn(
+      0, new LabelEdit(
+             this,
+             [this] {
+               bool allowed = false;
+               RunHandler([&] { allowed = MemberList_BeforeLabelEdit(); });
+               return allowed;
+             },
+             [this](QString& name) { RunHandler([&] { MemberList_AfterLabelEdit(0, name); }); }));
+  cmdOK = Named(new QPushButton(QStringLiteral("OK"), this), "cmdOK");
+  cmdOK->setGeometry(167, 266, 75, 26);
+  cmdOK->setDefault(true);
+  connect(MemberList, &QTreeWidget::itemDoubleClicked, this, Handler(this, &frmMembers::MemberList_DblClick));
+  connect(cmdOK, &QPushButton::clicked, this, Handler(this, &frmMembers::cmdOK_Click));
+}
+
+void frmMembers::Form_Load() { LoadMembers(); }
+
+void frmMembers::LoadMembers() {
+  MemberList->clear();
+  for (const QString& name : sweeps::Names(gobjKelvane->MembersList())) AddMemberRow(MemberList, name, name);
+  AddMemberRow(MemberList, QLatin1String(sweeps::kNewRow), QLatin1String(sweeps::kNewRowKey));
+}
+
+bool frmMembers::MemberList_BeforeLabelEdit() {
+  const QTreeWidgetItem* row = MemberList->currentItem();
+  old_text_ = row ? row->text(0) : QString();
+  if (old_text_ != QLatin1String(sweeps::kNewRow) && blnSweepChanged) {
+    MsgBox(QStringLiteral("Please save or cancel sweep changes before changing member names"), msgbox::Critical);
+    return false;
+  }
+  return true;
+}
+
+void frmMembers::MemberList_AfterLabelEdit(int Cancel, QString& NewString) {
+  const QString old_text = old_text_;
+  if (Cancel == 1 || NewString.isEmpty() || NewString == old_text) return;
+  kelvane::IPitchlog& engine = *gobjKelvane;
+  const bool adding = old_text == QLatin1String(sweeps::kNewRow);
+  if (NewString == QLatin1String(sweeps::kNewRow)) {
+    MsgBox(QStringLiteral("Invalid Name"));
+    NewString = old_text;
+    return;
+  }
+  // A member's own key in other letter case or spelling is no other member's name.
+  if (engine.MemberExists(ToStd(NewString)) &&
+      (adding || engine.XMLTagEncode(ToStd(NewString)) != engine.XMLTagEncode(ToStd(old_text)))) {
+    MsgBox(QStringLiteral("Name in use"));
+    NewString = old_text;
+    return;
+  }
+  QTreeWidgetItem* row = MemberList->currentItem();
+  if (!adding) {
+    // The member's choices in every sweep move with the name, so both files are saved.
+    engine.MemberRename(ToStd(old_text), ToStd(NewString));
+    engine.SaveMembers();
+    engine.SaveSweeps();
+    if (row) row->setText(1, NewString);
+    return;
+  }
+  engine.AddMember(ToStd(NewString));
+  engine.SaveMembers();
+  if (row) {
+    row->setText(0, NewString);
+    row->setText(1, NewString);
+  }
+  AddMemberRow(MemberList, QLatin1String(sweeps::kNewRow), QLatin1String(sweeps::kNewRowKey));
+}
+
+void frmMembers::MemberList_DblClick(QTreeWidgetItem* row) {
+  if (!row) return;
+  if (row->text(0) == QLatin1String(sweeps::kNewRow)) {
+    old_text_ = row->text(0);
+    frmNewMember::Get().exec();
+    return;
+  }
+  frmMemberDetails::Member = row->text(0);
+  frmMemberDetails::Get().exec();
+}
+
+void frmMembers::cmdOK_Click() { Unload(); }
+
+void frmMembers::reject() { Unload(); }
+
+void frmMembers::closeEvent(QCloseEvent* event) {
+  event->accept();
+  Unload();
+}
+
+}  // namespace pitchlog

@@ -1,0 +1,76 @@
+#include "app/sweeps/frm_number_list_entry.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QComboBox>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+#include "app/shell/handler_guard.h"
+#include "app/shell/msg_box.h"
+#include "app/shell/named_widget.h"
+#include "app/shell/program.h"
+#include "app/sweeps/frm_sweeps.h"
+#include "app/sweeps/money.h"
+#include "app/sweeps/sweeps_kit.h"
+
+namespace pitchlog {
+namespace {
+
+constexpr int kChoiceLength = 12;  // a guess has fewer characters
+
+std::optional<double> NumberOf(const QString& text) { return sweeps::StoredAmount(kelvane::Variant(ToStd(text))); }
+
+}  // namespace
+
+frmNumberListEntry::frmNumberListEntry() : ChoiceEntry("frmNumberListEntry", 5925) {
+  lblChoice = Named(new QLabel(QStringLiteral("Choice"), this), "lblChoice");
+  txtChoice = Named(new QLineEdit(this), "txtChoice");
+  lblChoice->setBuddy(txtChoice);
+  Place(lblMember, cboMember, 0, 2895);
+  Place(lblChoice, txtChoice, 2880, 1215);
+  Place(lblBid, txtBid, 4080, 1215);
+  Place(nullptr, cmdOK, 5400, 495);
+  setTabOrder(cboMember, txtChoice);
+  setTabOrder(txtChoice, txtBid);
+  connect(txtChoice, &QLineEdit::textChanged, this, Handler(this, &frmNumberListEntry::txtChoice_Change));
+}
+
+QTreeWidget* frmNumberListEntry::List() const { return frmSweeps::Get().NumberList; }
+
+void frmNumberListEntry::ReloadList() { frmSweeps::Get().LoadNumberList(Sweep); }
+
+void frmNumberListEntry::txtChoice_Change() {
+  const QString text = txtChoice->text();
+  if (text.isEmpty() || (NumberOf(text) && text.size() < kChoiceLength)) {
+    last_choice_ = text;
+  } else {
+    const QSignalBlocker quiet(txtChoice);
+    txtChoice->setText(last_choice_);
+  }
+  Choice = kelvane::Variant(ToStd(txtChoice->text()));
+}
+
+// The choice box is hidden on a guess already made: emptying the member takes that guess away.
+bool frmNumberListEntry::WantsClear(const QString& member, const QString& bid, bool bids) const {
+  return member.isEmpty() && (txtChoice->isHidden() || txtChoice->text().isEmpty()) && (bid.isEmpty() || !bids);
+}
+
+// A new guess may not take over another member's guess of the same number.
+bool frmNumberListEntry::RefusedLater() const {
+  if (txtChoice->isHidden()) return false;
+  if (txtChoice->text().isEmpty()) {
+    MsgBox(QStringLiteral("Please enter a choice"), msgbox::Critical);
+    return true;
+  }
+  const std::optional<double> guess = NumberOf(txtChoice->text());
+  for (const sweeps::HeldChoice& held : sweeps::HeldChoices(*gobjKelvane, Sweep)) {
+    if (NumberOf(held.value) == guess) {
+      MsgBox(QStringLiteral("That number has already been chosen. Please enter another choice"), msgbox::Critical);
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace pitchlog

@@ -1,0 +1,44 @@
+// Prints a report list as it stands on screen: the column captions underlined, then every row
+// with each cell under its column by the column's alignment, texts too long for their column cut
+// short with "...", and a rule above every row and under the last. Column positions, widths and
+// row heights are the list's own (15 twips a pixel); a column of 60 twips or less (a sort key)
+// gets no caption. The owner starts new pages: nothing else does.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+class QString;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace pitchlog {
+
+class Printer;
+
+class ListViewPrinter {
+ public:
+  // After a row that ends below MaxY. A handler that starts a new page sets RePrintHeader.
+  std::function<void(double CurrentY, Printer& printer, bool& RePrintHeader)> MaxYReached;
+  // Before each row; Cancel stops the rows (the closing rule is still drawn).
+  std::function<void(const QTreeWidgetItem& NextItem, Printer& printer, bool& RePrintHeader, int32_t TotalLines,
+                     bool& Cancel)>
+      Progress;
+
+  // The header and every row. bLines is ignored: the rules are always drawn. bBlackAndWhite prints
+  // every text in black, else each cell in its colour on screen. The document is not ended.
+  void PrintListview(const QTreeWidget& lvListview, Printer& oPrinter, bool bLines, bool bBlackAndWhite, double MaxY,
+                     int32_t lFromX);
+  // The column captions at the current height, which it leaves as it was.
+  void PrintHeader(const QTreeWidget& lvListview, Printer& oPrinter) const;
+
+  // The longest start of text that fits in width with "..." after it, and the "...".
+  static QString Shortened(const Printer& printer, QString text, double width);
+
+ private:
+  double PlacedX(const Printer& printer, int align, double left, double width, const QString& text) const;
+
+  int32_t lFromX_ = 0;
+};
+
+}  // namespace pitchlog

@@ -1,0 +1,77 @@
+#include "app/sweeps/sweeps_kit.h"
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTreeWidget>
+
+#include "app/shell/program.h"
+#include "app/shell/report_list.h"
+#include "app/sweeps/frm_sweeps.h"
+#include "engine/pitchlog_interface.h"
+
+namespace pitchlog::sweeps {
+
+QRect TwipsRect(int left, int top, int width, int height) {
+  return QRect(Pixels(left), Pixels(top), Pixels(width), Pixels(height));
+}
+
+QString RightAligned(const QString& text) { return (QString(12, QLatin1Char(' ')) + text).right(12); }
+
+QString NewRowKey(Qt::SortOrder order) {
+  return order == Qt::AscendingOrder ? QString::fromLatin1(kNewRowKey) : QString();
+}
+
+void SetColumnTwips(QTreeWidget* list, int column, int twips) {
+  list->headerItem()->setData(column, Qt::UserRole, Pixels(twips));
+  list->setColumnWidth(column, Pixels(twips));
+  list->setColumnHidden(column, twips == 0);
+}
+
+int ColumnTwips(const QTreeWidget* list, int column) {
+  return list->isColumnHidden(column) ? 0 : list->columnWidth(column) * kTwipsPerPixel;
+}
+
+QStringList Names(const kelvane::Variant& list) {
+  QStringList names;
+  if (!list.IsArray()) return names;
+  const kelvane::Array& array = list.AsArray();
+  if (array.size() == 0 || array.at(array.LBound()).ToString().empty()) return names;
+  for (int32_t i = array.LBound(); i <= array.UBound(); ++i) names << ToQ(array.at(i).ToString());
+  return names;
+}
+
+int InsertSorted(QComboBox* combo, const QString& text) {
+  int index = 0;
+  while (index < combo->count() && combo->itemText(index).compare(text, Qt::CaseInsensitive) <= 0) ++index;
+  const QSignalBlocker quiet(combo);
+  const bool was_empty = combo->count() == 0;
+  combo->insertItem(index, text);
+  // The first entry of an empty box would otherwise become its choice.
+  if (was_empty) combo->setCurrentIndex(-1);
+  return index;
+}
+
+std::string Cell(const QTreeWidgetItem* row, int column) { return ToStd(row->text(column)); }
+
+std::vector<HeldChoice> HeldChoices(kelvane::IPitchlog& engine, const std::string& sweep) {
+  std::vector<HeldChoice> held;
+  const kelvane::Variant choices = engine.SweepMembers(sweep);
+  if (!choices.IsArray()) return held;
+  const kelvane::Array& c = choices.AsArray();
+  for (int32_t k = 0; k <= c.UBound(2); ++k) {
+    std::string member = c.at(0, k).ToString();
+    if (!member.empty()) held.push_back({std::move(member), ToQ(c.at(1, k).ToString()), c.at(2, k)});
+  }
+  return held;
+}
+
+bool HoldsChoice(kelvane::IPitchlog& engine, const std::string& sweep, const QString& value) {
+  for (const HeldChoice& choice : HeldChoices(engine, sweep))
+    if (choice.value == value) return true;
+  return false;
+}
+
+bool SweepChangesPending() { return frmSweeps::IsLoaded() && frmSweeps::Get().cmdApply->isEnabled(); }
+
+}  // namespace pitchlog::sweeps

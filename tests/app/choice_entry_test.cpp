@@ -1,0 +1,369 @@
+// The choice entry dialogs, opened by double-clicks in the sweeps window, with the real engine:
+// how each is prepared from its row, giving and taking away choices, bids, new members, the
+// refusals, and the money and number boxes.
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+
+#include "app/shell/frm_main.h"
+#include "app/shell/program.h"
+#include "app/sweeps/frm_number_list_entry.h"
+#include "app/sweeps/frm_player_list_entry.h"
+#include "app/sweeps/frm_sweeps.h"
+#include "app/sweeps/frm_team_list_entry.h"
+#include "app/sweeps/money.h"
+#include "tests/app/support/message_boxes.h"
+#include "tests/app/support/modal_dialogs.h"
+#include "tests/app/support/program_fixture.h"
+#include "tests/app/support/sweeps_files.h"
+
+using namespace pitchlog;
+using app_testing::MessageBoxes;
+using app_testing::ProgramFolder;
+using app_testing::StartToMainWindow;
+
+namespace {
+
+QTreeWidgetItem* Row(const QTreeWidget* list, const QString& text) {
+  for (int i = 0; i < list->topLevelItemCount(); ++i)
+    if (list->topLevelItem(i)->text(0) == text) return list->topLevelItem(i);
+  qFatal("no row %s", qPrintable(text));
+}
+
+// Double-clicks the row and runs the action on the dialog it opens.
+template <typename Dialog>
+bool OnDialog(QTreeWidget* list, const QString& row_text, const std::function<void(Dialog&)>& action) {
+  const bool seen = app_testing::OnModal<Dialog>(
+      [&] {
+        QTreeWidgetItem* row = Row(list, row_text);
+        list->setCurrentItem(row);
+        emit list->itemDoubleClicked(row, 0);
+      },
+      action);
+  app_testing::ProcessDeletions();
+  return seen;
+}
+
+frmSweeps& ShowSweep(frmMain& main, const char* sweep) {
+  Q_UNUSED(main);
+  frmSweeps& w = frmSweeps::Get();
+  w.show();
+  w.cboSweepList->setCurrentIndex(w.cboSweepList->findText(QLatin1String(sweep)));
+  return w;
+}
+
+QString Held(const char* sweep, const char* value, int row = 0) {
+  const kelvane::Variant choices = gobjKelvane->SweepMembers(sweep);
+  const kelvane::Array& c = choices.AsArray();
+  for (int32_t k = 0; k <= c.UBound(2); ++k)
+    if (c.at(1, k).ToString() == value) return ToQ(c.at(row, k).ToString());
+  return QStringLiteral("(none)");
+}
+
+void Type(QLineEdit* box, const QString& text) {
+  box->clear();
+  QTest::keyClicks(box, text);
+}
+
+void WriteOffice(const ProgramFolder& folder) {
+  app_testing::WriteMembers(folder, {{"Ann", "ann"}, {"Bob", "bob"}, {"Cathy", "cathy"}});
+  app_testing::WriteSweeps(
+      folder, {{"Fun", "fun", "tournament_winner", "fun", nullptr, {{"ARG", "ann"}}},
+               {"Bids", "bids", "most_goals_scored", "bid", nullptr, {{"ARG", "ann", "2.5"}}},
+               {"Scorers", "scorers", "top_scorer", "bid", nullptr, {{"ARG23", "bob", "1"}}},
+               {"Guess", "guess", "total_goals", "fun", nullptr, {{"150", "ann"}, {"160", "bob"}}}});
+}
+
+}  // namespace
+
+class ChoiceEntryTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { app_testing::UseTemporaryRegistry(); }
+  void cleanup() {
+    frmSweeps::Unload();
+    app_testing::ProcessDeletions();
+    app_testing::ResetProgram();
+  }
+
+  // The money box's rule, typed key by key.
+  void moneyBox_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("kept");
+    QTest::newRow("two decimals") << "12.34" << "12.34";
+    QTest::newRow("a third decimal") << "12.345" << "12.34";
+    QTest::newRow("negative") << "-5" << "5";
+    QTest::newRow("zero") << "0" << "0";
+    QTest::newRow("letters") << "1a2" << "12";
+    QTest::newRow("exponent") << "1e3" << "13";
+    QTest::newRow("grouping") << "1,000" << "1000";
+    QTest::newRow("ten digits") << "1234567890" << "123456789";
+    QTest::newRow("a point alone") << ".5" << "5";
+  }
+  void moneyBox() {
+    QFETCH(QString, typed);
+    QFETCH(QString, kept);
+    sweeps::MoneyBox box;
+    QObject::connect(&box, &QLineEdit::textChanged, [&] { box.Judge(); });
+    QTest::keyClicks(&box, typed);
+    QCOMPARE(box.text(), kept);
+    box.clear();
+    QCOMPARE(box.text(), QString());
+    QCOMPARE(box.Last(), QString());
+    QCOMPARE(sweeps::MoneyValue(sweeps::MoneyText(2.5)), 2.5);
+  }
+
+  // A held team in a sweep without bids: no bid box, the dialog narrower by its width, the
+  // member's name ready; in a bidding sweep the bid with two decimals.
+  void teamDialogFromItsRow() {
+    ProgramFolder folder;
+    WriteOffice(folder);
+    frmMain& main = StartToMainWindow(folder);
+    int wide = 0;
+    frmSweeps& w = ShowSweep(main, "Bids");
+    QVERIFY(OnDialog<frmTeamListEntry>(w.TeamList, "ARG", [&](frmTeamListEntry& d) {
+      wide = d.width();
+      QVERIFY(!d.txtBid->isHidden());
+      QCOMPARE(d.txtBid->text(), sweeps::MoneyText(2.5));
+      QCOMPARE(d.cboMember->currentText(), QStringLiteral("Ann"));
+      QCOMPARE(d.windowTitle(), QStringLiteral("Argentina"));
+    }));
+    ShowSweep(main, "Fun");
+    QVERIFY(OnDialog<frmTeamListEntry>(w.TeamList, "ARG", [&](frmTeamListEntry& d) {
+      QVERIFY(d.txtBid->isHidden() && d.lblBid->isHidden());
+      QCOMPARE(d.width(), wide - d.txtBid->width());
+      QVERIFY(d.cmdOK->geometry().right() < d.width());
+      QCOMPARE(d.cboMember->currentText(), QStringLiteral("Ann"));
+      QCOMPARE(d.Choice.ToString(), std::string("ARG"));
+      QCOMPARE(d.Sweep, std::string("Fun"));
+    }));
+    // Esc changed nothing.
+    QCOMPARE(Held("Fun", "ARG"), QStringLiteral("ann"));
+    QVERIFY(!w.cmdApply->isEnabled());
+  }
+
+  // Giving a team with a bid: the refusals first, then the choice, unsaved, with Apply marked.
+  void givingATeamWithABid() {
+    ProgramFolder folder;
+    WriteOffice(folder);
+    frmMain& main = StartToMainWindow(folder);
+    frmSweeps& w = ShowSweep(main, "Bids");
+    const QByteArray saved = folder.Read("Data/sweeps.xml");
+    MessageBoxes boxes({QMessageBox::Ok, QMessageBox::Ok});
+    QVERIFY(OnDialog<frmTeamListEntry>(w.TeamList, "BRA", [&](frmTeamListEntry& d) {
+      QVERIFY(d.txtBid->text().isEmpty());
+      d.cboMember->setEditText(QStringLiteral("Bob"));
+      QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+      QCOMPARE(boxes.Text(0), QStringLiteral("Please enter a bid"));
+      QCOMPARE(boxes.Seen()[0].icon, QMessageBox::Critical);
+      d.cboMember->setEditText(QString());
+      Type(d.txtBid, "3.25");
+      QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+      QCOMPARE(boxes.Text(1), QStringLiteral("Please select a member"));
+      QVERIFY(frmTeamListEntry::IsLoaded());
+      d.cboMember->setEditText(QStringLiteral("bob"));
+      QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+      QVERIFY(!frmTeamListEntry::IsLoaded());
+    }));
+    QCOMPARE(Held("Bids", "BRA"), QStringLiteral("bob"));
+    QCOMPARE(Held("Bids", "BRA", 2), QStringLiteral("3.25"));
+    QCOMPARE(Row(w.TeamList, "BRA")->text(team_column::Member), QStringLiteral("Bob"));
+    QCOMPARE(w.BidsLabel->text(), sweeps::Currency(5.75));
+    QVERIFY(w.cmdApply->isEnabled());
+    QVERIFY(!w.cmdEdit->isEnabled());
+    QCOMPARE(folder.Read("Data/sweeps.xml"), saved);
+  }
+
+  // A name that is no member yet: No writes nothing, Yes adds and saves the member, then the choice.
+  void aNewMember() {
+    ProgramFolder folder;
+    WriteOffice(folder);
+    frmMain& main = StartToMainWindow(folder);
+    frmSweeps& w = ShowSweep(main, "Fun");
+    const QByteArray members = folder.Read("Data/members.xml");
+    MessageBoxes boxes({QMessageBox::No, QMessageBox::Ok, QMessageBox::Yes});
+    QVERIFY(OnDialog<frmTeamListEntry>(w.TeamList, "BRA", [&](frmTeamListEntry& d) {
+      d.cboMember->setEditText(QStringLiteral("Cat"));
+      QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+      QCOMPARE(boxes.Text(0), QStringLiteral("Member not found. Do you want to add them to the list?"));
+      QCOMPARE(boxes.Seen()[0].buttons, QMessageBox::Yes | QMessageBox::No);
+      QVERIFY(frmTeamListEntry::IsLoaded());
+      QCOMPARE(Held("Fun", "BRA"), QStringLiteral("(none)"));
+      QCOMPARE(folder.Read("Data/members.xml"), members);
+      // The members window's "[New]" row is no name.
+      d.cboMember->setEditText(QStringLiteral("[New]"));
+      QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+      QCOMPARE(boxes.Text(1), QStringLiteral("Invalid Name"));
+      QVERIFY(!gobjKelvane->MemberExists("[New]"));
+      // Typed key by key, not completed to another member's name, and Enter is OK.
+      d.cboMember->setEditText(QString());
+      QTest::keyClicks(d.cboMember->lineEdit(), "Ca");
+      QCOMPARE(d.cboMember->currentText(), QStringLiteral("Ca"));
+      QTest::keyClicks(d.cboMember->lineEdit(), "t");
+      QTest::keyClick(d.cboMember->lineEdit(), Qt::Key_Return);
+    }));
+    QVERIFY(!frmTeamListEntry::IsLoaded());
+    QVERIFY(folder.Read("Data/members.xml").contains("<name>Cat</name>"));
+    QCOMPARE(Held("Fun", "BRA"), QStringLiteral("cat"));
+  }
+
+  // Emptying the member takes the choice away (in a bidding sweep only with the bid emptied too);
+  // the change is marked like any other.
+  void takingAChoiceAway() {
+    ProgramFolder folder;
+    WriteOffice(folder);
+    frmMain& main = StartToMainWindow(folder);
+    frmSweeps& w = ShowSweep(main, "Fun");
+    QVERIFY(OnDialog<frmTeamListEntry>(w.TeamList, "ARG", [&](frmTeamListEntry& d) {
+      d.cboMember->setEditText(QString());
+      d.txtBid->setText(QStringLiteral("4"));  // hidden: no bids in this sweep
+      QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+    }));
+    QCOMPARE(Held("Fun", "ARG"), QStringLiteral("(none)"));
+    QVERIFY(Row(w.TeamList, "ARG")->text(team_column::Member).isEmpty());
+    QVERIFY(w.cmdApply->isEnabled());
+
+    QTest::mouseClick(w.cmdApply, Qt::LeftButton);
+    ShowSweep(main, "Bids");
+    MessageBoxes boxes({QMessageBox::Ok});
+    QVERIFY(OnDialog<frmTeamListEntry>(w.TeamList, "ARG", [&](frmTeamListEntry& d) {
+      d.cboMember->setEditText(QString());
+      QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+      QCOMPARE(boxes.Text(), QStringLiteral("Please select a member"));
+      d.txtBid->clear();
+      QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+    }));
+    QCOMPARE(Held("Bids", "ARG"), QStringLiteral("(none)"));
+    QCOMPARE(w.BidsLabel->text(), sweeps::Currency(0));
+    QVERIFY(w.cmdApply->isEnabled());
+  }
+
+  void noMembersAtAll() {
+    ProgramFolder folder;
+    WriteOffice(folder);
+    app_testing::WriteMembers(folder, {});
+    frmMain& main = StartToMainWindow(folder);
+    frmSweeps& w = ShowSweep(main, "Fun");
+    QVERIFY(OnDialog<frmTeamListEntry>(w.TeamList, "BRA", [&](frmTeamListEntry& d) {
+      QCOMPARE(d.cboMember->count(), 1);
+      QCOMPARE(d.cboMember->itemText(0), QString());
+    }));
+  }
+
+  // "[New]" offers the players not listed; a listed one opens without the player box.
+  void players() {
+    ProgramFolder folder;
+    WriteOffice(folder);
+    frmMain& main = StartToMainWindow(folder);
+    main.OpenResultsSet("Tournament 2022");
+    frmSweeps& w = ShowSweep(main, "Scorers");
+    int full_width = 0;
+    MessageBoxes boxes({QMessageBox::Ok, QMessageBox::Ok});
+    QVERIFY(OnDialog<frmPlayerListEntry>(w.PlayerList, "[New]", [&](frmPlayerListEntry& d) {
+      full_width = d.width();
+      QCOMPARE(d.windowTitle(), QStringLiteral("Add new choice"));
+      QCOMPARE(d.cboPlayer->currentIndex(), -1);
+      for (int i = 0; i < d.cboPlayer->count(); ++i) {
+        const QString id = ToQ(w.varPlayers.AsArray().at(0, d.cboPlayer->itemData(i).toInt()).ToString());
+        QVERIFY2(id != "ARG23" && id != "FRA10" && id != "ARG10", qPrintable(id));
+      }
+      const int emi = d.cboPlayer->findText(QStringLiteral("Emiliano MARTINEZ (Argentina)"));
+      QCOMPARE(emi, -1);
+      d.cboMember->setEditText(QStringLiteral("Ann"));
+      Type(d.txtBid, "2");
+      QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+      QCOMPARE(boxes.Text(0), QStringLiteral("Please select a player\r\n\r\nPlayers may be added from the main page"));
+      const int pick = d.cboPlayer->findText(QStringLiteral("Franco ARMANI (Argentina)"));
+      QVERIFY(pick >= 0);
+      d.cboPlayer->setCurrentIndex(pick);
+      d.txtBid->clear();
+      QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+      QCOMPARE(boxes.Text(1), QStringLiteral("You must enter all details for a new choice"));
+      Type(d.txtBid, "2");
+      QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+    }));
+    QCOMPARE(Held("Scorers", "ARG01"), QStringLiteral("ann"));
+    QCOMPARE(Held("Scorers", "ARG01", 2), QStringLiteral("2"));
+
+    QVERIFY(OnDialog<frmPlayerListEntry>(w.PlayerList, "ARG23", [&](frmPlayerListEntry& d) {
+      QVERIFY(d.cboPlayer->isHidden() && d.lblPlayer->isHidden());
+      QCOMPARE(d.width(), full_width - d.cboPlayer->width());
+      QVERIFY(qAbs(d.cboMember->x() - d.cboPlayer->x()) <= 1);
+      QCOMPARE(d.windowTitle(), QStringLiteral("Emiliano MARTINEZ (Argentina)"));
+      QCOMPARE(d.txtBid->text(), sweeps::MoneyText(1));
+      d.cboMember->setEditText(QStringLiteral("Ann"));
+      QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+    }));
+    QCOMPARE(Held("Scorers", "ARG23"), QStringLiteral("ann"));
+  }
+
+  void noPlayerLeftToOffer() {
+    ProgramFolder folder;
+    folder.Write("Data/players.xml",
+                 "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!DOCTYPE players [\n"
+                 "  <!ATTLIST team teamid ID #REQUIRED>\n  <!ATTLIST player playerid ID #REQUIRED>\n]>\n<players>"
+                 "<team teamid=\"ARG\"><player playerid=\"ARG10\"><playername>Lionel MESSI</playername>"
+                 "<shirt>10</shirt></player></team></players>\n");
+    app_testing::WriteMembers(folder, {{"Ann", "ann"}});
+    app_testing::WriteSweeps(folder, {{"Scorers", "scorers", "top_scorer", "fun", nullptr, {{"ARG10", "ann"}}}});
+    frmMain& main = StartToMainWindow(folder);
+    frmSweeps& w = ShowSweep(main, "Scorers");
+    MessageBoxes boxes({QMessageBox::Ok});
+    QVERIFY(!OnDialog<frmPlayerListEntry>(w.PlayerList, "[New]", [](frmPlayerListEntry&) {}));
+    QCOMPARE(boxes.Text(), QStringLiteral("There are no more players to choose from"));
+    QVERIFY(!frmPlayerListEntry::IsLoaded());
+  }
+
+  // A new guess: its box takes numbers under twelve characters; a number already guessed is
+  // refused. An existing guess is taken away by emptying its member.
+  void numbers() {
+    ProgramFolder folder;
+    WriteOffice(folder);
+    frmMain& main = StartToMainWindow(folder);
+    frmSweeps& w = ShowSweep(main, "Guess");
+    MessageBoxes boxes({QMessageBox::Ok, QMessageBox::Ok});
+    QVERIFY(OnDialog<frmNumberListEntry>(w.NumberList, "[New]", [&](frmNumberListEntry& d) {
+      QCOMPARE(d.windowTitle(), QStringLiteral("Add new choice"));
+      QCOMPARE(d.lblChoice->text(), QStringLiteral("Total goals "));
+      QVERIFY(d.txtBid->isHidden());
+      QVERIFY(d.cboMember->currentText().isEmpty());
+      Type(d.txtChoice, "12345678901");
+      QCOMPARE(d.txtChoice->text(), QStringLiteral("12345678901"));
+      QTest::keyClicks(d.txtChoice, "2");
+      QCOMPARE(d.txtChoice->text(), QStringLiteral("12345678901"));
+      Type(d.txtChoice, "1x5");
+      QCOMPARE(d.txtChoice->text(), QStringLiteral("15"));
+      QCOMPARE(d.Choice.ToString(), std::string("15"));
+      d.txtChoice->clear();
+      QCOMPARE(d.Choice.ToString(), std::string());
+      d.cboMember->setEditText(QStringLiteral("Bob"));
+      QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+      QCOMPARE(boxes.Text(0), QStringLiteral("Please enter a choice"));
+      Type(d.txtChoice, "150");
+      QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+      QCOMPARE(boxes.Text(1), QStringLiteral("That number has already been chosen. Please enter another choice"));
+      QCOMPARE(Held("Guess", "150"), QStringLiteral("ann"));
+      Type(d.txtChoice, "155");
+      QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+    }));
+    QCOMPARE(Held("Guess", "155"), QStringLiteral("bob"));
+    QVERIFY(w.cmdApply->isEnabled());
+
+    QVERIFY(OnDialog<frmNumberListEntry>(w.NumberList, "160", [&](frmNumberListEntry& d) {
+      QVERIFY(d.txtChoice->isHidden());
+      QCOMPARE(d.windowTitle(), QStringLiteral("160"));
+      QCOMPARE(d.cboMember->currentText(), QStringLiteral("Bob"));
+      d.cboMember->setEditText(QString());
+      QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+    }));
+    QCOMPARE(Held("Guess", "160"), QStringLiteral("(none)"));
+    QCOMPARE(Held("Guess", "150"), QStringLiteral("ann"));
+  }
+};
+
+QTEST_MAIN(ChoiceEntryTest)
+#include "choice_entry_test.moc"
