@@ -88,11 +88,7 @@ void frmAccounts::cmdPrint_Click() {
   if (!device) return;
   try {
     Printer printer(device.get());
-    ListViewPrinter list_printer;
-    list_printer.MaxYReached = [](double, Printer& page, bool& reprint_header) {
-      page.NewPage();
-      reprint_header = true;
-    };
+    ListViewPrinter list_printer = ListViewPrinter::Paged();
     PrintHeading(printer, gstrAppTitle + QStringLiteral(": Accounts"), 12);
     printer.Print(QStringLiteral(" "));
     printer.SetFontSize(8);

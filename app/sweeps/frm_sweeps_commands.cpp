@@ -71,11 +71,7 @@ void frmSweeps::cmdPrint_Click() {
   if (!device) return;
   try {
     Printer printer(device.get());
-    ListViewPrinter list_printer;
-    list_printer.MaxYReached = [](double, Printer& page, bool& reprint_header) {
-      page.NewPage();
-      reprint_header = true;
-    };
+    ListViewPrinter list_printer = ListViewPrinter::Paged();
     PrintHeading(printer, gstrAppTitle + QStringLiteral(": ") + cboSweepList->currentText(), 12);
     printer.Print(QStringLiteral(" "));
     if (!BidsFrame->isHidden())

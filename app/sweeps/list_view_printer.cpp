@@ -84,6 +84,15 @@ void ListViewPrinter::PrintHeader(const QTreeWidget& lvListview, Printer& oPrint
   }
 }
 
+ListViewPrinter ListViewPrinter::Paged() {
+  ListViewPrinter paged;
+  paged.MaxYReached = [](double, Printer& page, bool& reprint_header) {
+    page.NewPage();
+    reprint_header = true;
+  };
+  return paged;
+}
+
 void ListViewPrinter::PrintListview(const QTreeWidget& lvListview, Printer& oPrinter, bool bLines,
                                     bool bBlackAndWhite, double MaxY, int32_t lFromX) {
   Q_UNUSED(bLines);

@@ -18,6 +18,9 @@ class Printer;
 
 class ListViewPrinter {
  public:
+  // A printer whose full pages go on over a new page under the column captions again.
+  static ListViewPrinter Paged();
+
   // After a row that ends below MaxY. A handler that starts a new page sets RePrintHeader.
   std::function<void(double CurrentY, Printer& printer, bool& RePrintHeader)> MaxYReached;
   // Before each row; Cancel stops the rows (the closing rule is still drawn).

@@ -16,11 +16,13 @@
 #include "app/shell/program.h"
 #include "app/shell/stats_list.h"
 #include "app/shell/stats_view.h"
+#include "tests/app/support/list_cells.h"
 #include "tests/app/support/message_boxes.h"
 #include "tests/app/support/modal_dialogs.h"
 #include "tests/app/support/program_fixture.h"
 
 using namespace pitchlog;
+using app_testing::Column;
 using app_testing::MessageBoxes;
 using app_testing::ProgramFolder;
 
@@ -90,12 +92,6 @@ QTreeWidgetItem* RowOf(const QTreeWidget& rows, const QString& heading) {
   for (int r = 0; r < rows.topLevelItemCount(); ++r)
     if (rows.topLevelItem(r)->text(0) == heading) return rows.topLevelItem(r);
   qFatal("no row %s", qPrintable(heading));
-}
-
-QStringList Column(const QTreeWidget& rows, int column) {
-  QStringList cells;
-  for (int r = 0; r < rows.topLevelItemCount(); ++r) cells << rows.topLevelItem(r)->text(column);
-  return cells;
 }
 
 // Row p of the captured layout, one cell per layout column.

@@ -14,30 +14,21 @@
 #include "app/sweeps/frm_members.h"
 #include "app/sweeps/frm_new_member.h"
 #include "app/sweeps/frm_sweeps.h"
+#include "tests/app/support/list_cells.h"
 #include "tests/app/support/message_boxes.h"
 #include "tests/app/support/modal_dialogs.h"
 #include "tests/app/support/program_fixture.h"
 #include "tests/app/support/sweeps_files.h"
 
 using namespace pitchlog;
+using app_testing::Column;
+using app_testing::Row;
 using app_testing::MessageBoxes;
 using app_testing::OnModal;
 using app_testing::ProgramFolder;
 using app_testing::StartToMainWindow;
 
 namespace {
-
-QStringList Column(const QTreeWidget* list, int column) {
-  QStringList texts;
-  for (int i = 0; i < list->topLevelItemCount(); ++i) texts << list->topLevelItem(i)->text(column);
-  return texts;
-}
-
-QTreeWidgetItem* Row(const QTreeWidget* list, const QString& text) {
-  for (int i = 0; i < list->topLevelItemCount(); ++i)
-    if (list->topLevelItem(i)->text(0) == text) return list->topLevelItem(i);
-  qFatal("no row %s", qPrintable(text));
-}
 
 frmMembers& ShowMembers(bool sweep_changed = false) {
   frmMembers& w = frmMembers::Get();

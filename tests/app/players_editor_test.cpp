@@ -20,6 +20,7 @@
 #include "platform/component/create_object.h"
 #include "tests/app/support/message_boxes.h"
 #include "tests/app/support/modal_dialogs.h"
+#include "tests/app/support/list_cells.h"
 #include "tests/app/support/program_fixture.h"
 
 using namespace pitchlog;
@@ -78,12 +79,7 @@ frmPlayers& OpenEditor(const std::string& team) {
 
 QTreeWidgetItem* Row(const frmPlayers& editor, int shirt) { return editor.PlayerList->topLevelItem(shirt - 1); }
 
-QStringList Column(const frmPlayers& editor, int column) {
-  QStringList cells;
-  for (int i = 0; i < editor.PlayerList->topLevelItemCount(); ++i)
-    cells << editor.PlayerList->topLevelItem(i)->text(column);
-  return cells;
-}
+QStringList Column(const frmPlayers& editor, int column) { return app_testing::Column(editor.PlayerList, column); }
 
 // Opens the in-place editor on the shirt's name and types the name into it.
 QLineEdit* TypeInPlace(frmPlayers& editor, int shirt, const QString& name) {

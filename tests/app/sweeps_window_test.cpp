@@ -18,12 +18,15 @@
 #include "app/sweeps/frm_sweeps.h"
 #include "app/sweeps/money.h"
 #include "app/sweeps/sweeps_kit.h"
+#include "tests/app/support/list_cells.h"
 #include "tests/app/support/message_boxes.h"
 #include "tests/app/support/print_capture.h"
 #include "tests/app/support/program_fixture.h"
 #include "tests/app/support/sweeps_files.h"
 
 using namespace pitchlog;
+using app_testing::Column;
+using app_testing::Row;
 using app_testing::MessageBoxes;
 using app_testing::PrintCapture;
 using app_testing::ProgramFolder;
@@ -31,18 +34,6 @@ using app_testing::StartToMainWindow;
 using app_testing::TestChoice;
 
 namespace {
-
-QStringList Column(const QTreeWidget* list, int column) {
-  QStringList texts;
-  for (int i = 0; i < list->topLevelItemCount(); ++i) texts << list->topLevelItem(i)->text(column);
-  return texts;
-}
-
-QTreeWidgetItem* Row(const QTreeWidget* list, const QString& text) {
-  for (int i = 0; i < list->topLevelItemCount(); ++i)
-    if (list->topLevelItem(i)->text(0) == text) return list->topLevelItem(i);
-  return nullptr;
-}
 
 frmSweeps& OpenSweeps(frmMain& main) {
   main.findChild<QAction*>(QStringLiteral("Manage"))->trigger();
