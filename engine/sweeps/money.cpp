@@ -43,6 +43,11 @@ std::string FormatCurrency(double amount, locale_t locale) {
   throw Error(ErrorKind::Other, "cannot format an amount of money");
 }
 
+double Balance(double total, double paid) {
+  const double balance = std::round((total - paid) * 100) / 100;
+  return balance == 0 ? 0 : balance;
+}
+
 std::string FormatCurrency(double amount) {
   static const UserLocale user;
   return FormatCurrency(amount, user.get());

@@ -129,7 +129,7 @@ void Pitchlog::GeneratePage(const std::string& template_name, const std::string&
       } else if (lower == "membertotal") {
         replace("{membertotal}", html.Value(money::FormatCurrency(MemberTotal(parm))));
       } else if (lower == "memberbalance") {
-        const double balance = MemberTotal(parm) - PaidAmount(*this, parm);
+        const double balance = money::Balance(MemberTotal(parm), PaidAmount(*this, parm));
         const std::string style = html(balance > 0 ? "positivebalance" : "negativebalance");
         replace("{memberbalance}", pages::Fill(html("balance", style), {{"#VALUE#", money::FormatCurrency(balance)}}));
       } else if (lower == "membername") {

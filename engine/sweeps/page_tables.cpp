@@ -105,7 +105,7 @@ void Pitchlog::GenerateAccounts() {
     const double total = MemberTotal(name);
     const Variant paid = Members(name, "paid");
     const bool has_paid = paid.IsNumeric();
-    const double balance = has_paid ? total - paid.ToDouble() : total;
+    const double balance = money::Balance(total, has_paid ? paid.ToDouble() : 0);
     const std::string style = html(balance > 0 ? "positivebalance" : "negativebalance");
     page_lines_.push_back(
         html("trstart") + kCrLf + Cell(html, html.MemberLink(name, EncodeXmlTag(name))) + kCrLf +

@@ -183,6 +183,14 @@ TEST_F(PageTest, MemberFiguresNameAndBalance) {
   EXPECT_EQ(ErrorOf([&] { Page("{memberbalance}", "Eve"); }), ErrorKind::TypeMismatch);
 }
 
+// A stake and bids that the member has paid in full leave nothing owed, to the cent.
+TEST_F(PageTest, MemberBalanceSettledToTheCent) {
+  WriteData(Sweep("Pool", "Tournament Winner", "stake", Choice("BRA", "Bob"), "2.5") +
+                Sweep("Auction", "Tournament Winner", "bid", Choice("ARG", "Bob", "0.7") + Choice("FRA", "Bob", "0.1")),
+            Member("Bob", "3.30"));
+  EXPECT_EQ(Page("{memberbalance}", "Bob"), Lines{"<B clear>" + Money(0) + "</B>\r\n"});
+}
+
 TEST_F(PageTest, NamesFromUsersAreEscaped) {
   const std::string name = "<b>Al & Bo</b>";
   WriteData(Sweep("Tom's \"cup\"", "Tournament Winner", "fun"), Member(name));

@@ -105,6 +105,15 @@ TEST_F(PageTablesTest, AccountsShowTotalPaidAndStyledBalance) {
   EXPECT_EQ(Page("{accounts}"), Lines{"NO-MEMBERS\r\n"});
 }
 
+// Bids of 0.70 and 0.10 do not add up to 0.80 exactly in binary; paying 0.80 settles them.
+TEST_F(PageTablesTest, AccountSettledToTheCentIsClear) {
+  WriteData(Sweep("Auction", "Winner", "bid", Choice("ARG", "Ann", "0.7") + Choice("FRA", "Ann", "0.1")),
+            Member("Ann", "0.80"), kOptions);
+  const Lines page = Page("{accounts}");
+  ASSERT_EQ(page.size(), 3u);
+  EXPECT_NE(page[1].find("<B clear>" + Money(0) + "</B>"), std::string::npos) << page[1];
+}
+
 TEST_F(PageTablesTest, DetailsBySweepAndChoiceWithCostsOfMoneySweepsOnly) {
   ASSERT_TRUE(engine_->LoadAll().ToBool());
   // Two players of one name: both choices stay in the table.
