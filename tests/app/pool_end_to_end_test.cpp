@@ -32,7 +32,6 @@
 #include "tests/app/support/sweeps_files.h"
 
 using namespace pitchlog;
-using app_testing::Column;
 using app_testing::MessageBoxes;
 using app_testing::OnModal;
 using app_testing::ProgramFolder;
