@@ -15,6 +15,7 @@
 #include <QTimer>
 
 #include "app/entry/frm_add_player.h"
+#include "app/entry/scorer_rows.h"
 #include "app/shell/frm_main.h"
 #include "app/shell/msg_box.h"
 #include "app/shell/program.h"
@@ -179,13 +180,10 @@ void frmGroupScore::Form_Load() {
   cmdApply->setEnabled(unsaved);
 }
 
-void frmGroupScore::LoadPlayerLists() {
-  home_.squad.Load(*gobjKelvane, home_.team_id);
-  away_.squad.Load(*gobjKelvane, away_.team_id);
-}
+void frmGroupScore::LoadPlayerLists() { entry::LoadSquads(home_, away_); }
 
 const entry::Squad& frmGroupScore::RowSquad(const GoalSide& side, int row) const {
-  return side.rows.OG(row)->isChecked() ? Other(side).squad : side.squad;
+  return entry::RowSquad(side, Other(side), row);
 }
 
 void frmGroupScore::SetWindowHeight(int height) { setFixedSize(width(), height); }
@@ -295,71 +293,24 @@ bool frmGroupScore::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void frmGroupScore::MinsChange(GoalSide& side, int row) {
-  DigitBox* box = side.rows.Mins(row);
-  if (box->text().isEmpty()) {
-    if (box->Last().isEmpty()) return;
-  } else if (!box->Allows(box->text())) {
-    box->PutBack();
-    return;
-  }
-  box->Take();
-  EnableApplyWhenScored();
+  if (entry::MinuteEdited(side, row)) EnableApplyWhenScored();
 }
 
 void frmGroupScore::OGClick(GoalSide& side, int row) {
-  QComboBox* list = side.rows.Player(row);
-  if (side.rows.OG(row)->isChecked()) {
-    side.rows.Pen(row)->setChecked(false);
-    Other(side).squad.Fill(list);
-  } else {
-    side.squad.Fill(list);
-  }
-  EnableApplyWhenScored();
+  if (entry::OwnGoalClicked(side, Other(side), row)) EnableApplyWhenScored();
 }
 
 void frmGroupScore::PenClick(GoalSide& side, int row) {
-  if (side.rows.Pen(row)->isChecked()) side.rows.OG(row)->setChecked(false);
-  EnableApplyWhenScored();
+  if (entry::PenaltyClicked(side, row)) EnableApplyWhenScored();
 }
 
 void frmGroupScore::PlayerClick(GoalSide& side, int row) {
-  if (frmAddPlayer::InUse()) return;
-  QComboBox* list = side.rows.Player(row);
-  if (!entry::IsNewChosen(list)) {
-    EnableApplyWhenScored();
-    return;
-  }
-  // An own goal's scorer joins the other team.
-  const GoalSide& grows = side.rows.OG(row)->isChecked() ? Other(side) : side;
-  frmAddPlayer& add = frmAddPlayer::Get();
-  add.Calling = list;
-  add.FromForm = this;
-  add.HomeAway = grows.name;
-  add.TeamID = grows.team_id;
-  add.Side = side.name;
-  add.IndexNo = static_cast<int16_t>(row);
-  add.ShowModal();
+  if (entry::ScorerChosen(side, Other(side), row, this)) EnableApplyWhenScored();
 }
 
 void frmGroupScore::ResetPlayers(QString HomeAway, QString Side) {
   RunHandler([&] {
-    LoadPlayerLists();
-    const frmAddPlayer* add = frmAddPlayer::IsLoaded() ? &frmAddPlayer::Get() : nullptr;
-    for (GoalSide* side : {&home_, &away_}) {
-      for (int row = 0; row < side->rows.Rows(); ++row) {
-        const bool own_goal = side->rows.OG(row)->isChecked();
-        if (HomeAway != (own_goal ? Other(*side).name : side->name)) continue;
-        QComboBox* list = side->rows.Player(row);
-        std::string player_id = entry::ChosenPlayerID(list);
-        QString name = list->currentText();
-        if (add && Side == side->name && row == add->IndexNo) {
-          player_id = add->AddedPlayerID;
-          name = add->txtName->text();
-        }
-        RowSquad(*side, row).Fill(list);
-        entry::SelectPlayer(list, player_id, name);
-      }
-    }
+    entry::RefillScorers(home_, away_, HomeAway, Side);
     EnableApplyWhenScored();
   });
 }
