@@ -20,15 +20,19 @@
 #include "tests/app/support/message_boxes.h"
 #include "tests/app/support/modal_dialogs.h"
 #include "tests/app/support/program_fixture.h"
+#include "tests/app/support/stats_view_steps.h"
 
 using namespace pitchlog;
+using app_testing::Choose;
+using app_testing::kStatsTab;
+using app_testing::ShownHeadings;
+using app_testing::StartOnStats;
 using app_testing::Column;
 using app_testing::MessageBoxes;
 using app_testing::ProgramFolder;
 
 namespace {
 
-constexpr int kStatsTab = 3;
 const QString kTables = QStringLiteral("Data/statstables.xml");
 
 // A user table of the teams type, sorted on the team name; columns are "heading:index" pairs.
@@ -51,30 +55,6 @@ void AddTables(const ProgramFolder& folder, const QByteArray& tables) {
   QByteArray file = folder.Read(kTables);
   file.replace("</statstables>", tables + "</statstables>");
   folder.Write(kTables, file);
-}
-
-frmMain& StartOnStats(const ProgramFolder& folder) {
-  frmMain& window = app_testing::StartToMainWindow(folder);
-  window.OpenResultsSet("Tournament 2022");
-  window.MainTab->setCurrentIndex(kStatsTab);
-  return window;
-}
-
-void Choose(frmMain& window, const QString& table) {
-  QComboBox* tables = window.statsView->cboStatsTables;
-  const int index = tables->findText(table);
-  if (index < 0) qFatal("no table %s", qPrintable(table));
-  tables->setCurrentIndex(index);
-}
-
-// The headings of the columns that show, left to right.
-QStringList ShownHeadings(const QTreeWidget* list) {
-  QStringList shown;
-  for (int position = 1; position <= stats_list::kHeaders; ++position) {
-    const int header = stats_list::HeaderAt(list, position);
-    if (stats_list::ColumnWidth(list, header) > 0) shown << stats_list::HeaderText(list, header);
-  }
-  return shown;
 }
 
 // The header (from 1) whose text is the heading, sort mark or not; a shown one before a hidden

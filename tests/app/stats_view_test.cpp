@@ -19,42 +19,22 @@
 #include "app/shell/stats_view.h"
 #include "tests/app/support/message_boxes.h"
 #include "tests/app/support/program_fixture.h"
+#include "tests/app/support/stats_view_steps.h"
 
 using namespace pitchlog;
+using app_testing::Choose;
+using app_testing::kStatsTab;
+using app_testing::ShownHeadings;
+using app_testing::StartOnStats;
 using app_testing::MessageBoxes;
 using app_testing::ProgramFolder;
 using app_testing::StartToMainWindow;
 
 namespace {
 
-constexpr int kStatsTab = 3;
 const QString kTables = QStringLiteral("Data/statstables.xml");
 
-frmMain& StartOnStats(const ProgramFolder& folder, const char* results_set = "Tournament 2022") {
-  frmMain& window = StartToMainWindow(folder);
-  if (results_set) window.OpenResultsSet(results_set);
-  window.MainTab->setCurrentIndex(kStatsTab);
-  return window;
-}
-
-void Choose(frmMain& window, const QString& table) {
-  QComboBox* tables = window.statsView->cboStatsTables;
-  const int index = tables->findText(table);
-  if (index < 0) qFatal("no table %s", qPrintable(table));
-  tables->setCurrentIndex(index);
-}
-
 QString Unmarked(QString heading) { return heading.startsWith("* ") ? heading.mid(2) : heading; }
-
-// The headings of the columns that show, left to right.
-QStringList ShownHeadings(const QTreeWidget* list) {
-  QStringList shown;
-  for (int position = 1; position <= stats_list::kHeaders; ++position) {
-    const int header = stats_list::HeaderAt(list, position);
-    if (stats_list::ColumnWidth(list, header) > 0) shown << stats_list::HeaderText(list, header);
-  }
-  return shown;
-}
 
 int Logical(const QTreeWidget* list, const QString& heading) {
   for (int h = 1; h <= stats_list::kHeaders; ++h)
