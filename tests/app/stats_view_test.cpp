@@ -23,7 +23,6 @@
 
 using namespace pitchlog;
 using app_testing::Choose;
-using app_testing::kStatsTab;
 using app_testing::ShownHeadings;
 using app_testing::StartOnStats;
 using app_testing::MessageBoxes;
