@@ -170,18 +170,23 @@ std::map<QString, int> FactsScorers() {
   return goals;
 }
 
-// The Top Scorers list as shown: player name to goals.
-std::map<QString, int> ShownScorers(const frmMain& main) {
+// The logical column of a shown Stats heading, or -1.
+int StatsColumn(const QTreeWidget* list, const QString& wanted) {
   namespace stats_list = pitchlog::stats_list;
-  const QTreeWidget* list = main.statsView->lvwStats;
-  int player = -1, goals = -1;
   for (int h = 1; h <= stats_list::kHeaders; ++h) {
     if (stats_list::ColumnWidth(list, h) <= 0) continue;
     QString heading = stats_list::HeaderText(list, h);
     if (heading.startsWith(QLatin1String("* "))) heading = heading.mid(2);
-    if (heading == QLatin1String("Player")) player = h - 1;
-    if (heading == QLatin1String("Goals")) goals = h - 1;
+    if (heading == wanted) return h - 1;
   }
+  return -1;
+}
+
+// The Top Scorers list as shown: player name to goals.
+std::map<QString, int> ShownScorers(const frmMain& main) {
+  const QTreeWidget* list = main.statsView->lvwStats;
+  const int player = StatsColumn(list, QStringLiteral("Player"));
+  const int goals = StatsColumn(list, QStringLiteral("Goals"));
   if (player < 0 || goals < 0) qFatal("Top Scorers shows no player or goals column");
   std::map<QString, int> shown;
   for (int r = 0; r < list->topLevelItemCount(); ++r) {
@@ -189,6 +194,34 @@ std::map<QString, int> ShownScorers(const frmMain& main) {
     if (n > 0) shown[list->topLevelItem(r)->text(player)] = n;
   }
   return shown;
+}
+
+// Teams Overview's rows of group A's teams as "team p w d l gf ga".
+QStringList ShownTeams(const frmMain& main) {
+  const QTreeWidget* list = main.statsView->lvwStats;
+  QStringList rows;
+  for (const json& t : Facts()["tables"]["A"]) {
+    const QString team = Name(t["team"]);
+    for (int r = 0; r < list->topLevelItemCount(); ++r) {
+      const QTreeWidgetItem* row = list->topLevelItem(r);
+      if (row->text(StatsColumn(list, QStringLiteral("Team"))) != team) continue;
+      QStringList cells{team};
+      for (const char* heading : {"P", "W", "D", "L", "GF", "GA"})
+        cells << row->text(StatsColumn(list, QLatin1String(heading)));
+      rows << cells.join(QLatin1Char(' '));
+    }
+  }
+  return rows;
+}
+
+QStringList FactsTeams() {
+  QStringList rows;
+  for (const json& t : Facts()["tables"]["A"]) {
+    QStringList cells{Name(t["team"])};
+    for (const char* key : {"p", "w", "d", "l", "gf", "ga"}) cells << QString::number(t[key].get<int>());
+    rows << cells.join(QLatin1Char(' '));
+  }
+  return rows;
 }
 
 // The chart's rows as "goals:games".
@@ -298,6 +331,8 @@ class TournamentRoadTest : public QObject {
     app_testing::Choose(main, QStringLiteral("Top Scorers"));
     QVERIFY(!main.statsView->lvwStats->isHidden());
     QCOMPARE(ShownScorers(main), FactsScorers());
+    app_testing::Choose(main, QStringLiteral("Teams Overview"));
+    QCOMPARE(ShownTeams(main), FactsTeams());
 
     // The same for the Analysis view.
     main.MainTab->setCurrentIndex(kAnalysisTab);
@@ -345,6 +380,9 @@ class TournamentRoadTest : public QObject {
     main.MainTab->setCurrentIndex(kBracketTab);
     QCOMPARE(BracketName(main, "Home", 0), winner);
     QVERIFY(BracketName(main, "Home", 15) != QStringLiteral("Argentina"));
+    main.MainTab->setCurrentIndex(app_testing::kStatsTab);
+    app_testing::Choose(main, QStringLiteral("Top Scorers"));
+    QCOMPARE(ShownScorers(main), FactsScorers());
 
     OpenScenario(main, kScenario);
     ShowGroupA(main);
@@ -362,6 +400,12 @@ class TournamentRoadTest : public QObject {
     again.MainTab->setCurrentIndex(kBracketTab);
     QCOMPARE(BracketName(again, "Home", 0), winner);
     QCOMPARE(BracketName(again, "Away", 2), runner_up);
+    again.MainTab->setCurrentIndex(app_testing::kStatsTab);
+    app_testing::Choose(again, QStringLiteral("Top Scorers"));
+    QCOMPARE(ShownScorers(again), FactsScorers());
+    again.MainTab->setCurrentIndex(kAnalysisTab);
+    ChooseChart(again, kBothTeams);
+    QCOMPARE(ChartRows(again), FactsGoalsPerGame());
     QVERIFY(!MarkShown(again));
   }
 };
