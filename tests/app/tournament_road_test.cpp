@@ -342,10 +342,11 @@ class TournamentRoadTest : public QObject {
     QVERIFY(!main.analysisView->chtAnalysis->isHidden());
     QCOMPARE(ChartRows(main), FactsGoalsPerGame());
 
-    // Save Results writes the default set and clears the mark.
     // A box the road should not raise is answered once, so that it fails the check below
     // instead of waiting.
     MessageBoxes none({QMessageBox::Ok});
+
+    // Save Results writes the default set and clears the mark.
     main.SaveResults->trigger();
     QVERIFY(!MarkShown(main));
     const QByteArray saved = folder.Read(QStringLiteral("Results/Results.xml"));
@@ -365,13 +366,18 @@ class TournamentRoadTest : public QObject {
     QCOMPARE(ToQ(gobjKelvane->ResultsSet()), kScenario);
     QVERIFY(!MarkShown(main));
 
+    QString final_home;
+    for (const json& game : Facts()["games"])
+      if (game["no"].get<int>() == 64) final_home = Name(game["home"]);
+    QVERIFY(!final_home.isEmpty());
+
     // The finished tournament, then back to the default set and to the scenario: each shows its own.
     OpenScenario(main, QStringLiteral("Tournament 2022"));
     QCOMPARE(ToQ(gobjKelvane->ResultsSet()), QStringLiteral("Tournament 2022"));
     ShowGroupA(main);
     QCOMPARE(ShownTable(main), FactsTable());
     main.MainTab->setCurrentIndex(kBracketTab);
-    QCOMPARE(BracketName(main, "Home", 15), QStringLiteral("Argentina"));
+    QCOMPARE(BracketName(main, "Home", 15), final_home);
 
     main.findChild<QAction*>(QStringLiteral("OpenResults"))->trigger();
     QCOMPARE(ToQ(gobjKelvane->ResultsSet()), QStringLiteral("Results"));
@@ -379,7 +385,7 @@ class TournamentRoadTest : public QObject {
     QCOMPARE(ShownTable(main), FactsTable());
     main.MainTab->setCurrentIndex(kBracketTab);
     QCOMPARE(BracketName(main, "Home", 0), winner);
-    QVERIFY(BracketName(main, "Home", 15) != QStringLiteral("Argentina"));
+    QVERIFY(BracketName(main, "Home", 15) != final_home);
     main.MainTab->setCurrentIndex(app_testing::kStatsTab);
     app_testing::Choose(main, QStringLiteral("Top Scorers"));
     QCOMPARE(ShownScorers(main), FactsScorers());
