@@ -44,12 +44,6 @@ W* Named(W* widget, const char* name) {
   return widget;
 }
 
-// A stored "og" or "pen" mark: a missing value counts 0.
-bool Mark(const kelvane::Variant& value) {
-  const QString text = ToQ(value.ToString());
-  return entry::IsDigits(text) && text.size() <= 4 && entry::NumberOf(text) != 0;
-}
-
 }  // namespace
 
 frmGroupScore::frmGroupScore()
@@ -204,49 +198,14 @@ void frmGroupScore::SetGoals(GoalSide& side, bool FromLoad) {
     chkResult->setChecked(false);
   }
 
-  QGroupBox* frame = side.rows.Frame();
-  const QGroupBox* other_frame = other.rows.Frame();
-  const int needed = GoalRowPanel::NeededHeight(n);
-  frame->setVisible(n > 0);
-  frame->resize(frame->width(), needed);
-  // Both frames share the window: it is as tall as the taller one needs. With no goals on either
-  // side nothing moves.
-  const int tallest = std::max(needed, other_frame->height());
-  if (tallest > 0) {
-    SetWindowHeight(base_height_ + tallest);
-    ButtonFrame->move(ButtonFrame->x(), button_offset_ + tallest);
-  }
-  const QString other_text = other.score->text();
-  if ((other_text.isEmpty() || other_text == QLatin1String("0")) && n == 0) {
-    MidFrame->hide();
-  } else {
-    MidFrame->resize(MidFrame->width(), std::max(frame->height(), other_frame->height()));
-    MidFrame->show();
-  }
+  entry::FitGoalFrames(side, other, n, {this, MidFrame, ButtonFrame, base_height_, button_offset_});
 
   side.rows.ShowRows(n, [&](int row) {
     WireRow(side, row);
     RowSquad(side, row).Fill(side.rows.Player(row));
   });
   if (FromLoad)
-    for (int row = 0; row < n; ++row) FillRowFromGoal(side, row);
-}
-
-// A stored goal into its row; the scorer is chosen by id, and one missing from the squad keeps
-// an item of his own so that a save does not drop him.
-void frmGroupScore::FillRowFromGoal(GoalSide& side, int row) {
-  kelvane::IPitchlog& engine = *gobjKelvane;
-  const auto goal_no = static_cast<int16_t>(row + 1);
-  auto goal = [&](const char* key) { return engine.Goal(game_id_, side.team_id, goal_no, key); };
-  side.rows.OG(row)->setChecked(Mark(goal("og")));
-  const std::string player_id = goal("playerid").ToString();
-  if (!player_id.empty()) {
-    QString name = ToQ(engine.PlayerName(player_id));
-    if (name.isEmpty()) name = ToQ(goal("playername").ToString());
-    entry::SelectPlayer(side.rows.Player(row), player_id, name);
-  }
-  side.rows.Pen(row)->setChecked(Mark(goal("pen")));
-  side.rows.Mins(row)->setText(ToQ(goal("minutes").ToString()));
+    for (int row = 0; row < n; ++row) entry::FillRowFromGoal(side, row, game_id_);
 }
 
 void frmGroupScore::ScoreChange(GoalSide& side) {

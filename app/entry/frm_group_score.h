@@ -101,7 +101,6 @@ class frmGroupScore : public QDialog, public DefaultInstance<frmGroupScore> {
   // Sizes the side's rows, frames and the window to its score; FromLoad fills the rows from the
   // stored goals.
   void SetGoals(GoalSide& side, bool FromLoad);
-  void FillRowFromGoal(GoalSide& side, int row);
   void WireRow(GoalSide& side, int row);
   void LoadPlayerLists();
   // The squad a row's list offers: the other side's while its own-goal box is ticked.

@@ -45,8 +45,6 @@ W* Named(W* widget, const char* name) {
   return widget;
 }
 
-bool Mark(const kelvane::Variant& value) { return StoredNumber(value) != 0; }
-
 }  // namespace
 
 frmKOScore::frmKOScore()
@@ -254,45 +252,14 @@ void frmKOScore::SetGoals(GoalSide& side, bool FromLoad) {
     chkResult->setChecked(false);
   }
 
-  QGroupBox* frame = side.rows.Frame();
-  const QGroupBox* other_frame = other.rows.Frame();
-  const int needed = GoalRowPanel::NeededHeight(n);
-  frame->setVisible(n > 0);
-  frame->resize(frame->width(), needed);
-  const int tallest = std::max(needed, other_frame->height());
-  if (tallest > 0) {
-    SetWindowHeight(base_height_ + tallest);
-    ButtonFrame->move(ButtonFrame->x(), button_offset_ + tallest);
-  }
-  const QString other_text = other.score->text();
-  if ((other_text.isEmpty() || other_text == QLatin1String("0")) && n == 0) {
-    MidFrame->hide();
-  } else {
-    MidFrame->resize(MidFrame->width(), std::max(frame->height(), other_frame->height()));
-    MidFrame->show();
-  }
+  entry::FitGoalFrames(side, other, n, {this, MidFrame, ButtonFrame, base_height_, button_offset_});
 
   side.rows.ShowRows(n, [&](int row) {
     WireRow(side, row);
     RowSquad(side, row).Fill(side.rows.Player(row));
   });
   if (FromLoad)
-    for (int row = 0; row < n; ++row) FillRowFromGoal(side, row);
-}
-
-void frmKOScore::FillRowFromGoal(GoalSide& side, int row) {
-  kelvane::IPitchlog& engine = *gobjKelvane;
-  const auto goal_no = static_cast<int16_t>(row + 1);
-  auto goal = [&](const char* key) { return engine.Goal(GameID, side.team_id, goal_no, key); };
-  side.rows.OG(row)->setChecked(Mark(goal("og")));
-  const std::string player_id = goal("playerid").ToString();
-  if (!player_id.empty()) {
-    QString name = ToQ(engine.PlayerName(player_id));
-    if (name.isEmpty()) name = ToQ(goal("playername").ToString());
-    entry::SelectPlayer(side.rows.Player(row), player_id, name);
-  }
-  side.rows.Pen(row)->setChecked(Mark(goal("pen")));
-  side.rows.Mins(row)->setText(ToQ(goal("minutes").ToString()));
+    for (int row = 0; row < n; ++row) entry::FillRowFromGoal(side, row, GameID);
 }
 
 void frmKOScore::ScoreChange(GoalSide& side) {

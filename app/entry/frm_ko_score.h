@@ -116,7 +116,6 @@ class frmKOScore : public QDialog, public DefaultInstance<frmKOScore> {
   void PlayerClick(GoalSide& side, int row);
 
   void SetGoals(GoalSide& side, bool FromLoad);
-  void FillRowFromGoal(GoalSide& side, int row);
   void WireRow(GoalSide& side, int row);
   void LoadPlayerLists();
   const entry::Squad& RowSquad(const GoalSide& side, int row) const;

@@ -3,14 +3,17 @@
 // add-player dialog for one), and the refill of every list once a player was added.
 //
 // A side is any struct with `name` ("home" or "away", as the add-player dialog names sides),
-// `rows` (GoalRowPanel), `team_id` and `squad` (Squad). A function that answers true means the
+// `rows` (GoalRowPanel), `team_id`, `squad` (Squad) and `score` (its score box). A function that answers true means the
 // change is an edit: the dialog then enables Apply when both scores are entered.
 #pragma once
 
+#include <algorithm>
 #include <string>
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QString>
 
@@ -75,6 +78,63 @@ bool ScorerChosen(const Side& side, const Side& other, int row, QWidget* dialog)
   add.IndexNo = static_cast<int16_t>(row);
   add.ShowModal();
   return false;
+}
+
+// A stored "og" or "pen" mark: a missing or unreadable value counts 0.
+inline bool StoredMark(const kelvane::Variant& value) {
+  const QString text = ToQ(value.ToString());
+  return IsDigits(text) && text.size() <= 4 && NumberOf(text) != 0;
+}
+
+// A stored goal into its row; the scorer is chosen by id, and one missing from the squad keeps
+// an item of his own so that a save does not drop him.
+template <typename Side>
+void FillRowFromGoal(const Side& side, int row, const std::string& game_id) {
+  kelvane::IPitchlog& engine = *gobjKelvane;
+  const auto goal_no = static_cast<int16_t>(row + 1);
+  auto goal = [&](const char* key) { return engine.Goal(game_id, side.team_id, goal_no, key); };
+  side.rows.OG(row)->setChecked(StoredMark(goal("og")));
+  const std::string player_id = goal("playerid").ToString();
+  if (!player_id.empty()) {
+    QString name = ToQ(engine.PlayerName(player_id));
+    if (name.isEmpty()) name = ToQ(goal("playername").ToString());
+    SelectPlayer(side.rows.Player(row), player_id, name);
+  }
+  side.rows.Pen(row)->setChecked(StoredMark(goal("pen")));
+  side.rows.Mins(row)->setText(ToQ(goal("minutes").ToString()));
+}
+
+// The window around the two goal frames: its height without them, and where the button strip
+// stands below them, as measured at load.
+struct GoalFramesLayout {
+  QWidget* window;
+  QFrame* mid;
+  QFrame* buttons;
+  int base_height;
+  int button_offset;
+};
+
+// Sizes the side's frame for n goals. Both frames share the window: it is as tall as the
+// taller one needs, and with no goals on either side nothing moves.
+template <typename Side>
+void FitGoalFrames(const Side& side, const Side& other, int n, const GoalFramesLayout& layout) {
+  QGroupBox* frame = side.rows.Frame();
+  const QGroupBox* other_frame = other.rows.Frame();
+  const int needed = GoalRowPanel::NeededHeight(n);
+  frame->setVisible(n > 0);
+  frame->resize(frame->width(), needed);
+  const int tallest = std::max(needed, other_frame->height());
+  if (tallest > 0) {
+    layout.window->setFixedSize(layout.window->width(), layout.base_height + tallest);
+    layout.buttons->move(layout.buttons->x(), layout.button_offset + tallest);
+  }
+  const QString other_text = other.score->text();
+  if ((other_text.isEmpty() || other_text == QLatin1String("0")) && n == 0) {
+    layout.mid->hide();
+  } else {
+    layout.mid->resize(layout.mid->width(), std::max(frame->height(), other_frame->height()));
+    layout.mid->show();
+  }
 }
 
 template <typename Side>
