@@ -1,6 +1,8 @@
 #include "platform/xml/document.h"
 
 #include <fcntl.h>
+#include <libxml/entities.h>
+#include <libxml/hash.h>
 #include <libxml/parser.h>
 #include <libxml/tree.h>
 #include <libxml/valid.h>
@@ -482,6 +484,29 @@ void Document::Save(const std::string& path, bool xml_declaration) const {
     ThrowSaveError(path, errors.first().empty() ? "cannot write XML" : errors.first());
   WriteFileAtomically(path, std::string_view(reinterpret_cast<const char*>(xmlBufferContent(buffer.get())),
                                              static_cast<size_t>(xmlBufferLength(buffer.get()))));
+}
+
+// ---- document type checks -----------------------------------------------------------------
+
+namespace {
+
+bool HasEntities(const xmlDtd* dtd) {
+  if (!dtd) return false;
+  const auto count = [](void* table) { return table ? xmlHashSize(static_cast<xmlHashTable*>(table)) : 0; };
+  return count(dtd->entities) > 0 || count(dtd->pentities) > 0;
+}
+
+}  // namespace
+
+bool Document::DeclaresEntities() const {
+  return doc_ && (HasEntities(doc_->intSubset) || HasEntities(doc_->extSubset));
+}
+
+bool Document::DeclaresId(std::string_view element, std::string_view attribute) const {
+  if (!doc_ || !doc_->intSubset) return false;
+  const std::string e(element), a(attribute);
+  const xmlAttribute* declared = xmlGetDtdAttrDesc(doc_->intSubset, XmlChars(e), XmlChars(a));
+  return declared && declared->atype == XML_ATTRIBUTE_ID;
 }
 
 }  // namespace kelvane::xml

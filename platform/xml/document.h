@@ -83,6 +83,12 @@ class Document {
   // By an attribute that the internal DTD subset declares as ID; null when none.
   Node ElementById(std::string_view id) const;
 
+  // Checks on a downloaded document's type declaration.
+  // Any general or parameter entity declared, in the internal or an external subset.
+  bool DeclaresEntities() const;
+  // Whether the internal subset declares `attribute` of `element` as an ID.
+  bool DeclaresId(std::string_view element, std::string_view attribute) const;
+
   // Replaces `path` atomically; throws Error(File) naming the path when it cannot.
   void Save(const std::string& path, bool xml_declaration = true) const;
 

@@ -401,5 +401,29 @@ TEST_F(XmlFiles, SavingAnEmptyDocumentIsAnError) {
   EXPECT_TRUE(FileNames().empty());
 }
 
+TEST(XmlDoctype, TellsEntitiesAndIdDeclarations) {
+  struct Case {
+    const char* text;
+    bool entities;
+    bool game_id;
+  };
+  const Case cases[] = {
+      {"<games/>", false, false},
+      {"<!DOCTYPE games [<!ATTLIST game gameid ID #REQUIRED>]><games/>", false, true},
+      {"<!DOCTYPE games [<!ATTLIST game gameid CDATA #REQUIRED>]><games/>", false, false},
+      {"<!DOCTYPE games [<!ATTLIST slot gameid ID #REQUIRED>]><games/>", false, false},
+      {"<!DOCTYPE games [<!ENTITY a \"x\"><!ATTLIST game gameid ID #REQUIRED>]><games/>", true, true},
+      {"<!DOCTYPE games [<!ENTITY % p \"x\">]><games/>", true, false},
+      {"<!DOCTYPE games [<!ENTITY e SYSTEM \"file:///etc/passwd\">]><games/>", true, false},
+  };
+  for (const Case& c : cases) {
+    Document doc = Parsed(c.text);
+    EXPECT_EQ(doc.DeclaresEntities(), c.entities) << c.text;
+    EXPECT_EQ(doc.DeclaresId("game", "gameid"), c.game_id) << c.text;
+  }
+  EXPECT_FALSE(Document().DeclaresEntities());
+  EXPECT_FALSE(Document().DeclaresId("game", "gameid"));
+}
+
 }  // namespace
 }  // namespace kelvane::xml
