@@ -48,6 +48,16 @@ TEST(GameTimeText, AnythingElseIsATypeMismatch) {
     EXPECT_EQ(ErrorOf([&] { game_time::Parse(text); }), kelvane::ErrorKind::TypeMismatch) << text;
 }
 
+// Long texts from a downloaded games file are read in one pass: no recursion per character.
+TEST(GameTimeText, LongTextsAreReadWithoutRecursion) {
+  const std::string spaces(100000, ' ');
+  EXPECT_EQ(game_time::Format(game_time::Parse("20" + spaces + "November 2022" + spaces + "17:00" + spaces)),
+            "2022-11-20 17:00:00");
+  for (const std::string& text : {spaces, "20 November 2022 17:00" + spaces + "x", std::string(100000, '1'),
+                                  "20 " + std::string(100000, 'n') + " 2022", "2022-11-20" + spaces + "17"})
+    EXPECT_EQ(ErrorOf([&] { game_time::Parse(text); }), kelvane::ErrorKind::TypeMismatch) << text.substr(0, 30);
+}
+
 TEST(GameTime, MovesByTheTimeDifferenceInMinutes) {
   const char* kGames = R"(<!DOCTYPE games [<!ATTLIST game gameid ID #REQUIRED>]>
 <games>
