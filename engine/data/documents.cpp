@@ -1,4 +1,5 @@
 // Loading and saving the data documents and the results of the current result set.
+#include "engine/data/data_file_checks.h"
 #include "engine/data/file_names.h"
 #include "engine/data/result_set_names.h"
 #include "engine/pitchlog.h"
@@ -76,7 +77,7 @@ Variant Pitchlog::ReloadProperties() {
 Variant Pitchlog::LoadResultsSet(const std::string& results_name) {
   RequireResultSetName(results_name);
   auto doc = LoadDocument(ResultSetPath(app_path_, results_name).string(), "Results: ");
-  if (!IsResultsDocument(*doc)) return false;
+  if (!checks::IsResultsDocument(*doc)) return false;
   results_ = doc;
   groups_ = results_->Root().FirstChild("groups");
   results_set_ = results_name;

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <random>
 
+#include "engine/data/data_file_checks.h"
 #include "engine/data/file_names.h"
 #include "engine/data/result_set_names.h"
 #include "engine/pitchlog.h"
@@ -38,6 +39,8 @@ std::optional<xml::Document> Pitchlog::DownloadDocument(const std::string& url) 
   if (!reply.ok) return std::nullopt;
   xml::Document doc;
   if (!doc.LoadText(reply.body) || !doc.HasRoot()) return std::nullopt;
+  // Entities cost nothing to send and grow without bound on every read of the text.
+  if (doc.DeclaresEntities()) return std::nullopt;
   return doc;
 }
 
@@ -47,7 +50,7 @@ std::string Pitchlog::DataPathIgnoringCase(const std::string& file) const {
 
 bool Pitchlog::DownloadResults() {
   auto doc = DownloadDocument(DownloadAddress("", "Results.xml"));
-  if (!doc || !IsResultsDocument(*doc)) return false;
+  if (!doc || !checks::IsResultsDocument(*doc)) return false;
   doc->Save(ResultSetPath(app_path_, "Results").string());
   return LoadResultsSet("Results").ToBool();
 }
@@ -62,7 +65,7 @@ bool Pitchlog::DownloadXML(const Variant& file_name, const std::string& source) 
   const std::string name = file_name.ToString();
   if (!files::IsPlainFileName(name + ".xml")) return false;
   auto doc = DownloadDocument(DownloadAddress(source.empty() ? "" : "/" + source, name + ".xml"));
-  if (!doc) return false;
+  if (!doc || !checks::IsReadableDataFile(name, *doc)) return false;
   doc->Save(DataPathIgnoringCase(name + ".xml"));
   return true;
 }
@@ -71,7 +74,7 @@ bool Pitchlog::DownloadXML(const Variant& file_name, const std::string& source) 
 // team, and local players the download doesn't mention stay.
 bool Pitchlog::DownloadPlayers() {
   auto doc = DownloadDocument(DownloadAddress("", "players.xml"));
-  if (!doc) return false;
+  if (!doc || !checks::HasPlayersShape(*doc)) return false;
   if (!players_) players_ = std::make_shared<xml::Document>();
   for (xml::Node player : doc->Root().Descendants("player")) {
     if (xml::Node local = players_->ElementById(player.Attribute("playerid")); local && local.Name() == "player") {

@@ -5,8 +5,6 @@
 #include <string>
 #include <string_view>
 
-#include "platform/xml/document.h"
-
 namespace kelvane {
 
 // The characters a set name must not contain, in the order the name dialog lists them.
@@ -20,7 +18,5 @@ bool IsResultSetName(std::string_view name);
 void RequireResultSetName(std::string_view name);
 // The set's file: its name and ".xml" in Results, matched without regard to letter case.
 std::filesystem::path ResultSetPath(const std::string& app_path, std::string_view name);
-// A results file: its root holds the groups and the games, without which the program has neither.
-bool IsResultsDocument(const xml::Document& doc);
 
 }  // namespace kelvane

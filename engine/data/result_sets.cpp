@@ -29,10 +29,6 @@ std::filesystem::path ResultSetPath(const std::string& app_path, std::string_vie
   return files::FindIgnoringCase(std::filesystem::path(app_path) / "Results", std::string(name) + ".xml");
 }
 
-bool IsResultsDocument(const xml::Document& doc) {
-  return doc.HasRoot() && doc.Root().FirstChild("groups") && doc.Root().FirstChild("games");
-}
-
 Variant Pitchlog::ResultsSetsArray() {
   const std::filesystem::path folder = std::filesystem::path(app_path_) / "Results";
   std::error_code ec;

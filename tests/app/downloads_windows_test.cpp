@@ -45,7 +45,7 @@ class Site {
     Write("games.xml", data.Read("Data/games.xml").replace("20 November 2022 17:00", "20 November 2022 16:00"));
     Write("teams.xml", data.Read("Data/teams.xml").replace("<name>Qatar</name>", "<name>Qatar Site</name>"));
     Write("stadia.xml", data.Read("Data/stadia.xml"));
-    Write("sweepoptions.xml", "<sweepoptions/>");
+    Write("sweepoptions.xml", data.Read("Data/sweepoptions.xml"));
     Write("statscolumns.xml", data.Read("Data/statscolumns.xml"));
     Write("links.xml", "<links/>");
     Write("locallink.xml", "<locallink><html><body>Site bar</body></html></locallink>");

@@ -19,7 +19,7 @@ const char* kStatsColumns = R"(<?xml version="1.0"?>
 </statscolumns>)";
 
 std::string ResultsWith(const std::string& marker) {
-  return "<?xml version=\"1.0\"?>\n<!DOCTYPE results [<!ATTLIST game gameid ID #REQUIRED>]>\n"
+  return "<?xml version=\"1.0\"?>\n<!DOCTYPE results [<!ATTLIST game gameid ID #REQUIRED><!ATTLIST koteam koteamid ID #REQUIRED>]>\n"
          "<results><groups><group groupid=\"A\"><groupteam teamid=\"" + marker +
          "\"/></group></groups><games/></results>\n";
 }
@@ -107,11 +107,13 @@ TEST(LoadResultsSet, UnreadableSetLeavesEverythingAsItWas) {
   AppFolder app;
   app.Write("Results/Final.xml", ResultsWith("FIN"));
   app.Write("Results/Broken.xml", "<results><groups>");
+  // Without its id declarations no result could be found, and a save would add every game twice.
+  app.Write("Results/Undeclared.xml", "<results><groups/><games><game gameid=\"A1\"/></games></results>");
   auto engine = NewEngine(app);
   ASSERT_TRUE(engine->LoadAll().ToBool());
   ASSERT_TRUE(engine->LoadResultsSet("Final").ToBool());
 
-  for (const char* name : {"Broken", "Nowhere"}) {
+  for (const char* name : {"Broken", "Nowhere", "Undeclared"}) {
     EXPECT_FALSE(engine->LoadResultsSet(name).ToBool()) << name;
     EXPECT_EQ(engine->ResultsSet(), "Final");
   }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "engine/data/file_bytes.h"
 #include "tests/engine/fixture.h"
 #include "tests/support/local_http_server.h"
@@ -11,7 +13,7 @@ using testing_support::AppFolder;
 constexpr char kPlayersDtd[] =
     "<!DOCTYPE players [<!ATTLIST team teamid ID #REQUIRED><!ATTLIST player playerid ID #REQUIRED>]>";
 constexpr char kResults[] =
-    "<!DOCTYPE results [<!ATTLIST game gameid ID #REQUIRED>]>"
+    "<!DOCTYPE results [<!ATTLIST game gameid ID #REQUIRED><!ATTLIST koteam koteamid ID #REQUIRED>]>"
     "<results><groups><group groupid=\"Z\"><groupteam teamid=\"XYZ\"/></group></groups><games/></results>";
 
 // A file document of the site's Files folder holding `base64`.
@@ -111,7 +113,8 @@ TEST_F(Downloads, MessageIsTheTextOrEmptyOrAnErrorMark) {
 }
 
 TEST_F(Downloads, DataFileIsSavedOnlyWhenItCameAndItsNameIsPlain) {
-  site_.Write("games.xml", "<games><game gameid=\"A1\"/></games>");
+  site_.Write("games.xml", "<!DOCTYPE games [<!ATTLIST game gameid ID #REQUIRED>]>"
+                          "<games><game gameid=\"A1\"><gametime>20 November 2022 17:00</gametime></game></games>");
   ASSERT_TRUE(engine_->DownloadXML(std::string("games")));
   const std::string games = app_.Read("Data/games.xml");
   EXPECT_NE(games.find("gameid=\"A1\""), std::string::npos) << games;
@@ -123,6 +126,83 @@ TEST_F(Downloads, DataFileIsSavedOnlyWhenItCameAndItsNameIsPlain) {
   EXPECT_FALSE(app_.Exists("Data/missing.xml"));
   EXPECT_FALSE(engine_->DownloadXML(std::string("../Data/properties")));
   EXPECT_EQ(app_.Read("Data/properties.xml"), properties);
+}
+
+// Every file of the program folder with its content.
+std::map<std::string, std::string> Files(const AppFolder& app) {
+  std::map<std::string, std::string> files;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(app.path()))
+    if (entry.is_regular_file()) {
+      const std::string relative = std::filesystem::relative(entry.path(), app.path()).string();
+      files[relative] = app.Read(relative);
+    }
+  return files;
+}
+
+// A document type declaring one entity that the text uses `uses` times.
+std::string EntityFile(const std::string& root, const std::string& declarations) {
+  std::string uses;
+  for (int i = 0; i < 1000; ++i) uses += "&big;";
+  return "<!DOCTYPE " + root + " [" + declarations + "<!ENTITY big \"" + std::string(1000, 'x') + "\">]><" + root +
+         ">" + uses + "</" + root + ">";
+}
+
+// A refused file changes no file and nothing in memory.
+TEST_F(Downloads, UnreadableOrHostileFilesAreRefusedAsAWhole) {
+  const std::string long_time = "<!DOCTYPE games [<!ATTLIST game gameid ID #REQUIRED>]><games><game gameid=\"A1\">"
+                                "<gametime>20 November 2022" + std::string(100000, ' ') + "x</gametime></game></games>";
+  struct Case {
+    const char* what;
+    const char* file;
+    std::string content;
+  };
+  const Case cases[] = {
+      {"results without declarations", "Results.xml",
+       "<results><groups><group groupid=\"Z\"><groupteam teamid=\"XYZ\"/></group></groups><games/></results>"},
+      {"results without the slot declaration", "Results.xml",
+       "<!DOCTYPE results [<!ATTLIST game gameid ID #REQUIRED>]><results><groups/><games/></results>"},
+      {"results declaring an entity", "Results.xml",
+       "<!DOCTYPE results [<!ATTLIST game gameid ID #REQUIRED><!ATTLIST koteam koteamid ID #REQUIRED>"
+       "<!ENTITY t \"XYZ\">]><results><groups><group groupid=\"Z\"><groupteam teamid=\"&t;\"/></group></groups>"
+       "<games/></results>"},
+      {"teams declaring an entity", "teams.xml", EntityFile("teams", "<!ATTLIST team teamid ID #REQUIRED>")},
+      {"teams with a team without a name", "teams.xml",
+       "<!DOCTYPE teams [<!ATTLIST team teamid ID #REQUIRED>]><teams><team teamid=\"QAT\"/></teams>"},
+      {"teams without declarations", "teams.xml", "<teams><team teamid=\"QAT\"><name>Q</name></team></teams>"},
+      {"games with a long game time", "games.xml", long_time},
+      {"games without declarations", "games.xml",
+       "<games><game gameid=\"A1\"><gametime>20 November 2022 17:00</gametime></game></games>"},
+      {"games without games", "games.xml", "<!DOCTYPE games [<!ATTLIST game gameid ID #REQUIRED>]><games/>"},
+      {"stadia without declarations", "stadia.xml", "<stadia/>"},
+      {"players with a player inside a player", "players.xml",
+       std::string(kPlayersDtd) + "<players><team teamid=\"ARG\"><player playerid=\"ARG01\"><playername>A"
+       "</playername><player playerid=\"ARG01\"><playername>B</playername></player></player></team></players>"},
+      {"players outside a team", "players.xml",
+       std::string(kPlayersDtd) + "<players><player playerid=\"ARG01\"><playername>A</playername></player></players>"},
+  };
+  engine_->SetResultsSet("Tournament 2022");
+  const std::string team = engine_->GroupTeamID("A", 1);
+  const std::string player = engine_->PlayerName("ARG01");
+  const auto before = Files(app_);
+  for (const Case& c : cases) {
+    site_.Write(c.file, c.content);
+    const std::string file = c.file;
+    if (file == "Results.xml") EXPECT_FALSE(engine_->DownloadResults()) << c.what;
+    if (file == "players.xml") EXPECT_FALSE(engine_->DownloadPlayers()) << c.what;
+    if (file != "Results.xml" && file != "players.xml")
+      EXPECT_FALSE(engine_->DownloadXML(file.substr(0, file.size() - 4))) << c.what;
+    site_.Remove(c.file);
+    EXPECT_EQ(Files(app_), before) << c.what;
+    EXPECT_EQ(engine_->ResultsSet(), "Tournament 2022") << c.what;
+    EXPECT_EQ(engine_->GroupTeamID("A", 1), team) << c.what;
+    EXPECT_EQ(engine_->PlayerName("ARG01"), player) << c.what;
+  }
+}
+
+TEST_F(Downloads, AMessageDeclaringEntitiesIsNotRead) {
+  site_.Write("message.xml", EntityFile("message", ""));
+  EXPECT_EQ(engine_->DownloadMessage(), "");
+  EXPECT_EQ(engine_->DownloadMessage(true), "[Error]");
 }
 
 TEST_F(Downloads, PlayersMergeIntoTheLocalSquadsWithoutSaving) {
@@ -217,6 +297,41 @@ TEST_F(Downloads, FailedHomeIsReportedAndTriedAgain) {
 
   site_.Remove("s/HomeVersion.xml");
   EXPECT_FALSE(engine_->DownloadHome());
+}
+
+// Names are encoded in the address: each file arrives with its own bytes, never another's.
+TEST_F(Downloads, PageFileNamesAreEncodedInTheirAddresses) {
+  WriteLocalSite();
+  site_.Write("s/locallink.xml", "<locallink><html><body>Bar</body></html><file name=\"a b.gif\"/>"
+                                 "<file name=\"x#y.gif\"/><file name=\"p%41.gif\"/><file name=\"q?r.gif\"/></locallink>");
+  site_.Write("s/Files/a b.xml", FileDocument("c3BhY2U="));  // "space"
+  site_.Write("s/Files/x#y.xml", FileDocument("aGFzaA=="));  // "hash"
+  site_.Write("s/Files/p%41.xml", FileDocument("cGVy"));     // "per"
+  site_.Write("s/Files/q?r.xml", FileDocument("cXVlcnk="));  // "query"
+  // What the names would fetch unencoded.
+  site_.Write("s/Files/x", FileDocument("d3Jvbmc="));
+  site_.Write("s/Files/pA.xml", FileDocument("d3Jvbmc="));
+  site_.Write("s/Files/q", FileDocument("d3Jvbmc="));
+  ASSERT_TRUE(engine_->DownloadLinks());
+  EXPECT_EQ(app_.Read("WBBar/a b.gif"), "space");
+  EXPECT_EQ(app_.Read("WBBar/x#y.gif"), "hash");
+  EXPECT_EQ(app_.Read("WBBar/p%41.gif"), "per");
+  EXPECT_EQ(app_.Read("WBBar/q?r.gif"), "query");
+}
+
+// The version is recorded only when every file arrived; the missing one comes next time.
+TEST_F(Downloads, AFailedHomeFileFailsTheHomeAndIsFetchedNextTime) {
+  WriteLocalSite();
+  site_.Remove("s/Files/pic.xml");
+  EXPECT_FALSE(engine_->DownloadHome());
+  EXPECT_NE(app_.Read("WBHome/index.htm").find("Welcome"), std::string::npos);
+  EXPECT_FALSE(app_.Exists("WBHome/pic.png"));
+  EXPECT_FALSE(app_.Exists("Data/HomeVersion.xml"));
+
+  site_.Write("s/Files/pic.xml", FileDocument("cG5n"));
+  EXPECT_TRUE(engine_->DownloadHome());
+  EXPECT_EQ(app_.Read("WBHome/pic.png"), "png");
+  EXPECT_NE(app_.Read("Data/HomeVersion.xml").find("version=\"2\""), std::string::npos);
 }
 
 TEST_F(Downloads, HasHomeSiteFollowsTheIndexPage) {

@@ -13,7 +13,7 @@ namespace {
 
 // Group B with the given first row and three plain rows.
 std::string ResultsWithRow(const std::string& row) {
-  return "<?xml version=\"1.0\"?>\n<!DOCTYPE results [<!ATTLIST game gameid ID #REQUIRED>]>\n"
+  return "<?xml version=\"1.0\"?>\n<!DOCTYPE results [<!ATTLIST game gameid ID #REQUIRED><!ATTLIST koteam koteamid ID #REQUIRED>]>\n"
          "<results><groups><group groupid=\"A\"/><group groupid=\"B\">" + row +
          "<groupteam teamid=\"IRN\"/><groupteam teamid=\"USA\"/><groupteam teamid=\"WAL\"/>"
          "</group></groups><games/></results>\n";

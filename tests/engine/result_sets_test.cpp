@@ -45,7 +45,7 @@ TEST(ResultsSetsArray, EmptyFolderGivesEmpty) {
 TEST(ResultsSetExists, TrueAfterSaveResultsAndFalseForBadNames) {
   AppFolder app;
   app.Remove("Results/Results.xml");
-  app.Write("Results/Final.xml", "<results><groups/><games/></results>");
+  app.Write("Results/Final.xml", ResultsXml("", ""));
   auto engine = NewEngine(app);
   ASSERT_TRUE(engine->LoadResultsSet("Final").ToBool());
   EXPECT_FALSE(engine->ResultsSetExists("Results").ToBool());

@@ -1,0 +1,22 @@
+// What a downloaded or opened file must hold before it may replace the engine's own: the ID
+// declarations the lookups rely on, and records of the shape the readers expect.
+#pragma once
+
+#include <string_view>
+
+#include "platform/xml/document.h"
+
+namespace kelvane::checks {
+
+// A results file: groups and games, with game and knock-out slot ids declared.
+bool IsResultsDocument(const xml::Document& doc);
+
+// A data file of `Data` named `file_name` (without ".xml", any letter case). The keyed files
+// (games, teams, stadia, sweep options) need their id declaration and readable records; the
+// others only a root.
+bool IsReadableDataFile(std::string_view file_name, const xml::Document& doc);
+
+// Players in teams below the root, each with its id, and nothing nested.
+bool HasPlayersShape(const xml::Document& doc);
+
+}  // namespace kelvane::checks
