@@ -326,7 +326,7 @@ class Pitchlog : public IPitchlog, public Dispatch {
   // The file of `Data` of that name without regard to case; as given when there is none.
   std::string DataPathIgnoringCase(const std::string& file) const;
   static void SavePage(xml::Node html, const std::string& path);
-  void FetchPageFiles(xml::Node root, const std::string& folder, const std::string& segment);
+  bool FetchPageFiles(xml::Node root, const std::string& folder, const std::string& segment);
 
   // Statistics tables.
   // The table of that name (encoded as its id); null when there is none.

@@ -10,6 +10,24 @@ namespace {
 
 std::string VersionOf(const xml::Document& doc) { return doc.HasRoot() ? doc.Root().Attribute("version") : ""; }
 
+// A name as one segment of an address: "a b" is "a%20b", and "x#y" asks for "x#y", not "x".
+std::string AddressSegment(std::string_view name) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string out;
+  for (const char c : name) {
+    const auto byte = static_cast<unsigned char>(c);
+    if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '.' ||
+        c == '_' || c == '~') {
+      out += c;
+    } else {
+      out += '%';
+      out += kHex[byte >> 4];
+      out += kHex[byte & 0xF];
+    }
+  }
+  return out;
+}
+
 }  // namespace
 
 // Pages start with their html element, so they are written without an XML declaration.
@@ -20,8 +38,10 @@ void Pitchlog::SavePage(xml::Node html, const std::string& path) {
 }
 
 // A file is fetched once: one of that name already in the folder is kept. Names from the
-// server that are not plain file names would write outside the folder and are skipped.
-void Pitchlog::FetchPageFiles(xml::Node root, const std::string& folder, const std::string& segment) {
+// server that are not plain file names would write outside the folder and are skipped. False
+// when a file that could be fetched did not arrive; it is asked for again next time.
+bool Pitchlog::FetchPageFiles(xml::Node root, const std::string& folder, const std::string& segment) {
+  bool all_arrived = true;
   for (xml::Node file : root.Children("file")) {
     if (!file.HasAttribute("name")) continue;
     const std::string name = file.Attribute("name");
@@ -29,18 +49,21 @@ void Pitchlog::FetchPageFiles(xml::Node root, const std::string& folder, const s
     if (!files::IsPlainFileName(name) || dot == std::string::npos) continue;
     std::error_code ec;
     if (std::filesystem::exists(files::FindIgnoringCase(folder, name), ec)) continue;
+    bool arrived = false;
     try {
-      auto doc = DownloadDocument(DownloadAddress(segment, "Files/" + name.substr(0, dot) + ".xml"));
-      if (!doc) continue;
-      xml::Node content = doc->Root().FirstChild("file");
-      if (!content) continue;
-      auto bytes = files::Base64Decode(content.Text());
-      if (!bytes) continue;
-      files::WriteBytesAtomically(folder + "/" + name, *bytes);
+      auto doc = DownloadDocument(DownloadAddress(segment, "Files/" + AddressSegment(name.substr(0, dot)) + ".xml"));
+      xml::Node content = doc ? doc->Root().FirstChild("file") : xml::Node();
+      auto bytes = content ? files::Base64Decode(content.Text()) : std::nullopt;
+      if (bytes) {
+        files::WriteBytesAtomically(folder + "/" + name, *bytes);
+        arrived = true;
+      }
     } catch (const std::exception&) {
       // One bad file doesn't stop the others.
     }
+    all_arrived = all_arrived && arrived;
   }
+  return all_arrived;
 }
 
 bool Pitchlog::DownloadLinks() {
@@ -57,8 +80,8 @@ bool Pitchlog::DownloadLinks() {
   return true;
 }
 
-// The new version is recorded only once its pages are written, so a failed download is tried
-// again next time instead of being taken for done.
+// The new version is recorded only once its pages and every file are written, so what failed
+// is tried again next time instead of being taken for done.
 bool Pitchlog::DownloadHome() {
   const std::string segment = SourceSegment();
   const std::string source = Properties("source").ToString();
@@ -77,7 +100,7 @@ bool Pitchlog::DownloadHome() {
     const std::string name = html.HasAttribute("name") ? html.Attribute("name") : "index.htm";
     if (files::IsPlainFileName(name)) SavePage(html, folder + "/" + name);
   }
-  FetchPageFiles(home.Root(), folder, segment);
+  if (!FetchPageFiles(home.Root(), folder, segment)) return false;
   new_version->Save(DataPathIgnoringCase("HomeVersion.xml"));
   return true;
 }
