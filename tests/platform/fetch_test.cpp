@@ -7,6 +7,7 @@
 #include <netinet/in.h>
 #include <sys/socket.h>
 
+#include <algorithm>
 #include <chrono>
 #include <fstream>
 
@@ -86,24 +87,104 @@ TEST(Fetch, AServerThatIsDownIsAFailure) {
 
 }  // namespace
 
+// A loopback server that takes connections but never answers.
+class SilentServer {
+ public:
+  SilentServer() : listener_(socket(AF_INET, SOCK_STREAM, 0)) {
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address);
+    listen(listener_, 4);  // the kernel completes the connection; nobody replies
+    socklen_t length = sizeof address;
+    getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &length);
+    url_ = "http://127.0.0.1:" + std::to_string(ntohs(address.sin_port)) + "/Results.xml";
+  }
+  ~SilentServer() { close(listener_); }
+  const std::string& Url() const { return url_; }
+
+ private:
+  int listener_;
+  std::string url_;
+};
+
+using Clock = std::chrono::steady_clock;
+
 // A server that takes the connection but never answers must not hold the caller forever.
 TEST(Fetch, AServerThatHangsTimesOut) {
-  int listener = socket(AF_INET, SOCK_STREAM, 0);
-  ASSERT_GE(listener, 0);
-  sockaddr_in address{};
-  address.sin_family = AF_INET;
-  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  ASSERT_EQ(bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
-  ASSERT_EQ(listen(listener, 4), 0);  // the kernel completes the connection; nobody replies
-  socklen_t length = sizeof address;
-  getsockname(listener, reinterpret_cast<sockaddr*>(&address), &length);
-  const std::string url = "http://127.0.0.1:" + std::to_string(ntohs(address.sin_port)) + "/Results.xml";
-
-  const auto start = std::chrono::steady_clock::now();
-  kelvane::net::FetchResult reply = kelvane::net::Fetch(url, {1, 2});
-  const auto took = std::chrono::steady_clock::now() - start;
-  close(listener);
+  SilentServer server;
+  const auto start = Clock::now();
+  kelvane::net::FetchResult reply = kelvane::net::Fetch(server.Url(), {1, 2});
+  EXPECT_LT(Clock::now() - start, std::chrono::seconds(5));
   EXPECT_FALSE(reply.ok);
   EXPECT_FALSE(reply.reason.empty());
-  EXPECT_LT(took, std::chrono::seconds(5));
+  EXPECT_TRUE(reply.server_failed);
+}
+
+// Silence ends a transfer long before the total time-out.
+TEST(Fetch, AServerThatStaysSilentHasFailed) {
+  SilentServer server;
+  const auto start = Clock::now();
+  kelvane::net::FetchResult reply = kelvane::net::Fetch(server.Url(), {10, 60, 2});
+  const auto took = Clock::now() - start;
+  EXPECT_FALSE(reply.ok);
+  EXPECT_TRUE(reply.server_failed);
+  EXPECT_GE(took, std::chrono::milliseconds(1500));
+  EXPECT_LT(took, std::chrono::seconds(4));
+}
+
+// Records what the transfer tells, and stops it after `stop_after`.
+struct Watcher : kelvane::net::TransferHook {
+  bool begin = true;
+  Clock::duration stop_after = std::chrono::hours(1);
+  Clock::time_point started = Clock::now(), last = started;
+  Clock::duration longest_gap{};
+  int progress_calls = 0, ends = 0;
+  bool ended_ok = true;
+
+  bool Begin(const std::string&) override {
+    started = last = Clock::now();
+    return begin;
+  }
+  bool Progress(int64_t, int64_t) override {
+    const auto now = Clock::now();
+    longest_gap = std::max(longest_gap, now - last);
+    last = now;
+    ++progress_calls;
+    return now - started < stop_after;
+  }
+  void End(bool ok, const std::string&) override {
+    ++ends;
+    ended_ok = ok;
+  }
+};
+
+TEST(Fetch, TheHookHearsOftenAndStopsATransferAtOnce) {
+  SilentServer server;
+  Watcher watcher;
+  watcher.stop_after = std::chrono::milliseconds(500);
+  const auto start = Clock::now();
+  kelvane::net::FetchResult reply = kelvane::net::Fetch(server.Url(), {}, &watcher);
+  EXPECT_LT(Clock::now() - start, std::chrono::seconds(1));
+  EXPECT_FALSE(reply.ok);
+  EXPECT_FALSE(reply.server_failed);
+  EXPECT_NE(reply.reason.find("cancelled"), std::string::npos) << reply.reason;
+  EXPECT_GE(watcher.progress_calls, 5);
+  EXPECT_LT(watcher.longest_gap, std::chrono::milliseconds(150));
+  EXPECT_EQ(watcher.ends, 1);
+  EXPECT_FALSE(watcher.ended_ok);
+
+  Watcher refusing;
+  refusing.begin = false;
+  reply = kelvane::net::Fetch(server.Url(), {}, &refusing);
+  EXPECT_FALSE(reply.ok);
+  EXPECT_EQ(refusing.progress_calls, 0);
+  EXPECT_EQ(refusing.ends, 0);
+}
+
+TEST(Fetch, ServerOfNamesSchemeHostAndPort) {
+  EXPECT_EQ(kelvane::net::ServerOf("http://127.0.0.1:8080/a/b.xml?Cache=1"), "http://127.0.0.1:8080");
+  EXPECT_EQ(kelvane::net::ServerOf("HTTPS://Example.org/x"), "https://example.org:443");
+  EXPECT_EQ(kelvane::net::ServerOf("http://example.org/x"), "http://example.org:80");
+  EXPECT_EQ(kelvane::net::ServerOf("not an address"), "");
 }
