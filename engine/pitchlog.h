@@ -5,6 +5,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -269,6 +270,7 @@ class Pitchlog : public IPitchlog, public Dispatch {
   void GenerateNumberList(const std::string& sweep) override;
 
   void SetMessageSink(MessageSink sink) override;
+  void SetDownloadHook(std::shared_ptr<net::TransferHook> hook) override;
 
  private:
   using DocumentPtr = std::shared_ptr<xml::Document>;
@@ -321,8 +323,21 @@ class Pitchlog : public IPitchlog, public Dispatch {
   std::string DownloadAddress(const std::string& segment, const std::string& file);
   // "/" and the setting "source", or "" when there is no source.
   std::string SourceSegment();
-  // The parsed reply; nothing when the transfer failed or the reply is not well-formed.
-  static std::optional<xml::Document> DownloadDocument(const std::string& url);
+  // The parsed reply; nothing when the transfer failed, the reply is not well-formed or it
+  // declares entities, or its server failed before in this command.
+  std::optional<xml::Document> DownloadDocument(const std::string& url);
+  // Held by each download member: without a hook, one member is one command, and the servers
+  // that failed are forgotten when the outermost member starts.
+  class DownloadCommand {
+   public:
+    explicit DownloadCommand(Pitchlog& engine);
+    ~DownloadCommand();
+    DownloadCommand(const DownloadCommand&) = delete;
+    DownloadCommand& operator=(const DownloadCommand&) = delete;
+
+   private:
+    Pitchlog& engine_;
+  };
   // The file of `Data` of that name without regard to case; as given when there is none.
   std::string DataPathIgnoringCase(const std::string& file) const;
   static void SavePage(xml::Node html, const std::string& path);
@@ -373,6 +388,11 @@ class Pitchlog : public IPitchlog, public Dispatch {
   std::vector<std::string> page_lines_{""};
 
   MessageSink sink_;
+
+  std::shared_ptr<net::TransferHook> download_hook_;
+  // Servers that could not be reached or went silent in the current command.
+  std::set<std::string> failed_servers_;
+  int download_depth_ = 0;
 };
 
 }  // namespace kelvane

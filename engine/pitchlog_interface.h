@@ -4,9 +4,11 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "platform/component/variant.h"
+#include "platform/net/transfer_hook.h"
 
 namespace kelvane {
 
@@ -281,6 +283,9 @@ class IPitchlog {
 
   // Not part of the dispatch table: where the parse-error boxes go (standard error by default).
   virtual void SetMessageSink(MessageSink sink) = 0;
+  // Not part of the dispatch table: who watches the downloads, for as long as one command runs
+  // (null: nobody). While it is set, a server that failed once is not asked again.
+  virtual void SetDownloadHook(std::shared_ptr<net::TransferHook> hook) = 0;
 };
 
 }  // namespace kelvane

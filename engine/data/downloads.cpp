@@ -25,6 +25,17 @@ std::string CacheNumber() {
 
 }  // namespace
 
+Pitchlog::DownloadCommand::DownloadCommand(Pitchlog& engine) : engine_(engine) {
+  if (engine_.download_depth_++ == 0 && !engine_.download_hook_) engine_.failed_servers_.clear();
+}
+
+Pitchlog::DownloadCommand::~DownloadCommand() { --engine_.download_depth_; }
+
+void Pitchlog::SetDownloadHook(std::shared_ptr<net::TransferHook> hook) {
+  download_hook_ = std::move(hook);
+  failed_servers_.clear();
+}
+
 std::string Pitchlog::DownloadAddress(const std::string& segment, const std::string& file) {
   return Properties("downloadurl").ToString() + segment + "/" + file + "?Cache=" + CacheNumber();
 }
@@ -35,7 +46,10 @@ std::string Pitchlog::SourceSegment() {
 }
 
 std::optional<xml::Document> Pitchlog::DownloadDocument(const std::string& url) {
-  net::FetchResult reply = net::Fetch(url);
+  const std::string server = net::ServerOf(url);
+  if (failed_servers_.count(server)) return std::nullopt;
+  net::FetchResult reply = net::Fetch(url, {}, download_hook_.get());
+  if (reply.server_failed) failed_servers_.insert(server);
   if (!reply.ok) return std::nullopt;
   xml::Document doc;
   if (!doc.LoadText(reply.body) || !doc.HasRoot()) return std::nullopt;
@@ -49,6 +63,7 @@ std::string Pitchlog::DataPathIgnoringCase(const std::string& file) const {
 }
 
 bool Pitchlog::DownloadResults() {
+  DownloadCommand command(*this);
   auto doc = DownloadDocument(DownloadAddress("", "Results.xml"));
   if (!doc || !checks::IsResultsDocument(*doc)) return false;
   doc->Save(ResultSetPath(app_path_, "Results").string());
@@ -56,12 +71,14 @@ bool Pitchlog::DownloadResults() {
 }
 
 std::string Pitchlog::DownloadMessage(bool show_error) {
+  DownloadCommand command(*this);
   auto doc = DownloadDocument(DownloadAddress("", "message.xml"));
   if (!doc) return show_error ? "[Error]" : "";
   return doc->Root().Text();
 }
 
 bool Pitchlog::DownloadXML(const Variant& file_name, const std::string& source) {
+  DownloadCommand command(*this);
   const std::string name = file_name.ToString();
   if (!files::IsPlainFileName(name + ".xml")) return false;
   auto doc = DownloadDocument(DownloadAddress(source.empty() ? "" : "/" + source, name + ".xml"));
@@ -73,6 +90,7 @@ bool Pitchlog::DownloadXML(const Variant& file_name, const std::string& source) 
 // Merged into the local squads: a known player is replaced where he stands, a new one joins his
 // team, and local players the download doesn't mention stay.
 bool Pitchlog::DownloadPlayers() {
+  DownloadCommand command(*this);
   auto doc = DownloadDocument(DownloadAddress("", "players.xml"));
   if (!doc || !checks::HasPlayersShape(*doc)) return false;
   if (!players_) players_ = std::make_shared<xml::Document>();

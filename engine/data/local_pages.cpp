@@ -67,6 +67,7 @@ bool Pitchlog::FetchPageFiles(xml::Node root, const std::string& folder, const s
 }
 
 bool Pitchlog::DownloadLinks() {
+  DownloadCommand command(*this);
   const std::string segment = SourceSegment();
   const std::string source = Properties("source").ToString();
   DownloadXML("links", source);
@@ -83,6 +84,7 @@ bool Pitchlog::DownloadLinks() {
 // The new version is recorded only once its pages and every file are written, so what failed
 // is tried again next time instead of being taken for done.
 bool Pitchlog::DownloadHome() {
+  DownloadCommand command(*this);
   const std::string segment = SourceSegment();
   const std::string source = Properties("source").ToString();
   xml::Document local_version;

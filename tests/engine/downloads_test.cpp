@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <functional>
 #include <map>
+#include <thread>
+#include <vector>
 
 #include "engine/data/file_bytes.h"
 #include "tests/engine/fixture.h"
@@ -332,6 +336,75 @@ TEST_F(Downloads, AFailedHomeFileFailsTheHomeAndIsFetchedNextTime) {
   EXPECT_TRUE(engine_->DownloadHome());
   EXPECT_EQ(app_.Read("WBHome/pic.png"), "png");
   EXPECT_NE(app_.Read("Data/HomeVersion.xml").find("version=\"2\""), std::string::npos);
+}
+
+// Each member against a server that never answers, all at once on engines of their own: each
+// gives up after the silence, once, however many files it would fetch.
+TEST(SilentServer, EveryMemberGivesUpWithinTwentySeconds) {
+  using Clock = std::chrono::steady_clock;
+  testing_support::SilentServer server;
+  ASSERT_FALSE(server.Url().empty());
+  const std::vector<std::pair<const char*, std::function<void(kelvane::Pitchlog&)>>> members = {
+      {"DownloadResults", [](kelvane::Pitchlog& e) { EXPECT_FALSE(e.DownloadResults()); }},
+      {"DownloadMessage", [](kelvane::Pitchlog& e) { EXPECT_EQ(e.DownloadMessage(true), "[Error]"); }},
+      {"DownloadXML", [](kelvane::Pitchlog& e) { EXPECT_FALSE(e.DownloadXML(std::string("games"))); }},
+      {"DownloadPlayers", [](kelvane::Pitchlog& e) { EXPECT_FALSE(e.DownloadPlayers()); }},
+      {"DownloadLinks", [](kelvane::Pitchlog& e) { EXPECT_FALSE(e.DownloadLinks()); }},
+      {"DownloadHome", [](kelvane::Pitchlog& e) { EXPECT_FALSE(e.DownloadHome()); }},
+  };
+  std::vector<std::unique_ptr<AppFolder>> apps;
+  std::vector<std::unique_ptr<kelvane::Pitchlog>> engines;
+  std::vector<std::map<std::string, std::string>> before;
+  for (size_t i = 0; i < members.size(); ++i) {
+    apps.push_back(std::make_unique<AppFolder>());
+    engines.push_back(testing_support::NewEngine(*apps.back()));
+    ASSERT_TRUE(engines.back()->LoadAll().ToBool());
+    engines.back()->SetProperties("downloadurl", server.Url());
+    before.push_back(Files(*apps.back()));
+  }
+  std::vector<Clock::duration> took(members.size());
+  std::vector<std::thread> threads;
+  for (size_t i = 0; i < members.size(); ++i)
+    threads.emplace_back([&, i] {
+      const auto start = Clock::now();
+      members[i].second(*engines[i]);
+      took[i] = Clock::now() - start;
+    });
+  for (std::thread& t : threads) t.join();
+  for (size_t i = 0; i < members.size(); ++i) {
+    EXPECT_LT(took[i], std::chrono::seconds(20)) << members[i].first;
+    EXPECT_EQ(Files(*apps[i]), before[i]) << members[i].first;
+  }
+}
+
+// Counts the transfers that begin.
+struct CountingHook : kelvane::net::TransferHook {
+  int begun = 0;
+  bool Begin(const std::string&) override { return ++begun, true; }
+  bool Progress(int64_t, int64_t) override { return true; }
+  void End(bool, const std::string&) override {}
+};
+
+// While a hook is set, a server that failed is not asked again; without one, each member asks.
+TEST_F(Downloads, AFailedServerIsNotAskedAgainInTheSameCommand) {
+  engine_->SetProperties("downloadurl", "http://127.0.0.1:" + std::to_string(testing_support::FreeLoopbackPort()));
+  auto hook = std::make_shared<CountingHook>();
+  engine_->SetDownloadHook(hook);
+  EXPECT_FALSE(engine_->DownloadResults());
+  EXPECT_FALSE(engine_->DownloadLinks());
+  EXPECT_FALSE(engine_->DownloadHome());
+  EXPECT_EQ(hook->begun, 1);
+
+  engine_->SetDownloadHook(nullptr);  // the command ended
+  engine_->SetDownloadHook(hook);
+  EXPECT_FALSE(engine_->DownloadHome());
+  EXPECT_EQ(hook->begun, 2);
+
+  // A missing file is no failure of the server.
+  engine_->SetProperties("downloadurl", server_->Url());
+  EXPECT_FALSE(engine_->DownloadResults());
+  EXPECT_FALSE(engine_->DownloadPlayers());
+  EXPECT_EQ(hook->begun, 4);
 }
 
 TEST_F(Downloads, HasHomeSiteFollowsTheIndexPage) {

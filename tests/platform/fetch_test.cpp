@@ -3,10 +3,6 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-
 #include <algorithm>
 #include <chrono>
 #include <fstream>
@@ -87,27 +83,7 @@ TEST(Fetch, AServerThatIsDownIsAFailure) {
 
 }  // namespace
 
-// A loopback server that takes connections but never answers.
-class SilentServer {
- public:
-  SilentServer() : listener_(socket(AF_INET, SOCK_STREAM, 0)) {
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address);
-    listen(listener_, 4);  // the kernel completes the connection; nobody replies
-    socklen_t length = sizeof address;
-    getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &length);
-    url_ = "http://127.0.0.1:" + std::to_string(ntohs(address.sin_port)) + "/Results.xml";
-  }
-  ~SilentServer() { close(listener_); }
-  const std::string& Url() const { return url_; }
-
- private:
-  int listener_;
-  std::string url_;
-};
-
+using testing_support::SilentServer;
 using Clock = std::chrono::steady_clock;
 
 // A server that takes the connection but never answers must not hold the caller forever.

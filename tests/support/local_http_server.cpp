@@ -73,6 +73,22 @@ LocalHttpServer::~LocalHttpServer() {
   ::waitpid(pid_, &status, 0);
 }
 
+SilentServer::SilentServer() : listener_(::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0)) {
+  if (listener_ < 0) return;
+  sockaddr_in address = Loopback(0);
+  socklen_t size = sizeof address;
+  // The kernel completes each connection into the queue; nobody ever reads or replies.
+  if (::bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 && ::listen(listener_, 16) == 0 &&
+      ::getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &size) == 0)
+    port_ = ntohs(address.sin_port);
+}
+
+SilentServer::~SilentServer() {
+  if (listener_ >= 0) ::close(listener_);
+}
+
+std::string SilentServer::Url() const { return port_ ? "http://127.0.0.1:" + std::to_string(port_) : ""; }
+
 std::string LocalHttpServer::Url() const { return ready_ ? "http://127.0.0.1:" + std::to_string(port_) : ""; }
 
 }  // namespace testing_support

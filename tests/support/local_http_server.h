@@ -25,6 +25,22 @@ class LocalHttpServer {
   bool ready_ = false;
 };
 
+// A loopback server that takes connections and never answers, for the lifetime of the object.
+class SilentServer {
+ public:
+  SilentServer();
+  ~SilentServer();
+  SilentServer(const SilentServer&) = delete;
+  SilentServer& operator=(const SilentServer&) = delete;
+
+  // "http://127.0.0.1:PORT"; "" when it did not start.
+  std::string Url() const;
+
+ private:
+  int listener_ = -1;
+  int port_ = 0;
+};
+
 // A loopback port that nothing listens on (it was free a moment ago).
 int FreeLoopbackPort();
 
