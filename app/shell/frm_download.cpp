@@ -11,6 +11,7 @@
 #include <QTabBar>
 
 #include "app/shell/download_kit.h"
+#include "app/shell/frm_download_progress.h"
 #include "app/shell/frm_main.h"
 #include "app/shell/msg_box.h"
 #include "app/shell/program.h"
@@ -97,6 +98,7 @@ void frmDownload::cmbOK_Click() {
     MsgBox(QStringLiteral("Please select at least one download"), msgbox::Critical);
     return;
   }
+  const DownloadWatch watch;
   cmbOK->setEnabled(false);
   const auto enable = qScopeGuard([this] { cmbOK->setEnabled(true); });
   QString report;

@@ -9,6 +9,7 @@
 #include <QScopeGuard>
 
 #include "app/shell/download_kit.h"
+#include "app/shell/frm_download_progress.h"
 #include "app/shell/frm_main.h"
 #include "app/shell/msg_box.h"
 #include "app/shell/program.h"
@@ -58,6 +59,7 @@ void frmDownloadResults::lblPlayers_Click() { chkPlayers->setChecked(!chkPlayers
 
 // Whatever happened to the results, the info bar and home pages are fetched last.
 void frmDownloadResults::cmdOk_Click() {
+  const DownloadWatch watch;
   frmMain& main = frmMain::Get();
   cmdOk->setEnabled(false);
   const auto enable = qScopeGuard([this] { cmdOk->setEnabled(true); });

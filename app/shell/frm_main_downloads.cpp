@@ -5,6 +5,7 @@
 #include <QPlainTextEdit>
 
 #include "app/shell/frm_download.h"
+#include "app/shell/frm_download_progress.h"
 #include "app/shell/frm_download_results.h"
 #include "app/shell/frm_main.h"
 #include "app/shell/frm_message.h"
@@ -35,9 +36,10 @@ void frmMain::GetMessage_Click() {
   frmMessage::Get().txtMessage->setPlainText(
       QStringLiteral("*** Downloading Message ***\nYOU MUST BE CONNECTED TO THE INTERNET"));
   frmMessage::Get().ShowModeless();
-  // Drawn before the download holds the program up.
+  // Drawn before the download starts.
   QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 
+  const DownloadWatch watch;
   const QString answer = ToQ(objKelvane->DownloadMessage(true));
   QPlainTextEdit* text = frmMessage::Get().txtMessage;
   if (answer.toLower() == QLatin1String("[error]")) {

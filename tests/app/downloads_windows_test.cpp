@@ -5,6 +5,10 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QMap>
+#include <QProgressBar>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -12,6 +16,7 @@
 #include <QTest>
 
 #include "app/shell/frm_download.h"
+#include "app/shell/frm_download_progress.h"
 #include "app/shell/frm_download_results.h"
 #include "app/shell/frm_main.h"
 #include "app/shell/frm_message.h"
@@ -74,6 +79,67 @@ void UseSite(const ProgramFolder& folder, const Site& site, const QByteArray& me
   properties.replace("<message></message>", "<message>" + message + "</message>");
   folder.Write("Data/properties.xml", properties);
 }
+
+// The program folder pointed at a server that takes connections and never answers.
+void UseSilentServer(const ProgramFolder& folder, const testing_support::SilentServer& server) {
+  QByteArray properties = folder.Read("Data/properties.xml");
+  properties.replace("<downloadurl></downloadurl>",
+                     "<downloadurl>" + QByteArray::fromStdString(server.Url()) + "</downloadurl>");
+  folder.Write("Data/properties.xml", properties);
+}
+
+// Every file of the program folder with its content.
+QMap<QString, QByteArray> AllFiles(const ProgramFolder& folder) {
+  QMap<QString, QByteArray> files;
+  const QDir root(folder.File(""));
+  QDirIterator it(root.path(), QDir::Files, QDirIterator::Subdirectories);
+  while (it.hasNext()) {
+    const QString path = it.next();
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly)) files[root.relativeFilePath(path)] = file.readAll();
+  }
+  return files;
+}
+
+// How long the program went without handling its events, and the main window without being
+// painted, while it lives: a timer asks for a repaint every 10 ms.
+class PaintWatch : public QObject {
+ public:
+  explicit PaintWatch(QWidget& window) : window_(window) {
+    window.installEventFilter(this);
+    clock_.start();
+    connect(&ticker_, &QTimer::timeout, this, [this] {
+      Note(last_tick_, longest_tick_gap_);
+      window_.update();
+    });
+    ticker_.start(10);
+  }
+  qint64 LongestTickGap() const { return longest_tick_gap_; }
+  qint64 LongestPaintGap() const { return longest_paint_gap_; }
+  int Paints() const { return paints_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == &window_ && event->type() == QEvent::Paint) {
+      ++paints_;
+      Note(last_paint_, longest_paint_gap_);
+    }
+    return false;
+  }
+
+ private:
+  void Note(qint64& last, qint64& longest) {
+    const qint64 now = clock_.elapsed();
+    longest = std::max(longest, now - last);
+    last = now;
+  }
+
+  QWidget& window_;
+  QElapsedTimer clock_;
+  QTimer ticker_;
+  qint64 last_tick_ = 0, longest_tick_gap_ = 0, last_paint_ = 0, longest_paint_gap_ = 0;
+  int paints_ = 0;
+};
 
 // Started on the set, the scenario "Mine" unless given, with a result not yet saved.
 frmMain& StartWithUnsavedResults(const ProgramFolder& folder, const QString& set = QStringLiteral("Mine")) {
@@ -342,6 +408,85 @@ class DownloadsWindowsTest : public QObject {
     QCOMPARE(ToQ(gobjKelvane->Games(kelvane::Variant(std::string("A1")), "gametime")),
              QString(games && completes ? "20 November 2022 16:00" : "20 November 2022 17:00"));
     QCOMPARE(window.wbBar->toPlainText().contains("Site bar"), completes);
+  }
+
+  // A server that never answers: the progress window shows what is fetched, the program keeps
+  // painting, the first transfer gives up after the silence and the rest of the command does
+  // not wait on the server again. Nothing on disk or in memory changes.
+  void silentServerEndsTheResultsCommandSoon() {
+    ProgramFolder folder;
+    testing_support::SilentServer server;
+    UseSilentServer(folder, server);
+    frmMain& window = StartWithUnsavedResults(folder);
+    MessageBoxes boxes({QMessageBox::No, QMessageBox::Ok});
+    QString shown;
+    ModalDialog progress("frmDownloadProgress", [&shown](QWidget& w) {
+      shown = w.findChild<QLabel*>("lblFile")->text();
+    });
+    ModalDialog dialog("frmDownloadResults", [](QWidget& d) {
+      Click(d, "cmdOk");
+      QTest::keyClick(&d, Qt::Key_Escape);
+    });
+    folder.Remove("Results/Results Backup.xml");
+    const auto before = AllFiles(folder);
+    QElapsedTimer clock;
+    clock.start();
+    PaintWatch paints(window);
+    window.findChild<QAction*>("Results")->trigger();
+    const qint64 took = clock.elapsed();
+    qInfo("results command against a silent server: %lld ms; longest time without events %lld ms, "
+          "without a repaint of the main window %lld ms (%d paints)",
+          took, paints.LongestTickGap(), paints.LongestPaintGap(), paints.Paints());
+
+    QVERIFY(dialog.Seen());
+    QVERIFY(progress.Seen());
+    QCOMPARE(shown, QStringLiteral("Downloading Results.xml"));
+    QCOMPARE(boxes.Seen().size(), 2);
+    QCOMPARE(boxes.Text(1), QStringLiteral("Cannot download\n\n") + kAdvice);
+    QVERIFY2(took < 30000, qPrintable(QString::number(took)));
+    QVERIFY(paints.LongestTickGap() < 500);
+    QVERIFY(paints.LongestPaintGap() < 500);
+    auto after = AllFiles(folder);
+    after.remove("Results/Results Backup.xml");
+    QCOMPARE(after, before);
+    QCOMPARE(HomeGoalsInMemory(), QStringLiteral("2"));
+  }
+
+  // Cancel stops the transfer at once and the rest of the command with it; every file and the
+  // results in memory stay as they were.
+  void cancelStopsTheDownloadAtOnce() {
+    ProgramFolder folder;
+    testing_support::SilentServer server;
+    UseSilentServer(folder, server);
+    frmMain& window = StartWithUnsavedResults(folder);
+    MessageBoxes boxes({QMessageBox::No, QMessageBox::Ok});
+    QElapsedTimer clock;
+    qint64 cancelled_at = -1;
+    ModalDialog progress("frmDownloadProgress", [&](QWidget& w) {
+      QCOMPARE(w.findChild<QLabel*>("lblFile")->text(), QStringLiteral("Downloading Results.xml"));
+      cancelled_at = clock.elapsed();
+      QTest::mouseClick(w.findChild<QPushButton*>("cmdCancel"), Qt::LeftButton);
+    });
+    ModalDialog dialog("frmDownloadResults", [](QWidget& d) {
+      Click(d, "cmdOk");
+      QTest::keyClick(&d, Qt::Key_Escape);
+    });
+    folder.Remove("Results/Results Backup.xml");
+    const auto before = AllFiles(folder);
+    clock.start();
+    window.findChild<QAction*>("Results")->trigger();
+    const qint64 took = clock.elapsed();
+
+    QVERIFY(progress.Seen());
+    QVERIFY2(took - cancelled_at < 1000, qPrintable(QString::number(took - cancelled_at)));
+    QCOMPARE(boxes.Seen().size(), 2);
+    QCOMPARE(boxes.Text(1), QStringLiteral("Cannot download\n\n") + kAdvice);
+    auto after = AllFiles(folder);
+    after.remove("Results/Results Backup.xml");
+    QCOMPARE(after, before);
+    QCOMPARE(HomeGoalsInMemory(), QStringLiteral("2"));
+    app_testing::ProcessDeletions();
+    QVERIFY(!frmDownloadProgress::IsLoaded());
   }
 
   void serverMessage() {
