@@ -180,18 +180,20 @@ void frmMain::GroupTab_Click(int PreviousTab) {
   LoadGroup(static_cast<int16_t>(GroupTab->currentIndex()));
 }
 
-// Links come from a downloaded file: only web addresses are followed.
+// Links come from a downloaded file: only web addresses are offered. The bar can't show web
+// pages, so it keeps its local page and offers the link above it, for the user's browser.
 void frmMain::ApplyInfoBarRule(const std::string& link_type, const std::string& id) {
+  const QString local_page = App.Path + QStringLiteral("/WBBar/WBBar.htm");
   if (IsOnline()) {
-    const QUrl link(ToQ(objKelvane->Link(link_type, id)));
+    const QUrl link(ToQ(objKelvane->Link(link_type, id)), QUrl::StrictMode);
     const QString scheme = link.scheme().toLower();
-    if (link.isValid() && (scheme == QLatin1String("http") || scheme == QLatin1String("https"))) {
-      wbBar->Navigate(link.toString());
+    if (link.isValid() && !link.host().isEmpty() &&
+        (scheme == QLatin1String("http") || scheme == QLatin1String("https"))) {
+      wbBar->NavigateWithLink(local_page, link);
       return;
     }
   }
-  if (wbBar->LocationName() != QLatin1String("WBBar.htm"))
-    wbBar->Navigate(App.Path + QStringLiteral("/WBBar/WBBar.htm"));
+  if (wbBar->LocationName() != QLatin1String("WBBar.htm") || wbBar->WebLink().isValid()) wbBar->Navigate(local_page);
 }
 
 void frmMain::SetMain() {

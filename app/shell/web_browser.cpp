@@ -1,6 +1,7 @@
 #include "app/shell/web_browser.h"
 
 #include <QFileInfo>
+#include <QTextCursor>
 
 #include "app/shell/shell_helpers.h"
 
@@ -12,8 +13,30 @@ WebBrowser::WebBrowser(QWidget* parent) : QTextBrowser(parent) {
 }
 
 void WebBrowser::Navigate(const QString& address) {
+  web_link_ = QUrl();
   const QUrl url(address);
   setSource(url.scheme().size() > 1 ? url : QUrl::fromLocalFile(address));
+}
+
+void WebBrowser::NavigateWithLink(const QString& local_page, const QUrl& web_page) {
+  web_link_ = web_page;
+  const QUrl page = QUrl::fromLocalFile(local_page);
+  if (source() == page)
+    reload();
+  else
+    setSource(page);
+}
+
+// Every load of the page, a reload too, puts the link back above it. The address comes from a
+// downloaded file, so it is shown encoded and escaped, never as markup.
+void WebBrowser::doSetSource(const QUrl& name, QTextDocument::ResourceType type) {
+  QTextBrowser::doSetSource(name, type);
+  if (!web_link_.isValid()) return;
+  const QString address = web_link_.toString(QUrl::FullyEncoded).toHtmlEscaped();
+  QTextCursor cursor(document());
+  cursor.movePosition(QTextCursor::Start);
+  cursor.insertHtml(QStringLiteral("<p><a href=\"") + address + QStringLiteral("\">") + address +
+                    QStringLiteral("</a></p>"));
 }
 
 QString WebBrowser::LocationName() const { return source().fileName(); }

@@ -7,6 +7,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QTextBlock>
 #include <QTreeWidget>
 
 #include "app/shell/frm_main.h"
@@ -14,9 +15,11 @@
 #include "app/shell/screen_position.h"
 #include "app/shell/web_browser.h"
 #include "platform/component/error.h"
+#include "tests/app/support/opened_urls.h"
 #include "tests/app/support/program_fixture.h"
 
 using namespace pitchlog;
+using app_testing::OpenedUrls;
 using app_testing::ProgramFolder;
 using app_testing::StartToMainWindow;
 
@@ -24,7 +27,15 @@ namespace {
 
 const char* const kContainers[] = {"ScheduleList", "GroupFrame", "KOFrame", "StatsFrame", "AnalysisFrame", "HomeFrame"};
 
-QString BarAddress(const frmMain& window) { return window.wbBar->source().toString(); }
+QString BarAddress(const frmMain& window) { return window.wbBar->WebLink().toString(); }
+
+// The first link in the bar's page.
+QUrl FirstAnchor(const frmMain& window) {
+  for (QTextBlock block = window.wbBar->document()->begin(); block.isValid(); block = block.next())
+    for (auto it = block.begin(); !it.atEnd(); ++it)
+      if (it.fragment().charFormat().isAnchor()) return QUrl(it.fragment().charFormat().anchorHref());
+  return {};
+}
 
 }  // namespace
 
@@ -85,7 +96,8 @@ class MainWindowTest : public QObject {
   }
 
   // A download server on this machine counts as on line, so the links file's web addresses
-  // reach the bar; a view without a web link shows the local bar page.
+  // reach the bar: it keeps showing its local page, with the address above it as a link for
+  // the user's browser. A view without a web link shows the local bar page alone.
   void infoBarFollowsTheLinksWhileOnLine() {
     ProgramFolder folder;
     QByteArray properties = folder.Read("Data/properties.xml");
@@ -100,10 +112,23 @@ class MainWindowTest : public QObject {
                  "</links>\n");
     frmMain& window = StartToMainWindow(folder);
     QCOMPARE(BarAddress(window), QStringLiteral("https://example.org/home"));
+    QCOMPARE(window.wbBar->LocationName(), QStringLiteral("WBBar.htm"));
+    QVERIFY(window.wbBar->toPlainText().contains("Pitchlog"));
     window.MainTab->setCurrentIndex(2);
     QCOMPARE(BarAddress(window), QStringLiteral("https://example.org/knockout"));
-    window.MainTab->setCurrentIndex(3);  // not a web address: not followed
+    QVERIFY(window.wbBar->toPlainText().contains("Pitchlog"));
+    QCOMPARE(FirstAnchor(window), QUrl("https://example.org/knockout"));
+    {
+      OpenedUrls urls;
+      emit window.wbBar->anchorClicked(FirstAnchor(window));
+      QCOMPARE(urls.urls, QList<QUrl>{QUrl("https://example.org/knockout")});
+    }
+    window.wbBar->reload();  // as after a download: the link stays
+    QCOMPARE(FirstAnchor(window), QUrl("https://example.org/knockout"));
+    window.MainTab->setCurrentIndex(3);  // not a web address: not offered
     QCOMPARE(window.wbBar->LocationName(), QStringLiteral("WBBar.htm"));
+    QVERIFY(!window.wbBar->WebLink().isValid());
+    QVERIFY(!FirstAnchor(window).isValid());
     window.MainTab->setCurrentIndex(1);  // group A has no link; the tab rule runs after it
     QCOMPARE(window.wbBar->LocationName(), QStringLiteral("WBBar.htm"));
     window.GroupTab->setCurrentIndex(5);
