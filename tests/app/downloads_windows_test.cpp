@@ -166,6 +166,14 @@ QCheckBox* Check(QWidget& dialog, const QString& name) {
   return box;
 }
 
+// Presses OK in the results dialog, then closes it if the download left it open.
+ModalDialog OkThenClose() {
+  return ModalDialog("frmDownloadResults", [](QWidget& d) {
+    Click(d, "cmdOk");
+    if (d.isVisible()) QTest::keyClick(&d, Qt::Key_Escape);
+  });
+}
+
 // Closes the message window that a finished download opens, remembering its text.
 ModalDialog CloseMessageWindow(QString& shown) {
   return ModalDialog("frmMessage", [&shown](QWidget& w) {
@@ -418,15 +426,12 @@ class DownloadsWindowsTest : public QObject {
     testing_support::SilentServer server;
     UseSilentServer(folder, server);
     frmMain& window = StartWithUnsavedResults(folder);
-    MessageBoxes boxes({QMessageBox::No, QMessageBox::Ok});
+    MessageBoxes boxes({QMessageBox::No, QMessageBox::Ok});  // no save first; "Cannot download"
     QString shown;
     ModalDialog progress("frmDownloadProgress", [&shown](QWidget& w) {
       shown = w.findChild<QLabel*>("lblFile")->text();
     });
-    ModalDialog dialog("frmDownloadResults", [](QWidget& d) {
-      Click(d, "cmdOk");
-      QTest::keyClick(&d, Qt::Key_Escape);
-    });
+    ModalDialog dialog = OkThenClose();
     folder.Remove("Results/Results Backup.xml");
     const auto before = AllFiles(folder);
     QElapsedTimer clock;
@@ -459,7 +464,7 @@ class DownloadsWindowsTest : public QObject {
     testing_support::SilentServer server;
     UseSilentServer(folder, server);
     frmMain& window = StartWithUnsavedResults(folder);
-    MessageBoxes boxes({QMessageBox::No, QMessageBox::Ok});
+    MessageBoxes boxes({QMessageBox::No, QMessageBox::Ok});  // no save first; "Cannot download"
     QElapsedTimer clock;
     qint64 cancelled_at = -1;
     ModalDialog progress("frmDownloadProgress", [&](QWidget& w) {
@@ -467,10 +472,7 @@ class DownloadsWindowsTest : public QObject {
       cancelled_at = clock.elapsed();
       QTest::mouseClick(w.findChild<QPushButton*>("cmdCancel"), Qt::LeftButton);
     });
-    ModalDialog dialog("frmDownloadResults", [](QWidget& d) {
-      Click(d, "cmdOk");
-      QTest::keyClick(&d, Qt::Key_Escape);
-    });
+    ModalDialog dialog = OkThenClose();
     folder.Remove("Results/Results Backup.xml");
     const auto before = AllFiles(folder);
     clock.start();
