@@ -96,6 +96,8 @@ void frmDownloadProgress::closeEvent(QCloseEvent* event) {
   event->ignore();
 }
 
+bool DownloadWatch::Running() { return watching; }
+
 DownloadWatch::DownloadWatch() : owner_(!watching) {
   if (!owner_) return;
   watching = true;

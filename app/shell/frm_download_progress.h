@@ -51,6 +51,10 @@ class DownloadWatch {
   DownloadWatch(const DownloadWatch&) = delete;
   DownloadWatch& operator=(const DownloadWatch&) = delete;
 
+  // A download command is under way: the tray menu can still reach the download commands,
+  // which must then wait their turn.
+  static bool Running();
+
  private:
   bool owner_ = false;
 };

@@ -18,6 +18,7 @@ namespace pitchlog {
 // set's file as it stands. The backup is a copy: the set the window names stays the one Save
 // Results writes to, also when the download is cancelled or fails.
 void frmMain::Results_Click() {
+  if (DownloadWatch::Running()) return;
   if (!OfferToSaveResults()) return;
   const std::string current = objKelvane->ResultsSet();
   std::string backup = "Results Backup";
@@ -30,9 +31,12 @@ void frmMain::Results_Click() {
   frmDownloadResults::Get().exec();
 }
 
-void frmMain::DownloadOthers_Click() { frmDownload::Get().exec(); }
+void frmMain::DownloadOthers_Click() {
+  if (!DownloadWatch::Running()) frmDownload::Get().exec();
+}
 
 void frmMain::GetMessage_Click() {
+  if (DownloadWatch::Running()) return;
   frmMessage::Get().txtMessage->setPlainText(
       QStringLiteral("*** Downloading Message ***\nYOU MUST BE CONNECTED TO THE INTERNET"));
   frmMessage::Get().ShowModeless();
