@@ -60,7 +60,8 @@ LocalHttpServer::LocalHttpServer(const std::filesystem::path& folder) : port_(Fr
     ::_exit(127);
   }
   if (pid_ < 0) return;
-  for (int attempt = 0; attempt < 200 && !ready_; ++attempt) {
+  // Python can take seconds to start while the machine is busy.
+  for (int attempt = 0; attempt < 600 && !ready_; ++attempt) {
     if (Accepts(port_)) ready_ = true;
     else std::this_thread::sleep_for(std::chrono::milliseconds(25));
   }
