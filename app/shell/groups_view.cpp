@@ -47,7 +47,7 @@ class TableRow : public QTreeWidgetItem {
  public:
   using QTreeWidgetItem::QTreeWidgetItem;
   bool operator<(const QTreeWidgetItem& other) const override {
-    return text(group_table_column::Rank).toDouble() < other.text(group_table_column::Rank).toDouble();
+    return RankingScore(text(group_table_column::Rank)) < RankingScore(other.text(group_table_column::Rank));
   }
 };
 

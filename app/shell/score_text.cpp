@@ -63,6 +63,11 @@ QString StageHeading(const std::string& stage) {
   return {};
 }
 
+double RankingScore(const QString& rank) {
+  // A score has no thousands separators, so a comma can only be the decimal one.
+  return QLocale::c().toDouble(QString(rank).replace(QLatin1Char(','), QLatin1Char('.')));
+}
+
 QString GoalDifferenceText(int goals_for, int goals_against) {
   const int difference = goals_for - goals_against;
   return difference > 0 ? QStringLiteral("+%1").arg(difference) : QString::number(difference);

@@ -44,6 +44,9 @@ bool IsKnockoutStage(const std::string& stage);
 // The heading row that opens a knock-out stage; empty for any other stage.
 QString StageHeading(const std::string& stage);
 
+// A stored ranking score, read whichever decimal separator the locale that wrote it used.
+double RankingScore(const QString& rank);
+
 // "+3", "0", "-2".
 QString GoalDifferenceText(int goals_for, int goals_against);
 // Points with "*" when the team had points deducted.

@@ -193,8 +193,20 @@ class TournamentViewsTest : public QObject {
     QCOMPARE(Control(window, "lblKOHomeScore_0")->palette().color(QPalette::WindowText), QColor(Qt::black));
   }
 
+  // The stored ranking scores are read whichever decimal separator the locale that saved the
+  // file used.
+  void groupETableStandsBestFirst_data() {
+    QTest::addColumn<QString>("separator");
+    QTest::newRow("point") << ".";
+    QTest::newRow("comma") << ",";
+  }
   void groupETableStandsBestFirst() {
+    QFETCH(QString, separator);
     ProgramFolder folder;
+    QString results = QString::fromUtf8(folder.Read("Results/Tournament 2022.xml"));
+    results.replace(QRegularExpression(QStringLiteral(R"(<rank>(\d+)\.(\d+)</rank>)")),
+                    QStringLiteral("<rank>\\1%1\\2</rank>").arg(separator));
+    folder.Write("Results/Tournament 2022.xml", results.toUtf8());
     frmMain& window = OpenTournament2022(folder);
     window.MainTab->setCurrentIndex(1);
     window.GroupTab->setCurrentIndex(kGroupE);
@@ -210,6 +222,7 @@ class TournamentViewsTest : public QObject {
       for (int c = 0; c < expected[r].size(); ++c) QCOMPARE(table->topLevelItem(r)->text(c), expected[r][c]);
     QVERIFY(table->isColumnHidden(10));
     QVERIFY(table->isColumnHidden(11));
+    QVERIFY(table->topLevelItem(0)->text(11).contains(separator));
 
     QTreeWidget* games = List(window, "GroupSchedule");
     QCOMPARE(games->topLevelItemCount(), 6);
