@@ -20,11 +20,13 @@
 #include "app/shell/score_text.h"
 #include "app/shell/start.h"
 #include "app/shell/time_zones.h"
+#include "tests/app/support/local_settings.h"
 #include "tests/app/support/message_boxes.h"
 #include "tests/app/support/modal_dialogs.h"
 #include "tests/app/support/program_fixture.h"
 
 using namespace pitchlog;
+using app_testing::LocalZone;
 using app_testing::MessageBoxes;
 using app_testing::ModalDialog;
 using app_testing::ProgramFolder;
@@ -45,24 +47,6 @@ constexpr int32_t kMyTeamColour = 255;
 constexpr int32_t kMyTeamGhost = 8355839;
 constexpr int32_t kMyOtherTeamColour = 16711680;
 constexpr int32_t kMyOtherTeamGhost = 16744319;
-
-// The machine's time zone for as long as it lives.
-class LocalZone {
- public:
-  explicit LocalZone(const QByteArray& zone) : saved_(qgetenv("TZ")), had_(qEnvironmentVariableIsSet("TZ")) {
-    qputenv("TZ", zone);
-  }
-  ~LocalZone() {
-    if (had_)
-      qputenv("TZ", saved_);
-    else
-      qunsetenv("TZ");
-  }
-
- private:
-  QByteArray saved_;
-  bool had_;
-};
 
 // The shipped settings with the value of `key` replaced.
 void SetStored(const ProgramFolder& folder, const char* key, const QByteArray& value) {
