@@ -164,7 +164,7 @@ void GroupsView::LoadGames(kelvane::IPitchlog& engine, char group) {
   GroupSchedule->clear();
   const TeamColours colours = CurrentTeamColours(engine);
   const QColor grey = GreyText();
-  const QDateTime now = QDateTime::currentDateTime();
+  const QDateTime now = GameClockNow(engine.TimeDifference());
   for (int i = 1; i <= kGamesPerGroup; ++i) {
     const std::string id = std::string(1, group) + std::to_string(i);
     const kelvane::Variant game(id);
