@@ -5,7 +5,7 @@
 
 #include "app/shell/score_text.h"
 #include "platform/component/error.h"
-#include "tests/app/support/local_settings.h"
+#include "tests/app/support/local_zone.h"
 
 using namespace pitchlog;
 using kelvane::Variant;

@@ -20,7 +20,7 @@
 #include "app/shell/score_text.h"
 #include "app/shell/start.h"
 #include "app/shell/time_zones.h"
-#include "tests/app/support/local_settings.h"
+#include "tests/app/support/local_zone.h"
 #include "tests/app/support/message_boxes.h"
 #include "tests/app/support/modal_dialogs.h"
 #include "tests/app/support/program_fixture.h"

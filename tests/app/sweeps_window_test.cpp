@@ -21,11 +21,11 @@
 #include "app/sweeps/money.h"
 #include "app/sweeps/sweeps_kit.h"
 #include "tests/app/support/list_cells.h"
-#include "tests/app/support/local_settings.h"
 #include "tests/app/support/message_boxes.h"
 #include "tests/app/support/print_capture.h"
 #include "tests/app/support/program_fixture.h"
 #include "tests/app/support/sweeps_files.h"
+#include "tests/support/process_locale.h"
 
 using namespace pitchlog;
 using app_testing::Column;
@@ -287,7 +287,7 @@ class SweepsWindowTest : public QObject {
     app_testing::AddSweepOptions(
         folder, {{"penalty_share", "Penalty Share", "PlayerAverage(0,1,?)", "playerlist", "desc", "Share"}});
     app_testing::WriteSweeps(folder, {{"Spot Kicks", "spot_kicks", "penalty_share", "fun"}});
-    const app_testing::NumberLocale german(app_testing::kDecimalCommaLocale);
+    const testing_support::ProcessLocale german(testing_support::kDecimalCommaLocale, LC_NUMERIC);
     QVERIFY2(german.ok(), "no decimal-comma locale: run scripts/install-deps");
     frmMain& main = StartToMainWindow(folder);
     main.OpenResultsSet("Tournament 2022");

@@ -22,7 +22,7 @@
 #include "app/shell/program.h"
 #include "tests/app/support/modal_dialogs.h"
 #include "tests/app/support/controls.h"
-#include "tests/app/support/local_settings.h"
+#include "tests/app/support/local_zone.h"
 #include "tests/app/support/message_boxes.h"
 #include "tests/app/support/opened_urls.h"
 #include "tests/app/support/program_fixture.h"

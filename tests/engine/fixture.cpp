@@ -4,7 +4,6 @@
 #include <unistd.h>
 
 #include <atomic>
-#include <clocale>
 #include <fstream>
 #include <sstream>
 
@@ -50,12 +49,6 @@ std::string AppFolder::Read(const std::string& relative) const {
 bool AppFolder::Exists(const std::string& relative) const { return std::filesystem::exists(File(relative)); }
 
 void AppFolder::Remove(const std::string& relative) const { std::filesystem::remove_all(File(relative)); }
-
-ProcessLocale::ProcessLocale(const char* name) : saved_(std::setlocale(LC_ALL, nullptr)) {
-  ok_ = std::setlocale(LC_ALL, name) != nullptr;
-}
-
-ProcessLocale::~ProcessLocale() { std::setlocale(LC_ALL, saved_.c_str()); }
 
 std::string ResultsXml(const std::string& groups, const std::string& games) {
   return "<?xml version=\"1.0\"?>\n"

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "engine/pitchlog.h"
+#include "tests/support/process_locale.h"
 
 namespace testing_support {
 
@@ -34,24 +35,6 @@ std::string ResultsXml(const std::string& groups, const std::string& games);
 
 // An engine whose AppPath is the folder.
 std::unique_ptr<kelvane::Pitchlog> NewEngine(const AppFolder& folder);
-
-// The process locale set to `name` for as long as it lives, as the program sets it from the
-// user's environment; `ok()` is false when the machine lacks that locale.
-class ProcessLocale {
- public:
-  explicit ProcessLocale(const char* name);
-  ~ProcessLocale();
-  ProcessLocale(const ProcessLocale&) = delete;
-  ProcessLocale& operator=(const ProcessLocale&) = delete;
-  bool ok() const { return ok_; }
-
- private:
-  std::string saved_;
-  bool ok_;
-};
-
-// A decimal-comma locale that scripts/install-deps provides.
-inline constexpr const char* kDecimalCommaLocale = "de_DE.UTF-8";
 
 // Runs f and returns the kind of kelvane::Error it threw; fails the test when it threw none.
 kelvane::ErrorKind ErrorOf(const std::function<void()>& f);
