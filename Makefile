@@ -21,8 +21,10 @@ build: configure
 run: build
 	bash scripts/run
 
+# Twice: as the machine is set, then with a decimal comma and a zone with clock changes.
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 300 -j 8
+	cd $(BUILD) && LC_ALL=de_DE.UTF-8 TZ=Europe/Berlin QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 300 -j 8
 
 bench: build
 	$(BUILD)/bin/engine_bench

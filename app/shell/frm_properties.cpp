@@ -132,11 +132,14 @@ frmProperties::frmProperties() {
 void frmProperties::Form_Load() {
   objKelvane = gobjKelvane;
   kelvane::IPitchlog& engine = *objKelvane;
-  // No time zone chosen yet: the machine's own, in whole hours, until the user picks one.
-  int16_t default_difference = 0;
-  if (engine.Properties("timedifference").ToString().empty()) {
-    default_difference = DefaultTimeDifference(LocalUtcOffsetMinutes());
+  // No time zone chosen yet: the machine's own until the user picks one, in memory only.
+  double default_difference = 0;
+  const std::string stored = engine.Properties("timedifference").ToString();
+  difference_before_default_.reset();
+  if (stored.empty()) {
+    default_difference = MachineTimeDifference(LocalUtcOffsetMinutes());
     engine.SetProperties("timedifference", kelvane::Variant(default_difference));
+    difference_before_default_ = stored;
   }
   for (const char* entry : TimeZoneEntries()) cboTimeZone->addItem(QLatin1String(entry));
   // A list box starts without a selection; the toolkit selects the first entry added.
@@ -149,11 +152,15 @@ void frmProperties::Form_Load() {
   cmdApply->setEnabled(false);
 }
 
-void frmProperties::SelectStoredTimeZone(int16_t default_difference) {
+void frmProperties::SelectStoredTimeZone(double default_difference) {
   kelvane::IPitchlog& engine = *objKelvane;
-  const QString prefix = ZonePrefix(default_difference);
-  for (int i = 0; i < cboTimeZone->count(); ++i)
-    if (cboTimeZone->itemText(i).startsWith(prefix)) cboTimeZone->setCurrentIndex(i);
+  // A default with a fraction has its own entry, which the pass by the stored difference finds.
+  const auto whole = static_cast<int16_t>(default_difference);
+  if (whole == default_difference) {
+    const QString prefix = ZonePrefix(whole);
+    for (int i = 0; i < cboTimeZone->count(); ++i)
+      if (cboTimeZone->itemText(i).startsWith(prefix)) cboTimeZone->setCurrentIndex(i);
+  }
 
   // The stored zone wins; without one (or with one the list lacks) the first entry worth the
   // stored difference, read as the schedule reads it.
@@ -243,8 +250,14 @@ void frmProperties::ApplySettings() {
     }
   }
   engine.SaveProperties();
+  difference_before_default_.reset();
   LoadColourVariables(engine);
   RedrawMainWindow();
+}
+
+void frmProperties::TakeBackDefault() {
+  if (difference_before_default_) objKelvane->SetProperties("timedifference", kelvane::Variant(*difference_before_default_));
+  difference_before_default_.reset();
 }
 
 // The schedule, the shown group, the bracket, and the statistics list when it lists teams or
@@ -282,6 +295,7 @@ void frmProperties::cmdOK_Click() {
 
 void frmProperties::cmdCancel_Click() {
   LoadColourVariables(*objKelvane);
+  TakeBackDefault();
   Unload();
 }
 
@@ -290,7 +304,10 @@ void frmProperties::reject() { RunHandler([this] { cmdCancel_Click(); }); }
 // The close box cancels too, so that colours picked but never applied don't stay in use.
 void frmProperties::closeEvent(QCloseEvent* event) {
   event->accept();
-  RunHandler([this] { LoadColourVariables(*objKelvane); });
+  RunHandler([this] {
+    LoadColourVariables(*objKelvane);
+    TakeBackDefault();
+  });
   Unload();
 }
 

@@ -1,10 +1,13 @@
 // The settings dialog "Options": the time zone, from which the time difference added to every
 // kick-off follows, the user's two teams and a colour for each. Apply and OK store and save the
-// choices and redraw the main window; Cancel puts back the colours picked meanwhile.
+// choices and redraw the main window; Cancel puts back the colours picked meanwhile and the time
+// difference the load assumed.
 #pragma once
 
 #include <cstdint>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include <QDialog>
 
@@ -56,7 +59,9 @@ class frmProperties : public QDialog, public DefaultInstance<frmProperties> {
   void cmdCancel_Click();
 
   void ApplySettings();
-  void SelectStoredTimeZone(int16_t default_difference);
+  void SelectStoredTimeZone(double default_difference);
+  // Cancel and the close box take back the default that the load put in memory.
+  void TakeBackDefault();
   void FillTeamBoxes();
   // Picks the colour of one team, starting from the stored setting `key`.
   void ChooseColour(const char* key, QComboBox* box, int32_t& colour, int32_t& ghost);
@@ -64,6 +69,8 @@ class frmProperties : public QDialog, public DefaultInstance<frmProperties> {
 
   std::shared_ptr<kelvane::IPitchlog> objKelvane;
   kelvane::Variant varTeamList;  // TeamList as the dialog loaded: ids in row 0, names in row 1
+  // The stored time difference, kept while the default that the load put in its place is unapplied.
+  std::optional<std::string> difference_before_default_;
 };
 
 }  // namespace pitchlog

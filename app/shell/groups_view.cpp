@@ -47,7 +47,7 @@ class TableRow : public QTreeWidgetItem {
  public:
   using QTreeWidgetItem::QTreeWidgetItem;
   bool operator<(const QTreeWidgetItem& other) const override {
-    return text(group_table_column::Rank).toDouble() < other.text(group_table_column::Rank).toDouble();
+    return RankingScore(text(group_table_column::Rank)) < RankingScore(other.text(group_table_column::Rank));
   }
 };
 
@@ -164,7 +164,7 @@ void GroupsView::LoadGames(kelvane::IPitchlog& engine, char group) {
   GroupSchedule->clear();
   const TeamColours colours = CurrentTeamColours(engine);
   const QColor grey = GreyText();
-  const QDateTime now = QDateTime::currentDateTime();
+  const QDateTime now = GameClockNow(engine.TimeDifference());
   for (int i = 1; i <= kGamesPerGroup; ++i) {
     const std::string id = std::string(1, group) + std::to_string(i);
     const kelvane::Variant game(id);

@@ -44,7 +44,7 @@ void FillScheduleList(QTreeWidget* list, kelvane::IPitchlog& engine) {
   list->clear();
   const TeamColours colours = CurrentTeamColours(engine);
   const QColor grey = GreyText();
-  const QDateTime now = QDateTime::currentDateTime();
+  const QDateTime now = GameClockNow(engine.TimeDifference());
   std::string previous_stage;
   for (int i = 0; i < games; ++i) {
     const kelvane::Variant position(static_cast<int32_t>(i));

@@ -1,5 +1,7 @@
 #include "app/shell/score_text.h"
 
+#include <cmath>
+
 #include <QLocale>
 #include <QUrl>
 
@@ -7,6 +9,9 @@
 
 namespace pitchlog {
 namespace {
+
+// Hours east of UTC of the zone the games file's kick-off times are written in.
+constexpr double kStoredTimesUtcOffset = 1;
 
 // "0" in front, so that an empty figure counts 0 and a stray text is a type mismatch.
 int Goals(const kelvane::Variant& figure) { return kelvane::Variant("0" + figure.ToString()).ToInt32(); }
@@ -18,9 +23,16 @@ bool IsTeam(const std::string& team, const std::string& wanted) { return !wanted
 }  // namespace
 
 QDateTime ParseGameTime(const std::string& text) {
-  const QDateTime time = QDateTime::fromString(QString::fromStdString(text), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-  if (!time.isValid()) throw kelvane::Error(kelvane::ErrorKind::TypeMismatch, "not a kick-off time: \"" + text + "\"");
-  return time;
+  const QString s = QString::fromStdString(text);
+  const QDate date = QDate::fromString(s.left(10), QStringLiteral("yyyy-MM-dd"));
+  const QTime time = QTime::fromString(s.mid(11), QStringLiteral("HH:mm:ss"));
+  if (s.size() != 19 || s[10] != QLatin1Char(' ') || !date.isValid() || !time.isValid())
+    throw kelvane::Error(kelvane::ErrorKind::TypeMismatch, "not a kick-off time: \"" + text + "\"");
+  return QDateTime(date, time, Qt::UTC);
+}
+
+QDateTime GameClockNow(double time_difference) {
+  return QDateTime::currentDateTimeUtc().addSecs(std::llround((kStoredTimesUtcOffset + time_difference) * 3600));
 }
 
 QString KickOffText(const QDateTime& kick_off, DayName day) {
@@ -61,6 +73,11 @@ QString StageHeading(const std::string& stage) {
   for (const Heading& heading : kHeadings)
     if (stage == heading.stage) return QString::fromLatin1(heading.text);
   return {};
+}
+
+double RankingScore(const QString& rank) {
+  // A score has no thousands separators, so a comma can only be the decimal one.
+  return QLocale::c().toDouble(QString(rank).replace(QLatin1Char(','), QLatin1Char('.')));
 }
 
 QString GoalDifferenceText(int goals_for, int goals_against) {

@@ -13,9 +13,14 @@
 
 namespace pitchlog {
 
-// The engine's general date "yyyy-mm-dd hh:nn:ss", already in the user's local time. Any other
-// text is a type mismatch (kelvane::Error), as a failed date conversion always was.
+// The engine's general date "yyyy-mm-dd hh:nn:ss", already moved to the user's time, as a wall
+// clock: a date and time without the machine's zone rules (Qt::UTC), so that a kick-off in an hour
+// the machine's clocks skip is still one. Any other text is a type mismatch (kelvane::Error), as
+// a failed date conversion always was.
 QDateTime ParseGameTime(const std::string& text);
+// The present on the same wall clock: the stored times' zone (UTC+1) moved by the time
+// difference. A game whose kick-off is earlier is past.
+QDateTime GameClockNow(double time_difference);
 // "Sun November 20 5:00 pm" in lists; the game facts spell the day out ("Sunday ...").
 enum class DayName { Short, Long };
 QString KickOffText(const QDateTime& kick_off, DayName day = DayName::Short);
@@ -43,6 +48,9 @@ ScoreTexts ListScores(const SideFigures& home, const SideFigures& away, bool ext
 bool IsKnockoutStage(const std::string& stage);
 // The heading row that opens a knock-out stage; empty for any other stage.
 QString StageHeading(const std::string& stage);
+
+// A stored ranking score, read whichever decimal separator the locale that wrote it used.
+double RankingScore(const QString& rank);
 
 // "+3", "0", "-2".
 QString GoalDifferenceText(int goals_for, int goals_against);

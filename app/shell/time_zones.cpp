@@ -76,6 +76,13 @@ int16_t DefaultTimeDifference(int32_t utc_offset_minutes) {
   return static_cast<int16_t>(std::nearbyint((utc_offset_minutes - 60) / 60.0));
 }
 
+double MachineTimeDifference(int32_t utc_offset_minutes) {
+  const double exact = (utc_offset_minutes - 60) / 60.0;
+  for (const char* entry : kEntries)
+    if (TimeDifferenceFromZone(QLatin1String(entry).mid(1, 6)) == exact) return exact;
+  return DefaultTimeDifference(utc_offset_minutes);
+}
+
 QString ZonePrefix(int16_t hours) {
   const QChar sign = hours > 0 ? QLatin1Char('+') : hours < 0 ? QLatin1Char('-') : QLatin1Char(' ');
   const QString digits = (QStringLiteral("00") + QString::number(std::abs(hours))).right(2);

@@ -20,6 +20,10 @@ double TimeDifferenceFromZone(const QString& figure);
 // the even neighbour: 120 gives 1, 0 gives -1, 330 gives 4.
 int16_t DefaultTimeDifference(int32_t utc_offset_minutes);
 
+// The difference for a first start on a machine `utc_offset_minutes` east of UTC: its exact
+// offset where an entry stands for it (330 gives 4.5, Chennai), else DefaultTimeDifference.
+double MachineTimeDifference(int32_t utc_offset_minutes);
+
 // The first eight characters of the entries worth `hours`: "(+01:00)", "( 00:00)", "(-06:00)".
 QString ZonePrefix(int16_t hours);
 

@@ -61,8 +61,10 @@ bool HasChoices(kelvane::IPitchlog& engine, const std::string& sweep) {
 // The key of a guess's distance from the target: fixed decimals, so that 0.5 ranks before 1.
 QString DistanceKey(double distance) { return QString::number(distance, 'f', 4).rightJustified(24); }
 
+// An average comes as text in the user's format (".000", ",000"): 0 when it has no other digit.
 bool IsZero(const Variant& v) {
   if (v.IsEmpty()) return true;
+  if (v.IsString()) return v.ToString().find_first_of("123456789") == std::string::npos;
   const std::optional<double> number = sweeps::StoredAmount(v);
   return number && *number == 0;
 }

@@ -1,7 +1,7 @@
 #include "engine/data/ranking_rules.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 
 #include "platform/component/error.h"
@@ -73,10 +73,12 @@ std::array<std::string, 4> Labels(const std::array<double, 4>& s) {
   return labels;
 }
 
+// Always with ".": the file is read under whatever locale opens it next.
 std::string ScoreText(double score) {
   char buf[32];
-  std::snprintf(buf, sizeof buf, "%.15g", score);
-  return buf;
+  const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, score, std::chars_format::general, 15);
+  (void)ec;  // 15 significant digits always fit
+  return std::string(buf, end);
 }
 
 }  // namespace kelvane::ranking

@@ -32,7 +32,8 @@ std::optional<std::pair<int, int>> LevelRun(const std::array<double, 4>& scores_
 // "1", "2=" ... for the places, from their final scores.
 std::array<std::string, 4> Labels(const std::array<double, 4>& scores_by_place);
 
-// The score as stored: shortest decimal form of up to 15 significant digits.
+// The score as stored: shortest decimal form of up to 15 significant digits, with "." whatever
+// the process locale.
 std::string ScoreText(double score);
 
 }  // namespace kelvane::ranking

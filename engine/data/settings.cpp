@@ -1,8 +1,16 @@
 // The settings document: one child element of the root per lower-case key.
+#include <algorithm>
+#include <cmath>
+
 #include "engine/data/text.h"
 #include "engine/pitchlog.h"
 
 namespace kelvane {
+namespace {
+
+constexpr double kHoursInADay = 24;
+
+}  // namespace
 
 // A missing or broken settings file reads as an empty one, so the program still starts.
 xml::Node Pitchlog::PropertiesRoot(bool create) {
@@ -28,11 +36,19 @@ void Pitchlog::SetProperties(const std::string& attb, const Variant& value) {
   node.SetText(content);
 }
 
+// Read whichever decimal separator wrote it. A figure of a day or more is no time zone's (a slip
+// of the keyboard, a damaged file): it counts 0 like any text that is no number, instead of moving
+// the kick-offs into another millennium.
 float Pitchlog::TimeDifference() {
-  Variant v = Properties("timedifference");
-  if (!v.IsString() || !v.IsNumeric()) return 0;
+  const Variant v = Properties("timedifference");
+  if (!v.IsString()) return 0;
+  std::string text = v.ToString();
+  std::replace(text.begin(), text.end(), ',', '.');
+  const Variant number(text);
+  if (!number.IsNumeric()) return 0;
   try {
-    return v.ToSingle();
+    const double hours = number.ToDouble();
+    return std::fabs(hours) < kHoursInADay ? static_cast<float>(hours) : 0;
   } catch (const kelvane::Error&) {
     return 0;
   }

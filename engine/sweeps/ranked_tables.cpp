@@ -58,9 +58,11 @@ std::string ValueCell(const pages::Snippets& html, const std::string& value) {
   return html("tdstart", kRight) + html.Value(pages::EscapeHtml(value) + kNbsp) + html("tdend") + kCrLf;
 }
 
-// An empty value counts as 0.
+// An empty value counts as 0. An average comes as text in the user's format (".000", ",000"),
+// which is 0 when it has no other digit.
 bool IsZero(const Variant& value) {
-  if (value.IsEmpty() || (value.IsString() && value.ToString().empty())) return true;
+  if (value.IsEmpty()) return true;
+  if (value.IsString()) return value.ToString().find_first_of("123456789") == std::string::npos;
   return value.ToDouble() == 0;
 }
 

@@ -1,5 +1,6 @@
 // A sweep option's source: a placing, or a team or player statistic, single or for everyone.
 #include <algorithm>
+#include <clocale>
 #include <cmath>
 #include <optional>
 #include <string_view>
@@ -54,14 +55,21 @@ std::optional<int32_t> Index(std::optional<double> number, int32_t last) {
   return static_cast<int32_t>(std::nearbyint(*number));
 }
 
-// Three decimals, nothing before the point when the whole part is 0: ".500", "1.500".
+// The user's decimal separator: the program runs under the locale of the user's environment.
+std::string DecimalSeparator() {
+  const char* point = std::localeconv()->decimal_point;
+  return point && *point ? point : ".";
+}
+
+// Three decimals, nothing before the separator when the whole part is 0: ".500", "1.500" (or
+// ",500", "1,500").
 std::string ThreeDecimals(double value) {
   const long long thousandths = std::llround(std::fabs(value) * 1000);
   const long long whole = thousandths / 1000;
   std::string fraction = std::to_string(thousandths % 1000);
   fraction.insert(0, 3 - fraction.size(), '0');
-  return std::string(value < 0 && thousandths != 0 ? "-" : "") + (whole ? std::to_string(whole) : "") + "." +
-         fraction;
+  return std::string(value < 0 && thousandths != 0 ? "-" : "") + (whole ? std::to_string(whole) : "") +
+         DecimalSeparator() + fraction;
 }
 
 // One statistic over "games played" (team) or "goals" (player); nothing when that is 0.

@@ -5,6 +5,7 @@
 
 #include "app/shell/score_text.h"
 #include "platform/component/error.h"
+#include "tests/app/support/local_zone.h"
 
 using namespace pitchlog;
 using kelvane::Variant;
@@ -35,6 +36,18 @@ class ScoreTextTest : public QObject {
     QCOMPARE(KickOffText(evening, DayName::Long), QStringLiteral("Sunday November 20 5:00 pm"));
     QCOMPARE(KickOffText(ParseGameTime("2022-12-03 00:05:00")), QStringLiteral("Sat December 3 12:05 am"));
     QCOMPARE(KickOffText(ParseGameTime("2022-12-18 12:00:00")), QStringLiteral("Sun December 18 12:00 pm"));
+  }
+
+  // A game time is a wall-clock time: an hour that the machine's clocks skip or repeat is shown
+  // as it is written, and the present is read on that clock, not on the machine's.
+  void kickOffsAreWallClockTimes() {
+    const app_testing::LocalZone zone("XST0XDT,M11.4.0/17,M12.5.0/3");  // forward at 17:00 on Nov 27
+    QCOMPARE(KickOffText(ParseGameTime("2022-11-27 17:00:00")), QStringLiteral("Sun November 27 5:00 pm"));
+    QCOMPARE(KickOffText(ParseGameTime("2022-11-27 17:59:59")), QStringLiteral("Sun November 27 5:59 pm"));
+    QCOMPARE(ParseGameTime("2022-11-27 18:00:00").toSecsSinceEpoch() - ParseGameTime("2022-11-27 16:00:00").toSecsSinceEpoch(),
+             7200);
+    QCOMPARE(QDateTime::currentDateTimeUtc().secsTo(GameClockNow(4.5)) / 60, 330);
+    QCOMPARE(QDateTime::currentDateTimeUtc().secsTo(GameClockNow(-1)) / 60, 0);
   }
 
   void textsThatAreNoKickOffFailAsTypeMismatch_data() {

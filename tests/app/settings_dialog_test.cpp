@@ -20,11 +20,13 @@
 #include "app/shell/score_text.h"
 #include "app/shell/start.h"
 #include "app/shell/time_zones.h"
+#include "tests/app/support/local_zone.h"
 #include "tests/app/support/message_boxes.h"
 #include "tests/app/support/modal_dialogs.h"
 #include "tests/app/support/program_fixture.h"
 
 using namespace pitchlog;
+using app_testing::LocalZone;
 using app_testing::MessageBoxes;
 using app_testing::ModalDialog;
 using app_testing::ProgramFolder;
@@ -36,6 +38,7 @@ const QString kAmsterdam = QStringLiteral("( 00:00) Amsterdam, Berlin, Bern, Rom
 const QString kAthens = QStringLiteral("(+01:00) Athens, Istanbul, Minsk");
 const QString kHelsinki = QStringLiteral("(+01:00) Helsinki, Kyiv, Riga, Sofia, Tallinn, Vilnius");
 const QString kKathmandu = QStringLiteral("(+04:45) Kathmandu");
+const QString kChennai = QStringLiteral("(+04:30) Chennai, Kolkata, Mumbai, New Delhi");
 
 constexpr int32_t kRed = 255;
 constexpr int32_t kGreen = 65280;
@@ -45,24 +48,6 @@ constexpr int32_t kMyTeamColour = 255;
 constexpr int32_t kMyTeamGhost = 8355839;
 constexpr int32_t kMyOtherTeamColour = 16711680;
 constexpr int32_t kMyOtherTeamGhost = 16744319;
-
-// The machine's time zone for as long as it lives.
-class LocalZone {
- public:
-  explicit LocalZone(const QByteArray& zone) : saved_(qgetenv("TZ")), had_(qEnvironmentVariableIsSet("TZ")) {
-    qputenv("TZ", zone);
-  }
-  ~LocalZone() {
-    if (had_)
-      qputenv("TZ", saved_);
-    else
-      qunsetenv("TZ");
-  }
-
- private:
-  QByteArray saved_;
-  bool had_;
-};
 
 // The shipped settings with the value of `key` replaced.
 void SetStored(const ProgramFolder& folder, const char* key, const QByteArray& value) {
@@ -232,8 +217,15 @@ class SettingsDialogTest : public QObject {
     const Row rows[] = {
         {"first start at UTC+1: the first entry worth 0", "Etc/GMT-1", "", "", kAmsterdam, "0"},
         {"first start at UTC+2", "Etc/GMT-2", "", "", kAthens, "1"},
-        {"first start at UTC+5:30: whole hours only", "Asia/Kolkata", "", "",
-         "(+04:00) Ekaterinburg, Islamabad, Karachi, Tashkent", "4"},
+        {"first start at UTC+5:30: its own entry", "Asia/Kolkata", "", "", kChennai, "4.5"},
+        {"first start in Newfoundland", "NST3:30", "", "", "(-04:30) Newfoundland", "-4.5"},
+        {"first start in Iran", "IRST-3:30", "", "", "(+02:30) Tehran", "2.5"},
+        {"first start in Afghanistan", "AFT-4:30", "", "", "(+03:30) Kabul", "3.5"},
+        {"first start in Nepal", "NPT-5:45", "", "", kKathmandu, "4.75"},
+        {"first start in Myanmar", "MMT-6:30", "", "", "(+05:30) Rangoon", "5.5"},
+        {"first start in South Australia", "ACST-9:30", "", "", "(+08:30) Adelaide, Darwin", "8.5"},
+        {"first start at UTC+10:30: no entry, whole hours", "LHST-10:30", "", "",
+         "(+10:00) Magadam, New Caledonia, Solomon Is.", "10"},
         {"first start at UTC", "UTC", "", "", "(-01:00) Greenwich Mean Time : Dublin, Edinburgh, Lisbon, London",
          "-1"},
         {"first start where no entry fits", "Etc/GMT+12", "", "", "", "-13"},
@@ -542,6 +534,44 @@ class SettingsDialogTest : public QObject {
     QCOMPARE(caption, QStringLiteral("Options"));
     app_testing::ProcessDeletions();
     QVERIFY(!frmProperties::IsLoaded());
+  }
+
+  // In India the first start shows the kick-offs in Indian time once the choice is applied.
+  void firstStartInAHalfHourZone() {
+    ProgramFolder folder;
+    LocalZone local("Asia/Kolkata");
+    frmMain& main = StartToMainWindow(folder);
+    frmProperties& d = OpenDialog();
+    QCOMPARE(d.cboTimeZone->currentText(), kChennai);
+    Click(d.cmdOK);
+    QCOMPARE(Saved(folder, "timedifference"), QStringLiteral("4.5"));
+    QCOMPARE(gobjKelvane->GameTime(kelvane::Variant("A1")), std::string("2022-11-20 21:30:00"));
+    QCOMPARE(ScheduleRow(main, "A1")->text(schedule_column::GameTime), KickOffText(ParseGameTime("2022-11-20 21:30:00")));
+  }
+
+  // Cancel leaves the time difference as it was: the views drawn before and after agree.
+  void splashTimeZoneButtonThenCancel() {
+    ProgramFolder folder;
+    LocalZone local("Etc/GMT-2");
+    const QByteArray before = folder.Read("Data/properties.xml");
+    QVERIFY(StartProgram(folder.Path()));
+    QString offered;
+    ModalDialog dialog(QStringLiteral("frmProperties"), [&](QWidget& w) {
+      auto& d = static_cast<frmProperties&>(w);
+      offered = InMemory("timedifference");
+      Click(d.cmdCancel);
+    });
+    Click(frmSplash::Get().cmdTimeZone);
+    QVERIFY(dialog.Seen());
+    QCOMPARE(offered, QStringLiteral("1"));
+    app_testing::ProcessDeletions();
+    QCOMPARE(InMemory("timedifference"), QString());
+    frmMain& main = frmMain::Get();
+    main.GroupTab->setCurrentIndex(7);  // group "A"
+    main.MainTab->setCurrentIndex(1);
+    auto* games = main.findChild<QTreeWidget*>(QStringLiteral("GroupSchedule"));
+    QCOMPARE(games->topLevelItem(0)->text(0), ScheduleRow(main, "A1")->text(schedule_column::GameTime));
+    QCOMPARE(folder.Read("Data/properties.xml"), before);
   }
 
   void splashTimeZoneButtonOpensTheDialog() {

@@ -519,6 +519,10 @@ class StatsViewTest : public QObject {
     QCOMPARE(stats_list::SortKey("Lionel MESSI", false), QStringLiteral("lionel messi"));
     QCOMPARE(stats_list::AverageText(7, 3), QStringLiteral("2.333"));
     QCOMPARE(stats_list::AverageText(12345, 10), QStringLiteral("1,234.500"));
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    QCOMPARE(stats_list::AverageText(7, 3), QStringLiteral("2,333"));
+    QCOMPARE(stats_list::AverageText(12345, 10), QStringLiteral("1.234,500"));
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     QCOMPARE(stats_list::HeaderOf(-1, 2), 3);
     QCOMPARE(stats_list::HeaderOf(0, 2), 5);
     QCOMPARE(stats_list::ColumnOf(4, 2), -2);

@@ -1,6 +1,8 @@
 // The sweepstake manager window with the real engine on a temporary copy of the shipped data: the
 // team, player and number lists ranked by their options, the stake and bids frames, Remove's
 // state, and Apply, OK and Cancel around the question about unsaved changes.
+#include <clocale>
+
 #include <QAction>
 #include <QComboBox>
 #include <QDate>
@@ -23,6 +25,7 @@
 #include "tests/app/support/print_capture.h"
 #include "tests/app/support/program_fixture.h"
 #include "tests/app/support/sweeps_files.h"
+#include "tests/support/process_locale.h"
 
 using namespace pitchlog;
 using app_testing::Column;
@@ -58,6 +61,11 @@ QStringList TeamNames() {
   const kelvane::Variant teams = gobjKelvane->TeamList();
   for (int32_t i = 0; i <= teams.AsArray().UBound(2); ++i) names << ToQ(teams.AsArray().at(1, i).ToString());
   return names;
+}
+
+// An average as the engine writes it, with the decimal separator of the locale it runs under.
+QString Average(const char* text) {
+  return QString::fromLatin1(text).replace(QLatin1Char('.'), QString::fromLocal8Bit(std::localeconv()->decimal_point));
 }
 
 void WriteMembersAnnBobCat(const ProgramFolder& folder) {
@@ -179,14 +187,14 @@ class SweepsWindowTest : public QObject {
     QCOMPARE(w.TeamList->headerItem()->text(team_column::Value), QStringLiteral("Average"));
     QStringList ids = Column(w.TeamList, team_column::TeamID);
     QCOMPARE(ids.mid(0, 2), (QStringList{"ECU", "QAT"}));
-    QCOMPARE(Column(w.TeamList, team_column::Value).mid(0, 3), (QStringList{".000", "2.000", ""}));
+    QCOMPARE(Column(w.TeamList, team_column::Value).mid(0, 3), (QStringList{Average(".000"), Average("2.000"), ""}));
     QVERIFY(w.StakeFrame->isVisible() && w.BidsFrame->isHidden());
     QCOMPARE(w.StakeLabel->text(), sweeps::Currency(2.5));
 
     Choose(w, "Down");
     ids = Column(w.TeamList, team_column::TeamID);
     QCOMPARE(ids.mid(0, 2), (QStringList{"QAT", "ECU"}));
-    QCOMPARE(Column(w.TeamList, team_column::Value).mid(1, 2), (QStringList{".000", ""}));
+    QCOMPARE(Column(w.TeamList, team_column::Value).mid(1, 2), (QStringList{Average(".000"), ""}));
     QVERIFY(w.StakeFrame->isHidden());
   }
 
@@ -271,6 +279,22 @@ class SweepsWindowTest : public QObject {
     Choose(w, "Nobody");
     QVERIFY(w.PlayerList->topLevelItemCount() > 1);
     QVERIFY(w.cmdRemove->isEnabled());
+  }
+
+  // Averages in the user's format; a scorer whose average is 0 is left out, whatever the format.
+  void playerListByAnAverage() {
+    ProgramFolder folder;
+    app_testing::AddSweepOptions(
+        folder, {{"penalty_share", "Penalty Share", "PlayerAverage(0,1,?)", "playerlist", "desc", "Share"}});
+    app_testing::WriteSweeps(folder, {{"Spot Kicks", "spot_kicks", "penalty_share", "fun"}});
+    const testing_support::ProcessLocale german(testing_support::kDecimalCommaLocale, LC_NUMERIC);
+    QVERIFY2(german.ok(), "no decimal-comma locale: run scripts/install-deps");
+    frmMain& main = StartToMainWindow(folder);
+    main.OpenResultsSet("Tournament 2022");
+    frmSweeps& w = OpenSweeps(main);
+    Choose(w, "Spot Kicks");
+    QCOMPARE(Row(w.PlayerList, "ARG10")->text(player_column::Value), QStringLiteral(",571"));  // 4 of 7
+    QVERIFY(!Column(w.PlayerList, player_column::PlayerID).contains(QStringLiteral("FRA09")));  // no penalty
   }
 
   // A choice of a team that the teams file no longer holds keeps its member and bid in sight.

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include <QApplication>
+#include <QSystemTrayIcon>
 #include <QDesktopServices>
 #include <QDir>
 #include <QGroupBox>
@@ -21,6 +22,8 @@
 #include "app/shell/program.h"
 #include "tests/app/support/modal_dialogs.h"
 #include "tests/app/support/controls.h"
+#include "tests/app/support/local_zone.h"
+#include "tests/app/support/message_boxes.h"
 #include "tests/app/support/opened_urls.h"
 #include "tests/app/support/program_fixture.h"
 
@@ -193,8 +196,20 @@ class TournamentViewsTest : public QObject {
     QCOMPARE(Control(window, "lblKOHomeScore_0")->palette().color(QPalette::WindowText), QColor(Qt::black));
   }
 
+  // The stored ranking scores are read whichever decimal separator the locale that saved the
+  // file used.
+  void groupETableStandsBestFirst_data() {
+    QTest::addColumn<QString>("separator");
+    QTest::newRow("point") << ".";
+    QTest::newRow("comma") << ",";
+  }
   void groupETableStandsBestFirst() {
+    QFETCH(QString, separator);
     ProgramFolder folder;
+    QString results = QString::fromUtf8(folder.Read("Results/Tournament 2022.xml"));
+    results.replace(QRegularExpression(QStringLiteral(R"(<rank>(\d+)\.(\d+)</rank>)")),
+                    QStringLiteral("<rank>\\1%1\\2</rank>").arg(separator));
+    folder.Write("Results/Tournament 2022.xml", results.toUtf8());
     frmMain& window = OpenTournament2022(folder);
     window.MainTab->setCurrentIndex(1);
     window.GroupTab->setCurrentIndex(kGroupE);
@@ -210,6 +225,7 @@ class TournamentViewsTest : public QObject {
       for (int c = 0; c < expected[r].size(); ++c) QCOMPARE(table->topLevelItem(r)->text(c), expected[r][c]);
     QVERIFY(table->isColumnHidden(10));
     QVERIFY(table->isColumnHidden(11));
+    QVERIFY(table->topLevelItem(0)->text(11).contains(separator));
 
     QTreeWidget* games = List(window, "GroupSchedule");
     QCOMPARE(games->topLevelItemCount(), 6);
@@ -348,6 +364,30 @@ class TournamentViewsTest : public QObject {
     window.MainTab->setCurrentIndex(0);
     DoubleClick(window.ScheduleList, RowNamed(window.ScheduleList, 0, "Final"));
     QCOMPARE(window.MainTab->currentIndex(), 0);
+  }
+
+  // Where the clocks go forward at 17:00 on November 27, when Croatia v Canada kicks off in the
+  // stored times, the program still starts with every view drawn and shows that kick-off.
+  void kickOffInAnHourTheClocksSkip() {
+    const app_testing::LocalZone zone("XST0XDT,M11.4.0/17,M12.5.0/3");
+    ProgramFolder folder;
+    folder.Write("Results/Results.xml", folder.Read("Results/Tournament 2022.xml"));
+    QByteArray properties = folder.Read("Data/properties.xml");
+    properties.replace("<timedifference></timedifference>", "<timedifference>0</timedifference>");
+    folder.Write("Data/properties.xml", properties);
+    const app_testing::MessageBoxes boxes({QMessageBox::Ok});  // an error would show here
+    frmMain& window = StartToMainWindow(folder);
+    QCOMPARE(boxes.Text(), QString());
+    int games = 0;
+    for (int r = 0; r < window.ScheduleList->topLevelItemCount(); ++r)
+      if (!window.ScheduleList->topLevelItem(r)->text(9).isEmpty()) ++games;
+    QCOMPARE(games, 64);
+    QCOMPARE(ScheduleRow(window, "F4")->text(0), QStringLiteral("Sun November 27 5:00 pm"));
+    for (int i = 0; i < 16; ++i) QCOMPARE(KOText(window, "lblKOHomeTeam", i), QString::fromLatin1(kBracket2022[i].home));
+    QVERIFY(window.findChild<QSystemTrayIcon*>()->isVisible());
+    window.MainTab->setCurrentIndex(1);
+    window.GroupTab->setCurrentIndex(2);  // group "F"
+    QCOMPARE(RowNamed(List(window, "GroupSchedule"), 8, "F4")->text(0), QStringLiteral("Sun November 27 5:00 pm"));
   }
 
   void bracketShowsEveryPairingAndWinner() {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "engine/pitchlog.h"
+#include "tests/support/process_locale.h"
 
 namespace testing_support {
 

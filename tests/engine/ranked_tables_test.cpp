@@ -184,6 +184,22 @@ TEST_F(RankedTablesTest, PlayersScorersFirstThenChosenPlayersWithoutValue) {
              "</T>b\r\n"}));
 }
 
+// Averages come formatted with the user's separator; a zero one still leaves its player out.
+TEST_F(RankedTablesTest, PlayersByAnAverageUnderADecimalComma) {
+  const std::string penalty = "<goal><playerid>ENG09</playerid><pen>1</pen></goal>";
+  app_.Write("Results/Results.xml",
+             testing_support::ResultsXml("", Game("B1", Team("ENG", "<p>1</p>" + Goal("ENG09") + Goal("ENG09") + penalty) +
+                                                            Team("IRN", "<p>1</p>" + Goal("IRN19")))));
+  WriteData(Sweep("Spot kicks", "Penalty share", "fun"), "",
+            kOptions + Option("Penalty share", "PlayerAverage(0,1,?)", "playerlist", "desc", "Share"));
+  testing_support::ProcessLocale german(testing_support::kDecimalCommaLocale);
+  ASSERT_TRUE(german.ok()) << "no " << testing_support::kDecimalCommaLocale << ": run scripts/install-deps";
+  std::string page;
+  for (const std::string& line : Page("{choices}", "Spot kicks")) page += line;
+  EXPECT_EQ(Rows(page),
+            Lines{"<R><D >Harry KANE (England)</D><D align='right'>,333&nbsp;</D>\r\n<D ><M ></M>&nbsp;</D></R>\r\n"});
+}
+
 TEST_F(RankedTablesTest, PlayersWithoutEntriesOrWithoutAnArraySource) {
   app_.Write("Results/Results.xml", testing_support::ResultsXml("", ""));
   WriteData(Sweep("Scorers", "Scorer", "fun") + Sweep("Placed", "Placed scorer", "fun"), "", kOptions);

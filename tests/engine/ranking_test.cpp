@@ -10,6 +10,7 @@
 using testing_support::AppFolder;
 using testing_support::ErrorOf;
 using testing_support::NewEngine;
+using testing_support::ProcessLocale;
 namespace ranking = kelvane::ranking;
 
 namespace {
@@ -157,6 +158,20 @@ TEST_F(GroupA, KnockOutMeetingDoesNotReorderTheGroup) {
   EXPECT_EQ(Table(), (std::vector<std::string>{"QAT 3", "ECU 4", "SEN 2", "NED 1"}));
   EXPECT_EQ(Slots(), "NED/SEN");
   EXPECT_TRUE(engine_->Result("V1"));
+}
+
+// The stored score is written the same way on a German desktop, so that a results file ranks
+// the same whichever locale saved it and whichever opens it.
+TEST_F(GroupA, StoredScoreIgnoresTheLocale) {
+  Play({{"A1", 0, 2}, {"A2", 0, 2}, {"A3", 1, 3}, {"A4", 1, 1}, {"A5", 1, 2}, {"A6", 2, 0}});
+  EXPECT_EQ(engine_->GroupRank("A", 3), "2060000000.0105");  // Senegal
+  std::vector<std::string> plain;
+  for (int16_t i = 1; i <= 4; ++i) plain.push_back(engine_->GroupRank("A", i));
+  ProcessLocale german(testing_support::kDecimalCommaLocale);
+  ASSERT_TRUE(german.ok()) << "no " << testing_support::kDecimalCommaLocale << ": run scripts/install-deps";
+  engine_->CalcGroupTable("A");
+  for (int16_t i = 1; i <= 4; ++i) EXPECT_EQ(engine_->GroupRank("A", i), plain[i - 1]) << i;
+  EXPECT_EQ(ranking::ScoreText(2030000000.0202), "2030000000.0202");
 }
 
 TEST_F(GroupA, UnknownGroupIsAnError) {

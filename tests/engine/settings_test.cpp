@@ -52,6 +52,12 @@ TEST(TimeDifference, NumericTextOrZero) {
   } cases[] = {{"<timedifference>-4.5</timedifference>", -4.5f},
                {"<timedifference>2</timedifference>", 2.0f},
                {"<timedifference>two</timedifference>", 0.0f},
+               {"<timedifference>5,75</timedifference>", 5.75f},  // written under a decimal comma
+               {"<timedifference>-23.5</timedifference>", -23.5f},
+               {"<timedifference>24</timedifference>", 0.0f},  // no zone is a day away
+               {"<timedifference>99999999999</timedifference>", 0.0f},
+               {"<timedifference>-1e30</timedifference>", 0.0f},
+               {"<timedifference>1e999</timedifference>", 0.0f},
                {"<timedifference></timedifference>", 0.0f},
                {"", 0.0f}};
   for (const auto& c : cases) {

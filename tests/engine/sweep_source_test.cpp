@@ -99,6 +99,20 @@ TEST_F(SweepSourceTest, TeamFiguresSingleAndForEveryTeam) {
   EXPECT_EQ(Source("teamaverage(0,?,1)").AsArray().at(1, kENG - 1), Variant(".500"));
 }
 
+// The formatted columns take the user's decimal separator; single values stay numbers.
+TEST_F(SweepSourceTest, AveragesShowTheUsersDecimalSeparator) {
+  Load(kGroupGames);
+  testing_support::ProcessLocale german(testing_support::kDecimalCommaLocale);
+  ASSERT_TRUE(german.ok()) << "no " << testing_support::kDecimalCommaLocale << ": run scripts/install-deps";
+  const Array teams = Source("teamaverage(1,?,4)").AsArray();
+  EXPECT_EQ(teams.at(1, kENG - 1), Variant("1,500"));
+  EXPECT_EQ(teams.at(1, kIRN - 1), Variant(",500"));
+  const Array players = Source("playeraverage(0,1,?)").AsArray();
+  EXPECT_EQ(players.at(0), Variant(",333"));
+  EXPECT_EQ(players.at(1), Variant(",000"));
+  EXPECT_EQ(Source("teamaverage(1,5,4)"), Variant(1.5));
+}
+
 TEST_F(SweepSourceTest, PlayerFiguresSingleAndForEveryPlayer) {
   Load(kGroupGames);
   ASSERT_EQ(engine_->PlayerTotalsIndex("ENG09"), 1);
