@@ -144,6 +144,13 @@ class ChoiceEntryTest : public QObject {
     // Esc changed nothing.
     QCOMPARE(Held("Fun", "ARG"), QStringLiteral("ann"));
     QVERIFY(!w.cmdApply->isEnabled());
+
+    // The winner's mark stays in the list: the dialog is about the team.
+    main.OpenResultsSet("Tournament 2022");
+    QCOMPARE(Row(w.TeamList, "ARG")->text(team_column::Team), QStringLiteral("*** Argentina ***"));
+    QVERIFY(OnDialog<frmTeamListEntry>(w.TeamList, "ARG", [&](frmTeamListEntry& d) {
+      QCOMPARE(d.windowTitle(), QStringLiteral("Argentina"));
+    }));
   }
 
   // Giving a team with a bid: the refusals first, then the choice, unsaved, with Apply marked.

@@ -15,11 +15,13 @@
 #include "app/shell/frm_main.h"
 #include "app/shell/program.h"
 #include "app/shell/report_list.h"
+#include "app/sweeps/frm_new_sweep.h"
 #include "app/sweeps/frm_sweeps.h"
 #include "app/sweeps/money.h"
 #include "app/sweeps/sweeps_kit.h"
 #include "tests/app/support/list_cells.h"
 #include "tests/app/support/message_boxes.h"
+#include "tests/app/support/modal_dialogs.h"
 #include "tests/app/support/print_capture.h"
 #include "tests/app/support/program_fixture.h"
 #include "tests/app/support/sweeps_files.h"
@@ -439,13 +441,13 @@ class SweepsWindowTest : public QObject {
     QCOMPARE(w.cboSweepList->count(), 1);
     QCOMPARE(w.cboSweepList->currentIndex(), -1);
     QVERIFY(w.TeamList->isHidden() && w.TeamList->topLevelItemCount() == 0);
-    QVERIFY(!w.cmdRemove->isEnabled());
-    QVERIFY(w.cmdEdit->isEnabled() && w.cmdPrint->isEnabled());
-    QVERIFY(w.StakeFrame->isVisible());
-    QVERIFY(!w.cmdApply->isEnabled());
+    // With no sweep shown there is nothing to rename or print, and no stake.
+    for (QPushButton* off : {w.cmdRemove, w.cmdEdit, w.cmdPrint, w.cmdApply}) QVERIFY(!off->isEnabled());
+    QVERIFY(w.StakeFrame->isHidden() && w.BidsFrame->isHidden());
 
     Choose(w, "B");
     QVERIFY(w.TeamList->isVisible());
+    QVERIFY(w.cmdEdit->isEnabled() && w.cmdPrint->isEnabled());
     QCOMPARE(Row(w.TeamList, "BRA")->text(team_column::Member), QStringLiteral("Bob"));
   }
 
@@ -516,6 +518,56 @@ class SweepsWindowTest : public QObject {
     QCOMPARE(capture.Dialogs(), 4);
   }
 
+  // The open window, and its printout, follow every change of the results and of the result set.
+  void followsTheResults() {
+    ProgramFolder folder;
+    WriteMembersAnnBobCat(folder);
+    app_testing::WriteSweeps(folder, {{"Winner", "winner", "tournament_winner", "fun", nullptr, {{"ARG", "ann"}}},
+                                      {"Goals", "goals", "total_goals", "fun", nullptr, {{"150", "bob"}}}});
+    frmMain& main = StartToMainWindow(folder);
+    main.OpenResultsSet("Tournament 2022");
+    frmSweeps& w = OpenSweeps(main);
+    Choose(w, "Winner");
+    QCOMPARE(w.TeamList->topLevelItem(0)->text(team_column::Team), QStringLiteral("*** Argentina ***"));
+
+    main.OpenResultsSet("Results");
+    QCOMPARE(Row(w.TeamList, "ARG")->text(team_column::Team), QStringLiteral("Argentina"));
+    QVERIFY(!Row(w.TeamList, "ARG")->font(team_column::Team).bold());
+    QCOMPARE(Row(w.TeamList, "ARG")->text(team_column::Member), QStringLiteral("Ann"));
+    PrintCapture capture;
+    QTest::mouseClick(w.cmdPrint, Qt::LeftButton);
+    QVERIFY(PrintCapture::FindText("Argentina"));
+    QVERIFY(!PrintCapture::FindText("*** Argentina ***"));
+
+    Choose(w, "Goals");
+    QVERIFY(w.NumberList->headerItem()->text(number_column::Number).endsWith(QLatin1String("(0)")));
+    main.OpenResultsSet("Tournament 2022");
+    QVERIFY(w.NumberList->headerItem()->text(number_column::Number).endsWith(QLatin1String("(172)")));
+  }
+
+  // After New, a "No" to saving and no new sweep after all, the list shows the choices the sweeps
+  // hold again, and nothing is pending.
+  void newDroppingChangesShowsWhatIsLeft() {
+    ProgramFolder folder;
+    WriteMembersAnnBobCat(folder);
+    app_testing::WriteSweeps(folder, {{"A", "a", "tournament_winner", "fun", nullptr, {{"FRA", "bob"}}}});
+    frmMain& main = StartToMainWindow(folder);
+    frmSweeps& w = OpenSweeps(main);
+    Choose(w, "A");
+    gobjKelvane->SetSweepMember("A", kelvane::Variant("ARG"), "Ann");
+    w.LoadTeamList("A");
+    w.cmdApply->setEnabled(true);
+    w.cmdEdit->setEnabled(false);
+    MessageBoxes boxes({QMessageBox::No});
+    QVERIFY(app_testing::OnModal<frmNewSweep>([&] { QTest::mouseClick(w.cmdNewSweep, Qt::LeftButton); },
+                                              [](frmNewSweep&) {}));
+    QCOMPARE(boxes.Text(), QStringLiteral("Do you want to save changes first?"));
+    QVERIFY(Row(w.TeamList, "ARG")->text(team_column::Member).isEmpty());
+    QCOMPARE(Row(w.TeamList, "FRA")->text(team_column::Member), QStringLiteral("Bob"));
+    QVERIFY(!w.cmdApply->isEnabled());
+    QVERIFY(w.cmdEdit->isEnabled());
+  }
+
   // Ending the program does not drop unapplied sweep changes unasked.
   void programEndWithChangesPending() {
     ProgramFolder folder;
@@ -526,12 +578,19 @@ class SweepsWindowTest : public QObject {
     Choose(w, "A");
     gobjKelvane->SetSweepMember("A", kelvane::Variant("ARG"), "Ann");
     w.cmdApply->setEnabled(true);
+    // Behind the main window, with unsaved results too: the first question comes over the
+    // sweeps window and says it is about the sweeps.
+    main.SaveResults->setEnabled(true);
+    main.raise();
+    main.activateWindow();
     {
       MessageBoxes boxes({QMessageBox::Cancel});
       main.close();
-      QCOMPARE(boxes.Text(), QStringLiteral("Do you want to save changes?"));
+      QCOMPARE(boxes.Text(), QStringLiteral("Do you want to save the changes to the sweeps?"));
+      QCOMPARE(boxes.Seen()[0].owner, QStringLiteral("frmSweeps"));
       QVERIFY(frmMain::IsLoaded() && frmSweeps::IsLoaded());
     }
+    main.SaveResults->setEnabled(false);
     MessageBoxes boxes({QMessageBox::Yes});
     main.close();
     QCOMPARE(boxes.Seen().size(), 1);
