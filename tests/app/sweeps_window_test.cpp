@@ -6,6 +6,7 @@
 #include <QDate>
 #include <QLocale>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -43,13 +44,15 @@ frmSweeps& OpenSweeps(frmMain& main) {
 }
 
 void Choose(frmSweeps& w, const char* sweep) {
-  const int index = w.cboSweepList->findText(QLatin1String(sweep));
+  const int index = w.cboSweepList->findText(QString::fromUtf8(sweep));
   if (index < 0) qFatal("no sweep %s", sweep);
   w.cboSweepList->setCurrentIndex(index);
 }
 
+// Names in alphabetical order, letter case ignored (the team names are plain letters).
 QStringList Sorted(QStringList texts, Qt::SortOrder order) {
-  std::sort(texts.begin(), texts.end());
+  std::sort(texts.begin(), texts.end(),
+            [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
   if (order == Qt::DescendingOrder) std::reverse(texts.begin(), texts.end());
   return texts;
 }
@@ -98,6 +101,7 @@ class SweepsWindowTest : public QObject {
  private slots:
   void initTestCase() { app_testing::UseTemporaryRegistry(); }
   void cleanup() {
+    QLocale::setDefault(QLocale::system());
     frmSweeps::Unload();
     app_testing::ProcessDeletions();
     app_testing::ResetProgram();
@@ -144,6 +148,8 @@ class SweepsWindowTest : public QObject {
     QVERIFY(w.TeamList->isColumnHidden(team_column::Value));
     QVERIFY(!frmSweeps::TakesBids(w.TeamList));
     QCOMPARE(Column(w.TeamList, team_column::Team), Sorted(TeamNames(), Qt::AscendingOrder));
+    const QStringList names = Column(w.TeamList, team_column::Team);
+    QVERIFY(names.indexOf("Uruguay") < names.indexOf("USA"));
     QCOMPARE(Row(w.TeamList, "ARG")->text(team_column::Member), QStringLiteral("Ann"));
     QCOMPARE(Row(w.TeamList, "FRA")->text(team_column::Member), QStringLiteral("Bob"));
     QVERIFY(Row(w.TeamList, "BRA")->text(team_column::Member).isEmpty());
@@ -516,6 +522,46 @@ class SweepsWindowTest : public QObject {
     QVERIFY(last_page >= 2);
     QVERIFY(caption_on_page_2);
     QCOMPARE(capture.Dialogs(), 4);
+  }
+
+  // Under a decimal comma: the sweeps by name as the language orders them; values and bids right
+  // under their captions, the bids in sight without scrolling from the first load on, and a large
+  // total of bids whole.
+  void listsReadInTheUsersLanguage() {
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    ProgramFolder folder;
+    app_testing::WriteMembers(folder, {{"Maximiliane Mustermann-Lüdenscheid", "maximiliane_mustermann-l__denscheid"},
+                                       {"Bob", "bob"}});
+    const std::vector<TestChoice> bids = {{"FRA", "maximiliane_mustermann-l__denscheid", "98765.43"},
+                                          {"ARG", "bob", "12345.67"}};
+    app_testing::WriteSweeps(folder, {{"zeta", "zeta", "tournament_winner", "fun"},
+                                      {"Équipe", "_quipe", "most_goals_scored", "bid", nullptr, bids},
+                                      {"Alpha", "alpha", "tournament_winner", "fun"},
+                                      {"Scorers", "scorers", "top_scorer", "bid", nullptr, {{"FRA10", "bob", "12345.67"}}}});
+    frmMain& main = StartToMainWindow(folder);
+    main.OpenResultsSet("Tournament 2022");
+    frmSweeps& w = OpenSweeps(main);
+    for (const char* sweep : {"Équipe", "Scorers"}) {
+      Choose(w, sweep);
+      QCoreApplication::processEvents();
+      QTreeWidget* list = w.TeamList->isVisible() ? w.TeamList : w.PlayerList;
+      QVERIFY2(list->header()->length() <= list->viewport()->width(), sweep);
+      QTreeWidgetItem* row = list->topLevelItem(0);
+      for (int column : {static_cast<int>(team_column::Value), static_cast<int>(team_column::Bid)}) {
+        QVERIFY(row->textAlignment(column) & Qt::AlignRight);
+        QVERIFY2(list->columnWidth(column) >= list->fontMetrics().horizontalAdvance(row->text(column)), sweep);
+      }
+      QVERIFY(row->text(team_column::Bid).contains(QLatin1String("345,67")) ||
+              row->text(team_column::Bid).contains(QLatin1String("765,43")));
+    }
+    Choose(w, "Équipe");
+    QCOMPARE(w.BidsLabel->text(), sweeps::Currency(111111.10));
+    QVERIFY(w.BidsLabel->sizeHint().width() <= w.BidsLabel->width());
+    QVERIFY(w.BidsFrame->geometry().right() < w.cmdMembers->x());
+    QVERIFY(w.cmdRemove->geometry().right() < w.cmdOK->x());
+    QStringList entries;
+    for (int i = 0; i < w.cboSweepList->count(); ++i) entries << w.cboSweepList->itemText(i);
+    QCOMPARE(entries, (QStringList{"Alpha", "Équipe", "Scorers", "zeta"}));
   }
 
   // The open window, and its printout, follow every change of the results and of the result set.
