@@ -2,10 +2,12 @@
 
 #include <QCollator>
 #include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTreeWidget>
 
+#include "app/shell/named_widget.h"
 #include "app/shell/program.h"
 #include "app/shell/report_list.h"
 #include "app/sweeps/frm_sweeps.h"
@@ -113,5 +115,13 @@ bool HoldsChoice(kelvane::IPitchlog& engine, const std::string& sweep, const QSt
 }
 
 bool SweepChangesPending() { return frmSweeps::IsLoaded() && frmSweeps::Get().cmdApply->isEnabled(); }
+
+QLabel* PendingNote(QWidget* parent, const char* name, const char* text) {
+  auto* note = Named(new QLabel(QLatin1String(text), parent), name);
+  note->setWordWrap(true);
+  note->setStyleSheet(QStringLiteral("color: #a00000;"));
+  note->hide();
+  return note;
+}
 
 }  // namespace pitchlog::sweeps

@@ -10,6 +10,8 @@
 #include <QStringList>
 
 class QComboBox;
+class QLabel;
+class QWidget;
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -69,5 +71,7 @@ bool HoldsChoice(kelvane::IPitchlog& engine, const std::string& sweep, const QSt
 
 // Whether the manager window holds sweep changes that are not yet saved.
 bool SweepChangesPending();
+// The note of a money window that its figures count such changes, hidden at first.
+QLabel* PendingNote(QWidget* parent, const char* name, const char* text);
 
 }  // namespace pitchlog::sweeps
