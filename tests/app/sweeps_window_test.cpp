@@ -76,7 +76,6 @@ void AddTestOptions(const ProgramFolder& folder) {
                   {"average_asc", "Average Asc", "TeamAverage(0,?,14)", "teamlist", "asc", "Average"},
                   {"average_desc", "Average Desc", "TeamAverage(0,?,14)", "teamlist", "desc", "Average"},
                   {"scorer_asc", "Scorer Asc", "PlayerTotals(0,0,?)", "playerlist", "asc", "Goals"},
-                  {"_player_list_", "_Player_List_", "PlayerTotals(0,0,?)", "playerlist", "desc", nullptr},
               });
 }
 
@@ -235,7 +234,7 @@ class SweepsWindowTest : public QObject {
   }
 
   // Scorers by goals, chosen players without a goal after them (before them while ascending),
-  // "[New]" last; the "_player_list_" option shows the chosen players only.
+  // "[New]" last; the shipped player pick ("_player_list_") shows the chosen players only.
   void playerList() {
     ProgramFolder folder;
     AddTestOptions(folder);
