@@ -77,7 +77,7 @@ TEST(ShippedPages, EveryTemplateExpandsAllItsPlaceholders) {
     std::string html;
     for (int16_t i = 0; i <= engine->ScriptUBound(); ++i) html += engine->ScriptLine(i);
     EXPECT_EQ(html.find('{'), std::string::npos) << html;
-    EXPECT_EQ(html.rfind("<html>\r\n<!--", 0), 0u) << html;
+    EXPECT_EQ(html.rfind("<!DOCTYPE html>\r\n<!--", 0), 0u) << html;
   }
 }
 
