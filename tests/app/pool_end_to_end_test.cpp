@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QLocale>
 #include <QRegularExpression>
 #include <QTest>
 #include <QTreeWidget>
@@ -41,7 +42,13 @@ using app_testing::StartToMainWindow;
 namespace {
 
 // An amount as shown anywhere, reduced to its sign, digits and point: "-¤1.50" and "-1.50" agree.
-QString Plain(const QString& shown) { return QString(shown).remove(QRegularExpression(QStringLiteral("[^0-9.-]"))); }
+// An amount as plain decimal text, whatever the user's separators.
+QString Plain(const QString& shown) {
+  const QLocale locale;
+  QString plain = shown;
+  plain.remove(locale.groupSeparator()).replace(locale.decimalPoint(), QStringLiteral("."));
+  return plain.remove(QRegularExpression(QStringLiteral("[^0-9.-]")));
+}
 
 // One member's money as a place shows it; owes is whether it is marked as still owing.
 struct Figures {
