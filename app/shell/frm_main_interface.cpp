@@ -11,6 +11,7 @@
 #include "app/shell/result_set_captions.h"
 #include "app/shell/schedule_view.h"
 #include "app/shell/tray_icon.h"
+#include "app/sweeps/frm_sweeps.h"
 #include "platform/component/error.h"
 
 namespace pitchlog {
@@ -59,7 +60,12 @@ void frmMain::LoadGroup(int16_t NewTab) {
   groupsView->LoadGroup(*objKelvane, letter);
 }
 
-void frmMain::LoadKO() { koView->LoadKO(*objKelvane, ko_game_ids_); }
+// Every change of results or of the result set redraws the bracket: the standings of the open
+// sweeps window follow with it.
+void frmMain::LoadKO() {
+  koView->LoadKO(*objKelvane, ko_game_ids_);
+  if (frmSweeps::IsLoaded()) frmSweeps::Get().ReloadShownList();
+}
 
 void frmMain::NoSysIcon(bool maxIcon) { tray_->NoSysIcon(maxIcon); }
 

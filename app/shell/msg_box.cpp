@@ -41,8 +41,11 @@ msgbox::Answer ToAnswer(int button) {
 
 msgbox::Answer MsgBox(const QString& text, int style, const QString& title) {
   const QList<QMessageBox::StandardButton> buttons = Buttons(style);
-  QMessageBox box(Icon(style), title.isEmpty() ? App.Title : title, text, QMessageBox::NoButton,
-                  QApplication::activeWindow());
+  // A window that has just unloaded may still be the active one until the activation moves on;
+  // it is deleted while the box is open, and would take the box with it.
+  QWidget* owner = QApplication::activeWindow();
+  if (owner && !owner->isVisible()) owner = nullptr;
+  QMessageBox box(Icon(style), title.isEmpty() ? App.Title : title, text, QMessageBox::NoButton, owner);
   for (QMessageBox::StandardButton b : buttons) box.addButton(b);
   const int default_index = (style >> 8) & 3;
   box.setDefaultButton(buttons.value(default_index, buttons.front()));

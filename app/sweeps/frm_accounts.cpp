@@ -3,6 +3,7 @@
 #include <exception>
 
 #include <QCloseEvent>
+#include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -14,6 +15,7 @@
 #include "app/sweeps/list_view_printer.h"
 #include "app/sweeps/money.h"
 #include "app/sweeps/printer.h"
+#include "app/sweeps/sweeps_kit.h"
 
 namespace pitchlog {
 namespace {
@@ -44,6 +46,10 @@ frmAccounts::frmAccounts() {
   lvwMembers = Named(new QTreeWidget(this), "lvwMembers");
   SetUpReportList(lvwMembers, kColumns);
   lvwMembers->setGeometry(8, 8, 404, 286);
+  lblPending = sweeps::PendingNote(this, "lblPending",
+                                   "Counts sweep changes not yet applied. Apply or cancel them in the Sweeps "
+                                   "window before taking payments.");
+  lblPending->setGeometry(8, 296, 240, 40);
   cmdPrint = Named(new QPushButton(QStringLiteral("Print"), this), "cmdPrint");
   cmdPrint->setGeometry(256, 304, 75, 26);
   cmdOK = Named(new QPushButton(QStringLiteral("OK"), this), "cmdOK");
@@ -70,6 +76,7 @@ void frmAccounts::LoadMembers() {
                                                paid ? sweeps::Currency(*paid) : QString(), sweeps::Currency(balance)});
     if (balance > 0) ColourRow(row, QColor(255, 0, 0));
   }
+  lblPending->setVisible(sweeps::SweepChangesPending());
   lvwMembers->setCurrentItem(nullptr);
   lvwMembers->clearSelection();
   FitColumns(lvwMembers);

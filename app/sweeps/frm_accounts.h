@@ -7,6 +7,7 @@
 
 #include "app/shell/default_instance.h"
 
+class QLabel;
 class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -27,6 +28,8 @@ class frmAccounts : public QDialog, public DefaultInstance<frmAccounts> {
   void LoadMembers();
 
   QTreeWidget* lvwMembers;
+  // Shown while the sweeps window holds changes not yet applied, which the figures count.
+  QLabel* lblPending;
   QPushButton* cmdPrint;
   QPushButton* cmdOK;
 

@@ -42,7 +42,7 @@ QLabel* Figure(QWidget* parent, const char* name, const QRect& place) {
 frmMemberDetails::frmMemberDetails() {
   setObjectName(QStringLiteral("frmMemberDetails"));
   setWindowTitle(QStringLiteral("Member Details"));
-  setFixedSize(400, 330);
+  setFixedSize(400, 370);
   MemberChoices = Named(new QTreeWidget(this), "MemberChoices");
   SetUpReportList(MemberChoices, kColumns);
   MemberChoices->setGeometry(8, 8, 384, 190);
@@ -59,6 +59,10 @@ frmMemberDetails::frmMemberDetails() {
   lblBalance = Caption(StakesBids, "lblBalance", "Balance", QRect(10, 82, 80, 24));
   lblBalanceValue = Figure(StakesBids, "lblBalanceValue", QRect(96, 82, 110, 24));
 
+  lblPending = sweeps::PendingNote(this, "lblPending",
+                                   "The sweeps hold changes not yet applied, counted here. Apply or cancel them "
+                                   "in the Sweeps window before taking a payment.");
+  lblPending->setGeometry(8, 326, 384, 36);
   cmdRemove = Named(new QPushButton(QStringLiteral("Remove"), this), "cmdRemove");
   cmdRemove->setGeometry(236, 222, 75, 26);
   cmdRemove->hide();
@@ -100,6 +104,10 @@ void frmMemberDetails::Form_Load() {
   lblTotalStake->setText(sweeps::Currency(total_));
   txtPaid->setText(sweeps::MoneyText(paid));
   loaded_paid_ = txtPaid->text();
+  // A payment taken against costs that may yet be dropped would leave a false balance.
+  const bool pending = sweeps::SweepChangesPending();
+  txtPaid->setEnabled(!pending);
+  lblPending->setVisible(pending);
   FitColumns(MemberChoices);
 }
 

@@ -36,6 +36,8 @@ class frmMemberDetails : public QDialog, public DefaultInstance<frmMemberDetails
   sweeps::MoneyBox* txtPaid;
   QLabel* lblBalance;
   QLabel* lblBalanceValue;
+  // Shown while the sweeps window holds changes not yet applied: no payment is taken then.
+  QLabel* lblPending;
   QPushButton* cmdRemove;
   QPushButton* cmdOK;
   QPushButton* cmdCancel;

@@ -171,11 +171,26 @@ void frmSweeps::cboSweepList_Click() {
   const std::string type = engine.Sweeps(s, "type").ToString();
   BidsFrame->setVisible(type == "bid");
   StakeFrame->setVisible(type == "stake");
-  if (type == "stake") StakeLabel->setText(sweeps::CurrencyOf(engine.Sweeps(s, "stake")));
+  if (type == "stake") ShowFigure(StakeLabel, sweeps::StoredAmount(engine.Sweeps(s, "stake")).value_or(0));
 
   shown_sweep_ = sweep;
   cmdEdit->setEnabled(true);
   cmdPrint->setEnabled(true);
+}
+
+void frmSweeps::ShowFigure(QLabel* label, double amount) {
+  constexpr int kFrameWidth = 1215, kLabelWidth = 975, kMembersLeft = 1560, kRemoveLeft = 2880, kGap = 60;
+  label->setText(sweeps::Currency(amount));
+  // As wide as the amount needs, as far as the buttons can move with a narrow gap before OK.
+  const int margins = Pixels(kFrameWidth) - Pixels(kLabelWidth);
+  const int widest = cmdOK->x() - cmdRemove->width() - cmdMembers->width() - 3 * Pixels(kGap) - BidsFrame->x();
+  const int needed = label->sizeHint().width() + margins;
+  const int width = std::clamp(needed, Pixels(kFrameWidth), widest);
+  for (QGroupBox* frame : {BidsFrame, StakeFrame}) frame->setFixedWidth(width);
+  for (QLabel* figure : {BidsLabel, StakeLabel}) figure->setFixedWidth(width - margins);
+  cmdMembers->move(std::max(Pixels(kMembersLeft), BidsFrame->x() + width + Pixels(kGap)), cmdMembers->y());
+  cmdRemove->move(std::max(Pixels(kRemoveLeft), cmdMembers->x() + cmdMembers->width() + Pixels(kGap)), cmdRemove->y());
+  label->setToolTip(needed > width ? label->text() : QString());
 }
 
 void frmSweeps::ReloadShownList() {

@@ -94,6 +94,9 @@ class frmSweeps : public QDialog, public DefaultInstance<frmSweeps> {
   void WireEvents();
   // Saves or drops pending changes after the question; false when the user cancelled.
   bool SettlePendingChanges(const QString& question);
+  // The stake or the bids' total in its frame, which widens for a large amount and moves the
+  // Members and Remove buttons along.
+  void ShowFigure(QLabel* label, double amount);
 
   void Form_Load();
   void cboSweepList_Click();

@@ -34,7 +34,9 @@ void frmSweeps::TeamList_DblClick(QTreeWidgetItem* row) {
   if (!row) return;
   frmTeamListEntry& dialog = frmTeamListEntry::Get();
   if (!TakesBids(TeamList)) dialog.HideBox(dialog.txtBid, dialog.lblBid);
-  dialog.setWindowTitle(row->text(team_column::Team));
+  // The team's own name: the winner's mark belongs to the list.
+  const QString team = ToQ(gobjKelvane->TeamName(sweeps::Cell(row, team_column::TeamID)));
+  dialog.setWindowTitle(team.isEmpty() ? row->text(team_column::Team) : team);
   StartingTexts(dialog, row, team_column::Member, team_column::Bid);
   dialog.Sweep = ToStd(cboSweepList->currentText());
   dialog.Choice = kelvane::Variant(sweeps::Cell(row, team_column::TeamID));

@@ -3,6 +3,7 @@
 #include <exception>
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPrinter>
@@ -28,9 +29,15 @@ constexpr double kFootRoom = 480;
 }  // namespace
 
 // The new sweep is saved at once, and with it whatever the sweeps document holds: pending
-// changes are settled first.
+// changes are settled first. Once they are, the list shows what the sweeps now hold, also when
+// no new sweep comes of it.
 void frmSweeps::cmdNewSweep_Click() {
+  const bool pending = cmdApply->isEnabled();
   if (!SettlePendingChanges(QStringLiteral("Do you want to save changes first?"))) return;
+  if (pending) {
+    ReloadShownList();
+    cmdEdit->setEnabled(!shown_sweep_.isEmpty());
+  }
   frmNewSweep::Get().exec();
 }
 
@@ -59,7 +66,10 @@ void frmSweeps::cmdRemove_Click() {
     list->clear();
     list->hide();
   }
-  cmdRemove->setEnabled(false);
+  // No sweep is shown: nothing to rename or print, no stake or bids.
+  for (QPushButton* button : {cmdRemove, cmdEdit, cmdPrint}) button->setEnabled(false);
+  BidsFrame->hide();
+  StakeFrame->hide();
   // Everything is saved now.
   cmdApply->setEnabled(false);
 }
@@ -95,8 +105,17 @@ void frmSweeps::cmdPrint_Click() {
   }
 }
 
+// The question comes over this window, brought forward, and says what it is about: the main
+// window's question about the results may follow.
 bool frmSweeps::SettleBeforeExit() {
-  if (!SettlePendingChanges(QStringLiteral("Do you want to save changes?"))) return false;
+  if (cmdApply->isEnabled()) {
+    show();
+    raise();
+    activateWindow();
+    // The box stands over the active window, once the activation has come through.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  }
+  if (!SettlePendingChanges(QStringLiteral("Do you want to save the changes to the sweeps?"))) return false;
   Unload();
   return true;
 }

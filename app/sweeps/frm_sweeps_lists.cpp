@@ -4,6 +4,8 @@
 #include <optional>
 
 #include <QHash>
+#include <QHeaderView>
+#include <QStyle>
 #include <QLabel>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -76,20 +78,35 @@ QString PlayerLabel(kelvane::IPitchlog& engine, const std::string& player) {
          QLatin1Char(')');
 }
 
-// Columns fitted to their contents, the names giving back room beyond their given width so
-// that the member and bid columns stay in sight.
-void FitList(QTreeWidget* list, int name_column) {
+// Every cell under its caption's alignment, and the columns fitted to their contents within the
+// list's width, so that the bids stay in sight without scrolling: the value column gives back
+// the room it was given beyond its contents first, then the names, which may be cut.
+void FitList(QTreeWidget* list, int name_column, int value_column) {
+  sweeps::AlignCells(list);
   FitColumns(list);
-  int total = 0;
+  // The list's own size, also before it was first shown; a vertical scroll bar is counted in.
+  const int room = list->maximumViewportSize().width() - list->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  int excess = -room;
   for (int c = 0; c < list->columnCount(); ++c)
-    if (!list->isColumnHidden(c)) total += list->columnWidth(c);
-  const int excess = total - list->viewport()->width();
-  const int given = list->headerItem()->data(name_column, Qt::UserRole).toInt();
-  if (excess > 0) list->setColumnWidth(name_column, std::max(given, list->columnWidth(name_column) - excess));
+    if (!list->isColumnHidden(c)) excess += list->columnWidth(c);
+  const auto give_back = [&](int column, int floor) {
+    if (excess <= 0 || list->isColumnHidden(column)) return;
+    const int width = list->columnWidth(column);
+    const int taken = std::min(excess, std::max(0, width - floor));
+    list->setColumnWidth(column, width - taken);
+    excess -= taken;
+  };
+  const auto contents = [list](int column) {
+    const int caption = list->header()->fontMetrics().horizontalAdvance(list->headerItem()->text(column)) + 10;
+    return std::max(caption, static_cast<const QAbstractItemView*>(list)->sizeHintForColumn(column));
+  };
+  give_back(value_column, contents(value_column));
+  give_back(name_column, list->headerItem()->data(name_column, Qt::UserRole).toInt());
+  give_back(name_column, list->fontMetrics().averageCharWidth() * 8);
 }
 
 void AddNewRow(QTreeWidget* list, int sort_column, Qt::SortOrder order) {
-  QTreeWidgetItem* row = AddRow(list, {QLatin1String(sweeps::kNewRow), QLatin1String(sweeps::kNewRow)});
+  QTreeWidgetItem* row = sweeps::AddRankedRow(list, {QLatin1String(sweeps::kNewRow), QLatin1String(sweeps::kNewRow)});
   row->setText(sort_column, sweeps::NewRowKey(order));
 }
 
@@ -117,7 +134,7 @@ void frmSweeps::LoadTeamList(const std::string& Sweep) {
     const QString id = Text(t.at(0, i));
     if (id.isEmpty()) continue;
     const QString name = Text(t.at(1, i));
-    QTreeWidgetItem* row = AddRow(TeamList, {id, name});
+    QTreeWidgetItem* row = sweeps::AddRankedRow(TeamList, {id, name});
     if (!values.IsArray() && id == placed) {
       row->setText(team_column::Team, QStringLiteral("*** ") + name + QStringLiteral(" ***"));
       QFont bold = row->font(team_column::Team);
@@ -143,7 +160,7 @@ void frmSweeps::LoadTeamList(const std::string& Sweep) {
   const double total = FillChoices(engine, Sweep, team_column::Member, team_column::Bid, [&](const QString& value) {
     QTreeWidgetItem*& row = rows[value];
     if (!row) {
-      row = AddRow(TeamList, {value, value});
+      row = sweeps::AddRankedRow(TeamList, {value, value});
       row->setText(team_column::Sort, no_value);
     }
     return row;
@@ -153,10 +170,10 @@ void frmSweeps::LoadTeamList(const std::string& Sweep) {
   TeamList->headerItem()->setText(team_column::Value, caption);
   if (caption.isEmpty()) sweeps::SetColumnTwips(TeamList, team_column::Value, 0);
   sweeps::SetColumnTwips(TeamList, team_column::Bid, engine.Sweeps(Sweep, "type").ToString() == "bid" ? 1000 : 0);
-  BidsLabel->setText(sweeps::Currency(total));
+  ShowFigure(BidsLabel, total);
   cmdRemove->setEnabled(!HasChoices(engine, Sweep));
   TeamList->sortItems(sort_column, order);
-  FitList(TeamList, team_column::Team);
+  FitList(TeamList, team_column::Team, team_column::Value);
 }
 
 void frmSweeps::LoadNumberList(const std::string& Sweep) {
@@ -168,7 +185,7 @@ void frmSweeps::LoadNumberList(const std::string& Sweep) {
   const std::optional<double> aim = target.IsEmpty() ? std::optional<double>(0) : sweeps::StoredAmount(target);
 
   const double total = FillChoices(engine, Sweep, number_column::Member, number_column::Bid, [&](const QString& n) {
-    QTreeWidgetItem* row = AddRow(NumberList, {n, QString(), n});
+    QTreeWidgetItem* row = sweeps::AddRankedRow(NumberList, {n, QString(), n});
     const std::optional<double> guess = sweeps::StoredAmount(Variant(ToStd(n)));
     row->setText(number_column::Sort,
                  guess && aim ? DistanceKey(std::fabs(*guess - *aim)) : QStringLiteral("Z"));
@@ -181,10 +198,10 @@ void frmSweeps::LoadNumberList(const std::string& Sweep) {
                                     caption.isEmpty() ? QString() : caption + QStringLiteral(" (") + Text(target) + ')');
   sweeps::SetColumnTwips(NumberList, number_column::Bid,
                          engine.Sweeps(Sweep, "type").ToString() == "bid" ? 1000 : 0);
-  BidsLabel->setText(sweeps::Currency(total));
+  ShowFigure(BidsLabel, total);
   cmdRemove->setEnabled(!HasChoices(engine, Sweep));
   NumberList->sortItems(number_column::Sort, Qt::AscendingOrder);
-  FitList(NumberList, number_column::Member);
+  FitList(NumberList, number_column::Member, number_column::Number);
 }
 
 void frmSweeps::LoadPlayerList(const std::string& Sweep) {
@@ -204,7 +221,7 @@ void frmSweeps::LoadPlayerList(const std::string& Sweep) {
       if (IsZero(v.at(i))) continue;
       const std::string player = engine.PlayerTotalsID(static_cast<int16_t>(i + 1));
       const QString value = Text(v.at(i));
-      QTreeWidgetItem* row = AddRow(PlayerList, {ToQ(player), PlayerLabel(engine, player), value});
+      QTreeWidgetItem* row = sweeps::AddRankedRow(PlayerList, {ToQ(player), PlayerLabel(engine, player), value});
       row->setText(player_column::Sequence, sweeps::RightAligned(value));
       rows.insert(ToQ(player), row);
     }
@@ -213,7 +230,7 @@ void frmSweeps::LoadPlayerList(const std::string& Sweep) {
   const double total = FillChoices(engine, Sweep, player_column::Member, player_column::Bid, [&](const QString& id) {
     QTreeWidgetItem*& row = rows[id];
     if (!row) {
-      row = AddRow(PlayerList, {id, PlayerLabel(engine, ToStd(id))});
+      row = sweeps::AddRankedRow(PlayerList, {id, PlayerLabel(engine, ToStd(id))});
       row->setText(player_column::Sequence, QString(12, QLatin1Char(' ')));
     }
     return row;
@@ -224,10 +241,10 @@ void frmSweeps::LoadPlayerList(const std::string& Sweep) {
   sweeps::SetColumnTwips(PlayerList, player_column::Value, caption.isEmpty() ? 0 : 1200);
   PlayerList->headerItem()->setText(player_column::Value, caption);
   sweeps::SetColumnTwips(PlayerList, player_column::Bid, engine.Sweeps(Sweep, "type").ToString() == "bid" ? 800 : 0);
-  BidsLabel->setText(sweeps::Currency(total));
+  ShowFigure(BidsLabel, total);
   cmdRemove->setEnabled(!HasChoices(engine, Sweep));
   PlayerList->sortItems(player_column::Sequence, order);
-  FitList(PlayerList, player_column::Player);
+  FitList(PlayerList, player_column::Player, player_column::Value);
 }
 
 }  // namespace pitchlog

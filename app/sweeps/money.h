@@ -1,9 +1,11 @@
 // Money in the sweeps windows: stakes, bids and payments. Amounts are shown in the user's
 // currency format; the engine stores them as plain decimal text ("12.5").
 //
-// A money box takes an empty text, or a number of at most nine digits before the user's decimal
-// point and two after it: no sign, no grouping, no exponent. Anything else typed into it is taken
-// back silently.
+// A money box takes an empty text, or a number of at most nine digits before the decimal point
+// and two after it: no sign, no grouping, no exponent. The decimal point is the user's, or "."
+// (with no grouping taken and at most two decimals, it can be nothing else). Anything else typed
+// into it is taken back, visibly: the box is marked and says what it takes, so that "1,50" in a
+// locale that groups with "," is never read as 150 unseen.
 #pragma once
 
 #include <optional>
@@ -47,9 +49,15 @@ class MoneyBox : public QLineEdit {
   bool Judge();
   const QString& Last() const { return last_; }
   double Value() const { return MoneyValue(text()); }
+  // Whether the box shows that it took back what was typed.
+  bool Refused() const { return refused_; }
 
  private:
+  void MarkRefused(bool refused);
+
   QString last_;
+  bool refused_ = false;
+  int refusals_ = 0;
 };
 
 }  // namespace pitchlog::sweeps

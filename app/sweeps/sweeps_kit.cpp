@@ -1,10 +1,13 @@
 #include "app/sweeps/sweeps_kit.h"
 
+#include <QCollator>
 #include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTreeWidget>
 
+#include "app/shell/named_widget.h"
 #include "app/shell/program.h"
 #include "app/shell/report_list.h"
 #include "app/sweeps/frm_sweeps.h"
@@ -41,9 +44,48 @@ QStringList Names(const kelvane::Variant& list) {
   return names;
 }
 
+namespace {
+
+// The name column of the three ranked lists: team, player and member.
+constexpr int kNameColumn = 1;
+
+class RankedRow : public QTreeWidgetItem {
+ public:
+  explicit RankedRow(QTreeWidget* list) : QTreeWidgetItem(list) {}
+
+  bool operator<(const QTreeWidgetItem& other) const override {
+    const int column = treeWidget()->sortColumn();
+    if (column == kNameColumn) return CompareNames(text(column), other.text(column)) < 0;
+    if (text(column) != other.text(column)) return text(column) < other.text(column);
+    return CompareNames(text(kNameColumn), other.text(kNameColumn)) < 0;
+  }
+};
+
+}  // namespace
+
+int CompareNames(const QString& a, const QString& b) {
+  QCollator collator;  // of the user's locale, which may change while the program runs
+  collator.setCaseSensitivity(Qt::CaseInsensitive);
+  return collator.compare(a, b);
+}
+
+QTreeWidgetItem* AddRankedRow(QTreeWidget* list, const QStringList& cells) {
+  auto* row = new RankedRow(list);
+  SetCells(row, cells);
+  return row;
+}
+
+void AlignCells(QTreeWidget* list) {
+  const QTreeWidgetItem* header = list->headerItem();
+  for (int i = 0; i < list->topLevelItemCount(); ++i) {
+    QTreeWidgetItem* row = list->topLevelItem(i);
+    for (int c = 0; c < list->columnCount(); ++c) row->setTextAlignment(c, Qt::Alignment(header->textAlignment(c)));
+  }
+}
+
 int InsertSorted(QComboBox* combo, const QString& text) {
   int index = 0;
-  while (index < combo->count() && combo->itemText(index).compare(text, Qt::CaseInsensitive) <= 0) ++index;
+  while (index < combo->count() && CompareNames(combo->itemText(index), text) <= 0) ++index;
   const QSignalBlocker quiet(combo);
   const bool was_empty = combo->count() == 0;
   combo->insertItem(index, text);
@@ -73,5 +115,13 @@ bool HoldsChoice(kelvane::IPitchlog& engine, const std::string& sweep, const QSt
 }
 
 bool SweepChangesPending() { return frmSweeps::IsLoaded() && frmSweeps::Get().cmdApply->isEnabled(); }
+
+QLabel* PendingNote(QWidget* parent, const char* name, const char* text) {
+  auto* note = Named(new QLabel(QLatin1String(text), parent), name);
+  note->setWordWrap(true);
+  note->setStyleSheet(QStringLiteral("color: #a00000;"));
+  note->hide();
+  return note;
+}
 
 }  // namespace pitchlog::sweeps

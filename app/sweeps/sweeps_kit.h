@@ -10,6 +10,8 @@
 #include <QStringList>
 
 class QComboBox;
+class QLabel;
+class QWidget;
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -41,9 +43,19 @@ int ColumnTwips(const QTreeWidget* list, int column);
 // The texts of an engine list by the list rule: a first empty element means no entry.
 QStringList Names(const kelvane::Variant& list);
 
-// Inserts the text among a combo box's entries in alphabetical order, letter case ignored, without
-// raising a change; its index.
+// Names compared as the user's language orders them, letter case and accents ignored.
+int CompareNames(const QString& a, const QString& b);
+
+// Inserts the text among a combo box's entries in the order of CompareNames, without raising a
+// change; its index.
 int InsertSorted(QComboBox* combo, const QString& text);
+
+// A row of a ranked list (the sweeps window's team, player and number lists). It sorts by its
+// list's sort column: sort keys compare as text, names (column 1) as CompareNames does, and
+// rows of equal keys by their names.
+QTreeWidgetItem* AddRankedRow(QTreeWidget* list, const QStringList& cells);
+// Every cell of the list aligned as its column's caption is.
+void AlignCells(QTreeWidget* list);
 
 // A row's text of that column, and its cell's text written as std::string.
 std::string Cell(const QTreeWidgetItem* row, int column);
@@ -59,5 +71,7 @@ bool HoldsChoice(kelvane::IPitchlog& engine, const std::string& sweep, const QSt
 
 // Whether the manager window holds sweep changes that are not yet saved.
 bool SweepChangesPending();
+// The note of a money window that its figures count such changes, hidden at first.
+QLabel* PendingNote(QWidget* parent, const char* name, const char* text);
 
 }  // namespace pitchlog::sweeps

@@ -40,12 +40,11 @@ std::vector<std::string> TemplateLines(const std::filesystem::path& path) {
   return lines;
 }
 
-// The member's paid amount. A member without one, or whose paid box was cleared, has paid
-// nothing; any other text that is not a number fails the page.
+// The member's paid amount. A member without one, or whose paid text is no number (a cleared
+// box, a hand-edited file), has paid nothing, as the accounts table counts it.
 double PaidAmount(IPitchlog& engine, const std::string& member) {
   const Variant paid = engine.Members(member, "paid");
-  if (paid.IsString() && paid.ToString().find_first_not_of(" \t") == std::string::npos) return 0;
-  return paid.ToDouble();
+  return paid.IsNumeric() ? paid.ToDouble() : 0;
 }
 
 }  // namespace
@@ -65,6 +64,8 @@ Variant Pitchlog::GetScript(const std::string& curly, const std::string& style) 
 
 void Pitchlog::GeneratePage(const std::string& template_name, const std::string& parm) {
   const std::string name = template_name.empty() ? "index.html" : template_name;
+  // A page that is not built is empty, so no caller takes the previous page for this one.
+  page_lines_.assign(1, "");
   // The name comes from outside callers: anything but a plain file name could leave the folder.
   if (!files::IsPlainFileName(name)) return;
   const std::filesystem::path path = files::FindIgnoringCase(app_path_ + "/Templates", name);
@@ -81,7 +82,6 @@ void Pitchlog::GeneratePage(const std::string& template_name, const std::string&
   const auto replace = [this](std::string_view placeholder, std::string_view by) {
     pages::ReplaceAll(page_lines_.back(), placeholder, by);
   };
-  page_lines_.assign(1, "");
   for (size_t n = 0; n < lines.size(); ++n) {
     const std::string& line = lines[n];
     if (n > 0) {

@@ -29,10 +29,12 @@ inline void ReplaceAll(std::string& text, std::string_view from, std::string_vie
     text.replace(at, from.size(), to);
 }
 
-// Names and values typed by users or read from data files, made safe to put into a page.
+// Names and values typed by users or read from data files, made safe to put into a page. Braces
+// too: the table generators look for their placeholder in the line as expanded so far, and a
+// name is text, never a placeholder.
 inline std::string EscapeHtml(std::string_view text) {
   static constexpr std::pair<char, std::string_view> kEntities[] = {
-      {'&', "&amp;"}, {'<', "&lt;"}, {'>', "&gt;"}, {'"', "&quot;"}, {'\'', "&#39;"}};
+      {'&', "&amp;"}, {'<', "&lt;"}, {'>', "&gt;"}, {'"', "&quot;"}, {'\'', "&#39;"}, {'{', "&#123;"}, {'}', "&#125;"}};
   std::string out;
   out.reserve(text.size());
   for (const char c : text) {

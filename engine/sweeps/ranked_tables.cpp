@@ -45,8 +45,10 @@ Holder HolderOf(IPitchlog& engine, const Array& choices, int32_t column) {
   return {key, key.empty() ? std::string() : engine.Members(key, "name").ToString(), choices.at(2, column)};
 }
 
+// An entry that nobody holds links to no member's page: such a page does not exist.
 std::string MemberCell(const pages::Snippets& html, const Holder& holder, const std::string& after) {
-  return html("tdstart") + html.MemberLink(holder.name, EncodeXmlTag(holder.key)) + after + html("tdend");
+  const std::string link = holder.key.empty() ? std::string() : html.MemberLink(holder.name, EncodeXmlTag(holder.key));
+  return html("tdstart") + link + after + html("tdend");
 }
 
 std::string BidCell(const pages::Snippets& html, const Holder& holder, const std::string& after) {
@@ -155,12 +157,13 @@ void Pitchlog::GeneratePlayerList(const std::string& sweep) {
     Holder holder;
   };
   const SweepOption option = OptionOf(*this, sweep);
-  const Variant source = SweepSource(option.source);
-  const Array& values = source.AsArray();
-
   std::vector<Entry> entries;
   std::unordered_map<std::string, size_t> by_id;
-  const int32_t players = PlayerTotalsStore().Upper();
+  // A player-pick sweep ranks nobody: it lists the chosen players only, as the sweeps window does.
+  const bool chosen_only = Sweeps(sweep, "sweepoption").ToString() == "_player_list_";
+  const Variant source = chosen_only ? Variant(Array(0, 0)) : SweepSource(option.source);
+  const Array& values = source.AsArray();
+  const int32_t players = chosen_only ? 0 : PlayerTotalsStore().Upper();
   for (int32_t p = 1; p <= players; ++p) {
     const Variant& value = values.at(p - 1);
     if (IsZero(value)) continue;

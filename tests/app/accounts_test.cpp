@@ -1,5 +1,7 @@
 // The accounts and member details windows with the real engine: costs, payments and balances,
 // saving a payment, removing a member, and printing the accounts.
+#include <tuple>
+
 #include <QAction>
 #include <QDate>
 #include <QLocale>
@@ -76,6 +78,7 @@ class AccountsTest : public QObject {
  private slots:
   void initTestCase() { app_testing::UseTemporaryRegistry(); }
   void cleanup() {
+    QLocale::setDefault(QLocale::system());
     frmMemberDetails::Unload();
     frmAccounts::Unload();
     frmMembers::Unload();
@@ -221,6 +224,65 @@ class AccountsTest : public QObject {
     sweeps.cmdApply->setEnabled(true);
     OpenAccounts(main, [&](frmAccounts& a) {
       QVERIFY(Details(a.lvwMembers, "Bob", [&](frmMemberDetails& d) { QVERIFY(d.cmdRemove->isHidden()); }));
+    });
+  }
+
+  // A choice given without Apply is counted, but marked as pending, and no payment is taken
+  // against it; once the change is dropped, the figures are those of the saved sweeps again.
+  void noPaymentAgainstUnappliedChoices() {
+    ProgramFolder folder;
+    app_testing::WriteMembers(folder, {{"Chris", "chris"}});
+    app_testing::WriteSweeps(folder, {{"Pool", "pool", "tournament_winner", "stake", "5", {{"ARG", "chris"}}}});
+    frmMain& main = StartToMainWindow(folder);
+    frmSweeps& sweeps = frmSweeps::Get();
+    sweeps.show();
+    gobjKelvane->SetSweepMember("Pool", kelvane::Variant("NED"), "Chris");
+    sweeps.cmdApply->setEnabled(true);
+    OpenAccounts(main, [&](frmAccounts& a) {
+      QCOMPARE(Row(a.lvwMembers, "Chris")->text(accounts_column::Total), sweeps::Currency(10));
+      QVERIFY(a.lblPending->isVisible());
+      QVERIFY(Details(a.lvwMembers, "Chris", [&](frmMemberDetails& d) {
+        QVERIFY(d.lblPending->isVisible());
+        QVERIFY(!d.txtPaid->isEnabled());
+        QTest::keyClicks(d.txtPaid, "10");
+        QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+      }));
+    });
+    frmAccounts::Unload();  // the helper's last look at the window loaded it again
+    QVERIFY(!folder.Read("Data/members.xml").contains("<paid>"));
+
+    MessageBoxes boxes({QMessageBox::No});
+    QTest::mouseClick(sweeps.cmdCancel, Qt::LeftButton);
+    QCOMPARE(boxes.Text(), QStringLiteral("Do you want to save changes?"));
+    QVERIFY(!folder.Read("Data/sweeps.xml").contains("NED"));
+    OpenAccounts(main, [&](frmAccounts& a) {
+      QCOMPARE(Cells(Row(a.lvwMembers, "Chris")),
+               (QStringList{"Chris", sweeps::Currency(5), QString(), sweeps::Currency(5)}));
+      QVERIFY(a.lblPending->isHidden());
+      QVERIFY(Details(a.lvwMembers, "Chris", [&](frmMemberDetails& d) {
+        QVERIFY(d.txtPaid->isEnabled() && d.lblPending->isHidden());
+      }));
+    });
+  }
+
+  // Under a decimal comma a payment is typed with either separator and stored as typed.
+  void paymentsUnderADecimalComma() {
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    ProgramFolder folder;
+    WriteAccounts(folder, "4");
+    frmMain& main = StartToMainWindow(folder);
+    OpenAccounts(main, [&](frmAccounts& a) {
+      for (const auto& [typed, stored, balance] : {std::tuple{"7,5", "7.50", 2.5}, std::tuple{"2.25", "2.25", 7.75}}) {
+        QVERIFY(Details(a.lvwMembers, "Ann", [&](frmMemberDetails& d) {
+          d.txtPaid->clear();
+          QTest::keyClicks(d.txtPaid, QLatin1String(typed));
+          QVERIFY(!d.txtPaid->Refused());
+          QCOMPARE(d.lblBalanceValue->text(), sweeps::Currency(balance));
+          QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+        }));
+        QVERIFY(folder.Read("Data/members.xml").contains(QByteArray("<paid>") + stored + "</paid>"));
+        QCOMPARE(Row(a.lvwMembers, "Ann")->text(accounts_column::Balance), sweeps::Currency(balance));
+      }
     });
   }
 

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QLocale>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -85,36 +86,54 @@ class ChoiceEntryTest : public QObject {
  private slots:
   void initTestCase() { app_testing::UseTemporaryRegistry(); }
   void cleanup() {
+    QLocale::setDefault(QLocale::system());
     frmSweeps::Unload();
     app_testing::ProcessDeletions();
     app_testing::ResetProgram();
   }
 
-  // The money box's rule, typed key by key.
+  // The money box's rule, typed key by key under C and under a decimal comma: the user's decimal
+  // point or "." is taken; anything else is taken back and the box shows it did.
   void moneyBox_data() {
+    QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("kept");
-    QTest::newRow("two decimals") << "12.34" << "12.34";
-    QTest::newRow("a third decimal") << "12.345" << "12.34";
-    QTest::newRow("negative") << "-5" << "5";
-    QTest::newRow("zero") << "0" << "0";
-    QTest::newRow("letters") << "1a2" << "12";
-    QTest::newRow("exponent") << "1e3" << "13";
-    QTest::newRow("grouping") << "1,000" << "1000";
-    QTest::newRow("ten digits") << "1234567890" << "123456789";
-    QTest::newRow("a point alone") << ".5" << "5";
+    QTest::addColumn<double>("amount");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("two decimals") << "C" << "12.34" << "12.34" << 12.34 << false;
+    QTest::newRow("a third decimal") << "C" << "12.345" << "12.34" << 12.34 << true;
+    QTest::newRow("negative") << "C" << "-5" << "5" << 5.0 << true;
+    QTest::newRow("zero") << "C" << "0" << "0" << 0.0 << false;
+    QTest::newRow("letters") << "C" << "1a2" << "12" << 12.0 << true;
+    QTest::newRow("exponent") << "C" << "1e3" << "13" << 13.0 << true;
+    QTest::newRow("a comma where it groups") << "C" << "1,50" << "150" << 150.0 << true;
+    QTest::newRow("ten digits") << "C" << "1234567890" << "123456789" << 123456789.0 << true;
+    QTest::newRow("a point first") << "C" << ".5" << ".5" << 0.5 << false;
+    QTest::newRow("decimal comma") << "de_DE" << "12,5" << "12,5" << 12.5 << false;
+    QTest::newRow("a point under a decimal comma") << "de_DE" << "12.5" << "12.5" << 12.5 << false;
+    QTest::newRow("a point that would group") << "de_DE" << "1.000" << "1.00" << 1.0 << true;
+    QTest::newRow("two separators") << "de_DE" << "1,5.3" << "1,53" << 1.53 << true;
   }
   void moneyBox() {
+    QFETCH(QString, locale);
     QFETCH(QString, typed);
     QFETCH(QString, kept);
+    QFETCH(double, amount);
+    QFETCH(bool, refused);
+    QLocale::setDefault(QLocale(locale));
     sweeps::MoneyBox box;
     QObject::connect(&box, &QLineEdit::textChanged, [&] { box.Judge(); });
     QTest::keyClicks(&box, typed);
     QCOMPARE(box.text(), kept);
+    QCOMPARE(box.Value(), amount);
+    QCOMPARE(box.Refused(), refused);
+    QCOMPARE(box.toolTip().isEmpty(), !refused);
     box.clear();
     QCOMPARE(box.text(), QString());
     QCOMPARE(box.Last(), QString());
+    QVERIFY(!box.Refused());
     QCOMPARE(sweeps::MoneyValue(sweeps::MoneyText(2.5)), 2.5);
+    QLocale::setDefault(QLocale::system());
   }
 
   // A held team in a sweep without bids: no bid box, the dialog narrower by its width, the
@@ -144,6 +163,13 @@ class ChoiceEntryTest : public QObject {
     // Esc changed nothing.
     QCOMPARE(Held("Fun", "ARG"), QStringLiteral("ann"));
     QVERIFY(!w.cmdApply->isEnabled());
+
+    // The winner's mark stays in the list: the dialog is about the team.
+    main.OpenResultsSet("Tournament 2022");
+    QCOMPARE(Row(w.TeamList, "ARG")->text(team_column::Team), QStringLiteral("*** Argentina ***"));
+    QVERIFY(OnDialog<frmTeamListEntry>(w.TeamList, "ARG", [&](frmTeamListEntry& d) {
+      QCOMPARE(d.windowTitle(), QStringLiteral("Argentina"));
+    }));
   }
 
   // Giving a team with a bid: the refusals first, then the choice, unsaved, with Apply marked.

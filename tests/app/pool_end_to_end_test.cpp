@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QLocale>
 #include <QRegularExpression>
 #include <QTest>
 #include <QTreeWidget>
@@ -41,7 +42,13 @@ using app_testing::StartToMainWindow;
 namespace {
 
 // An amount as shown anywhere, reduced to its sign, digits and point: "-¤1.50" and "-1.50" agree.
-QString Plain(const QString& shown) { return QString(shown).remove(QRegularExpression(QStringLiteral("[^0-9.-]"))); }
+// An amount as plain decimal text, whatever the user's separators.
+QString Plain(const QString& shown) {
+  const QLocale locale;
+  QString plain = shown;
+  plain.remove(locale.groupSeparator()).replace(locale.decimalPoint(), QStringLiteral("."));
+  return plain.remove(QRegularExpression(QStringLiteral("[^0-9.-]")));
+}
 
 // One member's money as a place shows it; owes is whether it is marked as still owing.
 struct Figures {
@@ -154,15 +161,15 @@ Figures AccountsPageRow(const QString& page, const QString& member) {
   for (auto it = cell.globalMatch(row); it.hasNext();) cells << it.next().captured(1);
   if (cells.size() != 3) qFatal("accounts row of %s: %s", qPrintable(member), qPrintable(row));
   return {Plain(cells[0]), Plain(cells[1].replace(QStringLiteral("&nbsp;"), QString())), Plain(cells[2]),
-          cells[2].contains(QStringLiteral("red"))};
+          cells[2].contains(QStringLiteral("owing"))};
 }
 
 Figures MemberPage(const QString& page) {
-  const QRegularExpression figure(QStringLiteral("<td>(Total|Paid|Balance)</td><td align=\"right\">(.*?)</td>"));
+  const QRegularExpression figure(QStringLiteral("<th>(Total|Paid|Balance)</th><td class=\"amount\">(.*?)</td>"));
   QStringList cells;
   for (auto it = figure.globalMatch(page); it.hasNext();) cells << it.next().captured(2);
   if (cells.size() != 3) qFatal("member page: %s", qPrintable(page));
-  return {Plain(cells[0]), Plain(cells[1]), Plain(cells[2]), cells[2].contains(QStringLiteral("red"))};
+  return {Plain(cells[0]), Plain(cells[1]), Plain(cells[2]), cells[2].contains(QStringLiteral("owing"))};
 }
 
 // Every member's figures as the member details window shows them.

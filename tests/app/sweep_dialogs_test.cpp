@@ -88,7 +88,7 @@ class SweepDialogsTest : public QObject {
     MessageBoxes boxes({QMessageBox::Ok, QMessageBox::Ok});
     QVERIFY(NewSweep(w, [&](frmNewSweep& d) {
       QCOMPARE(d.windowTitle(), QStringLiteral("New Sweep"));
-      QCOMPARE(d.cboOptions->count(), 7);
+      QCOMPARE(d.cboOptions->count(), 11);
       QCOMPARE(d.cboOptions->currentIndex(), -1);
       QVERIFY(d.optFun->isChecked());
       QVERIFY(!d.txtStake->isEnabled());

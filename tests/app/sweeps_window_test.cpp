@@ -8,6 +8,7 @@
 #include <QDate>
 #include <QLocale>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -17,11 +18,13 @@
 #include "app/shell/frm_main.h"
 #include "app/shell/program.h"
 #include "app/shell/report_list.h"
+#include "app/sweeps/frm_new_sweep.h"
 #include "app/sweeps/frm_sweeps.h"
 #include "app/sweeps/money.h"
 #include "app/sweeps/sweeps_kit.h"
 #include "tests/app/support/list_cells.h"
 #include "tests/app/support/message_boxes.h"
+#include "tests/app/support/modal_dialogs.h"
 #include "tests/app/support/print_capture.h"
 #include "tests/app/support/program_fixture.h"
 #include "tests/app/support/sweeps_files.h"
@@ -44,13 +47,15 @@ frmSweeps& OpenSweeps(frmMain& main) {
 }
 
 void Choose(frmSweeps& w, const char* sweep) {
-  const int index = w.cboSweepList->findText(QLatin1String(sweep));
+  const int index = w.cboSweepList->findText(QString::fromUtf8(sweep));
   if (index < 0) qFatal("no sweep %s", sweep);
   w.cboSweepList->setCurrentIndex(index);
 }
 
+// Names in alphabetical order, letter case ignored (the team names are plain letters).
 QStringList Sorted(QStringList texts, Qt::SortOrder order) {
-  std::sort(texts.begin(), texts.end());
+  std::sort(texts.begin(), texts.end(),
+            [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
   if (order == Qt::DescendingOrder) std::reverse(texts.begin(), texts.end());
   return texts;
 }
@@ -79,7 +84,6 @@ void AddTestOptions(const ProgramFolder& folder) {
                   {"average_asc", "Average Asc", "TeamAverage(0,?,14)", "teamlist", "asc", "Average"},
                   {"average_desc", "Average Desc", "TeamAverage(0,?,14)", "teamlist", "desc", "Average"},
                   {"scorer_asc", "Scorer Asc", "PlayerTotals(0,0,?)", "playerlist", "asc", "Goals"},
-                  {"_player_list_", "_Player_List_", "PlayerTotals(0,0,?)", "playerlist", "desc", nullptr},
               });
 }
 
@@ -104,6 +108,7 @@ class SweepsWindowTest : public QObject {
  private slots:
   void initTestCase() { app_testing::UseTemporaryRegistry(); }
   void cleanup() {
+    QLocale::setDefault(QLocale::system());
     frmSweeps::Unload();
     app_testing::ProcessDeletions();
     app_testing::ResetProgram();
@@ -150,6 +155,8 @@ class SweepsWindowTest : public QObject {
     QVERIFY(w.TeamList->isColumnHidden(team_column::Value));
     QVERIFY(!frmSweeps::TakesBids(w.TeamList));
     QCOMPARE(Column(w.TeamList, team_column::Team), Sorted(TeamNames(), Qt::AscendingOrder));
+    const QStringList names = Column(w.TeamList, team_column::Team);
+    QVERIFY(names.indexOf("Uruguay") < names.indexOf("USA"));
     QCOMPARE(Row(w.TeamList, "ARG")->text(team_column::Member), QStringLiteral("Ann"));
     QCOMPARE(Row(w.TeamList, "FRA")->text(team_column::Member), QStringLiteral("Bob"));
     QVERIFY(Row(w.TeamList, "BRA")->text(team_column::Member).isEmpty());
@@ -235,7 +242,7 @@ class SweepsWindowTest : public QObject {
   }
 
   // Scorers by goals, chosen players without a goal after them (before them while ascending),
-  // "[New]" last; the "_player_list_" option shows the chosen players only.
+  // "[New]" last; the shipped player pick ("_player_list_") shows the chosen players only.
   void playerList() {
     ProgramFolder folder;
     AddTestOptions(folder);
@@ -463,13 +470,13 @@ class SweepsWindowTest : public QObject {
     QCOMPARE(w.cboSweepList->count(), 1);
     QCOMPARE(w.cboSweepList->currentIndex(), -1);
     QVERIFY(w.TeamList->isHidden() && w.TeamList->topLevelItemCount() == 0);
-    QVERIFY(!w.cmdRemove->isEnabled());
-    QVERIFY(w.cmdEdit->isEnabled() && w.cmdPrint->isEnabled());
-    QVERIFY(w.StakeFrame->isVisible());
-    QVERIFY(!w.cmdApply->isEnabled());
+    // With no sweep shown there is nothing to rename or print, and no stake.
+    for (QPushButton* off : {w.cmdRemove, w.cmdEdit, w.cmdPrint, w.cmdApply}) QVERIFY(!off->isEnabled());
+    QVERIFY(w.StakeFrame->isHidden() && w.BidsFrame->isHidden());
 
     Choose(w, "B");
     QVERIFY(w.TeamList->isVisible());
+    QVERIFY(w.cmdEdit->isEnabled() && w.cmdPrint->isEnabled());
     QCOMPARE(Row(w.TeamList, "BRA")->text(team_column::Member), QStringLiteral("Bob"));
   }
 
@@ -540,6 +547,96 @@ class SweepsWindowTest : public QObject {
     QCOMPARE(capture.Dialogs(), 4);
   }
 
+  // Under a decimal comma: the sweeps by name as the language orders them; values and bids right
+  // under their captions, the bids in sight without scrolling from the first load on, and a large
+  // total of bids whole.
+  void listsReadInTheUsersLanguage() {
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    ProgramFolder folder;
+    app_testing::WriteMembers(folder, {{"Maximiliane Mustermann-Lüdenscheid", "maximiliane_mustermann-l__denscheid"},
+                                       {"Bob", "bob"}});
+    const std::vector<TestChoice> bids = {{"FRA", "maximiliane_mustermann-l__denscheid", "98765.43"},
+                                          {"ARG", "bob", "12345.67"}};
+    app_testing::WriteSweeps(folder, {{"zeta", "zeta", "tournament_winner", "fun"},
+                                      {"Équipe", "_quipe", "most_goals_scored", "bid", nullptr, bids},
+                                      {"Alpha", "alpha", "tournament_winner", "fun"},
+                                      {"Scorers", "scorers", "top_scorer", "bid", nullptr, {{"FRA10", "bob", "12345.67"}}}});
+    frmMain& main = StartToMainWindow(folder);
+    main.OpenResultsSet("Tournament 2022");
+    frmSweeps& w = OpenSweeps(main);
+    for (const char* sweep : {"Équipe", "Scorers"}) {
+      Choose(w, sweep);
+      QCoreApplication::processEvents();
+      QTreeWidget* list = w.TeamList->isVisible() ? w.TeamList : w.PlayerList;
+      QVERIFY2(list->header()->length() <= list->viewport()->width(), sweep);
+      QTreeWidgetItem* row = list->topLevelItem(0);
+      for (int column : {static_cast<int>(team_column::Value), static_cast<int>(team_column::Bid)}) {
+        QVERIFY(row->textAlignment(column) & Qt::AlignRight);
+        QVERIFY2(list->columnWidth(column) >= list->fontMetrics().horizontalAdvance(row->text(column)), sweep);
+      }
+      QVERIFY(row->text(team_column::Bid).contains(QLatin1String("345,67")) ||
+              row->text(team_column::Bid).contains(QLatin1String("765,43")));
+    }
+    Choose(w, "Équipe");
+    QCOMPARE(w.BidsLabel->text(), sweeps::Currency(111111.10));
+    QVERIFY(w.BidsLabel->sizeHint().width() <= w.BidsLabel->width());
+    QVERIFY(w.BidsFrame->geometry().right() < w.cmdMembers->x());
+    QVERIFY(w.cmdRemove->geometry().right() < w.cmdOK->x());
+    QStringList entries;
+    for (int i = 0; i < w.cboSweepList->count(); ++i) entries << w.cboSweepList->itemText(i);
+    QCOMPARE(entries, (QStringList{"Alpha", "Équipe", "Scorers", "zeta"}));
+  }
+
+  // The open window, and its printout, follow every change of the results and of the result set.
+  void followsTheResults() {
+    ProgramFolder folder;
+    WriteMembersAnnBobCat(folder);
+    app_testing::WriteSweeps(folder, {{"Winner", "winner", "tournament_winner", "fun", nullptr, {{"ARG", "ann"}}},
+                                      {"Goals", "goals", "total_goals", "fun", nullptr, {{"150", "bob"}}}});
+    frmMain& main = StartToMainWindow(folder);
+    main.OpenResultsSet("Tournament 2022");
+    frmSweeps& w = OpenSweeps(main);
+    Choose(w, "Winner");
+    QCOMPARE(w.TeamList->topLevelItem(0)->text(team_column::Team), QStringLiteral("*** Argentina ***"));
+
+    main.OpenResultsSet("Results");
+    QCOMPARE(Row(w.TeamList, "ARG")->text(team_column::Team), QStringLiteral("Argentina"));
+    QVERIFY(!Row(w.TeamList, "ARG")->font(team_column::Team).bold());
+    QCOMPARE(Row(w.TeamList, "ARG")->text(team_column::Member), QStringLiteral("Ann"));
+    PrintCapture capture;
+    QTest::mouseClick(w.cmdPrint, Qt::LeftButton);
+    QVERIFY(PrintCapture::FindText("Argentina"));
+    QVERIFY(!PrintCapture::FindText("*** Argentina ***"));
+
+    Choose(w, "Goals");
+    QVERIFY(w.NumberList->headerItem()->text(number_column::Number).endsWith(QLatin1String("(0)")));
+    main.OpenResultsSet("Tournament 2022");
+    QVERIFY(w.NumberList->headerItem()->text(number_column::Number).endsWith(QLatin1String("(172)")));
+  }
+
+  // After New, a "No" to saving and no new sweep after all, the list shows the choices the sweeps
+  // hold again, and nothing is pending.
+  void newDroppingChangesShowsWhatIsLeft() {
+    ProgramFolder folder;
+    WriteMembersAnnBobCat(folder);
+    app_testing::WriteSweeps(folder, {{"A", "a", "tournament_winner", "fun", nullptr, {{"FRA", "bob"}}}});
+    frmMain& main = StartToMainWindow(folder);
+    frmSweeps& w = OpenSweeps(main);
+    Choose(w, "A");
+    gobjKelvane->SetSweepMember("A", kelvane::Variant("ARG"), "Ann");
+    w.LoadTeamList("A");
+    w.cmdApply->setEnabled(true);
+    w.cmdEdit->setEnabled(false);
+    MessageBoxes boxes({QMessageBox::No});
+    QVERIFY(app_testing::OnModal<frmNewSweep>([&] { QTest::mouseClick(w.cmdNewSweep, Qt::LeftButton); },
+                                              [](frmNewSweep&) {}));
+    QCOMPARE(boxes.Text(), QStringLiteral("Do you want to save changes first?"));
+    QVERIFY(Row(w.TeamList, "ARG")->text(team_column::Member).isEmpty());
+    QCOMPARE(Row(w.TeamList, "FRA")->text(team_column::Member), QStringLiteral("Bob"));
+    QVERIFY(!w.cmdApply->isEnabled());
+    QVERIFY(w.cmdEdit->isEnabled());
+  }
+
   // Ending the program does not drop unapplied sweep changes unasked.
   void programEndWithChangesPending() {
     ProgramFolder folder;
@@ -550,12 +647,19 @@ class SweepsWindowTest : public QObject {
     Choose(w, "A");
     gobjKelvane->SetSweepMember("A", kelvane::Variant("ARG"), "Ann");
     w.cmdApply->setEnabled(true);
+    // Behind the main window, with unsaved results too: the first question comes over the
+    // sweeps window and says it is about the sweeps.
+    main.SaveResults->setEnabled(true);
+    main.raise();
+    main.activateWindow();
     {
       MessageBoxes boxes({QMessageBox::Cancel});
       main.close();
-      QCOMPARE(boxes.Text(), QStringLiteral("Do you want to save changes?"));
+      QCOMPARE(boxes.Text(), QStringLiteral("Do you want to save the changes to the sweeps?"));
+      QCOMPARE(boxes.Seen()[0].owner, QStringLiteral("frmSweeps"));
       QVERIFY(frmMain::IsLoaded() && frmSweeps::IsLoaded());
     }
+    main.SaveResults->setEnabled(false);
     MessageBoxes boxes({QMessageBox::Yes});
     main.close();
     QCOMPARE(boxes.Seen().size(), 1);

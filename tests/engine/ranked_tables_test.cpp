@@ -46,6 +46,7 @@ const std::string kOptions = Option("Winner", "Place(1)", "teamlist", "asc") +
                              Option("England only", "TeamTotals(0,5,14)", "teamlist", "asc") +
                              Option("Scorer", "PlayerTotals(0,0,?)", "playerlist", "desc", "Goals") +
                              Option("Placed scorer", "Place(1)", "playerlist") +
+                             Option("(Player List)", "PlayerTotals(0,0,?)", "playerlist") +
                              Option("England goals", "TeamTotals(0,5,14)", "number", "", "England goals") +
                              Option("Nothing", "nothing()", "number");
 
@@ -108,7 +109,7 @@ TEST_F(RankedTablesTest, PlacingListsEveryTeamByNameWithThePlacedTeamMarked) {
   };
   EXPECT_EQ(Teams(up), marked(ByName(all, true)));
   EXPECT_NE(up.find("<R><D ><b>*** Argentina ***</b></D><D ><M ann>Ann</M>&nbsp;</D></R>\r\n"), std::string::npos);
-  EXPECT_NE(up.find("<R><D >Brazil</D><D ><M ></M>&nbsp;</D></R>\r\n"), std::string::npos);
+  EXPECT_NE(up.find("<R><D >Brazil</D><D >&nbsp;</D></R>\r\n"), std::string::npos);
 
   EXPECT_EQ(Teams(TeamTable("Winner down")), marked(ByName(all, false)));
 }
@@ -126,7 +127,7 @@ TEST_F(RankedTablesTest, StatisticRanksByValueWithEmptyValuesLastAndTiesByName) 
   Lines want{"Iran", "England"};
   for (const std::string& name : ByName(others, true)) want.push_back(name);
   EXPECT_EQ(Teams(up), want);
-  EXPECT_NE(up.find("<R><D >England</D><D align='right'>1.500&nbsp;</D>\r\n<D ><M ></M>&nbsp;</D></R>"),
+  EXPECT_NE(up.find("<R><D >England</D><D align='right'>1.500&nbsp;</D>\r\n<D >&nbsp;</D></R>"),
             std::string::npos);
   EXPECT_NE(up.find("<R><D >Brazil</D><D align='right'>&nbsp;</D>\r\n"), std::string::npos);
 
@@ -164,7 +165,7 @@ TEST_F(RankedTablesTest, BidSweepShowsBidsAndEscapedMembers) {
         "<R><D >France</D><D ><M " + kelvane::EncodeXmlTag(al) + ">&lt;b&gt;Al &amp; Bo&lt;/b&gt;</M>&nbsp;</D>" +
             right + Money(2) + "&nbsp;</D>\r\n</R>\r\n",
         "<R><D >Brazil</D><D ><M cy>Cy</M>&nbsp;</D>" + right + Money(0) + "&nbsp;</D>\r\n</R>\r\n",
-        "<R><D >Spain</D><D ><M ></M>&nbsp;</D>" + right + Money(0) + "&nbsp;</D>\r\n</R>\r\n"})
+        "<R><D >Spain</D><D >&nbsp;</D>" + right + Money(0) + "&nbsp;</D>\r\n</R>\r\n"})
     EXPECT_NE(table.find(row), std::string::npos) << row;
 }
 
@@ -179,7 +180,7 @@ TEST_F(RankedTablesTest, PlayersScorersFirstThenChosenPlayersWithoutValue) {
       (Lines{"a<T>\r\n<R>\r\n<H align='left'>Player</H>\r\n<H align='right'>Goals</H>\r\n"
              "<H align='left'>Member</H>\r\n</R>\r\n",
              "<R><D >Harry KANE (England)</D>" + value + "3&nbsp;</D>\r\n<D ><M ann>Ann</M>&nbsp;</D></R>\r\n",
-             "<R><D >" + iran + "</D>" + value + "1&nbsp;</D>\r\n<D ><M ></M>&nbsp;</D></R>\r\n",
+             "<R><D >" + iran + "</D>" + value + "1&nbsp;</D>\r\n<D >&nbsp;</D></R>\r\n",
              "<R><D >Jordan PICKFORD (England)</D>" + value + "&nbsp;</D>\r\n<D ><M bob>Bob</M>&nbsp;</D></R>\r\n",
              "</T>b\r\n"}));
 }
@@ -197,7 +198,15 @@ TEST_F(RankedTablesTest, PlayersByAnAverageUnderADecimalComma) {
   std::string page;
   for (const std::string& line : Page("{choices}", "Spot kicks")) page += line;
   EXPECT_EQ(Rows(page),
-            Lines{"<R><D >Harry KANE (England)</D><D align='right'>,333&nbsp;</D>\r\n<D ><M ></M>&nbsp;</D></R>\r\n"});
+            Lines{"<R><D >Harry KANE (England)</D><D align='right'>,333&nbsp;</D>\r\n<D >&nbsp;</D></R>\r\n"});
+}
+
+// The player-pick option ranks nobody: only the chosen players are listed, scorers or not.
+TEST_F(RankedTablesTest, PlayerPickListsTheChosenPlayersOnly) {
+  WriteData(Sweep("Pick", "(Player List)", "fun", Choice("ENG01", "Ann")), Member("Ann"), kOptions);
+  const Lines page = Page("{choices}", "Pick");
+  EXPECT_EQ(page, (Lines{"<T>\r\n<R>\r\n<H align='left'>Player</H>\r\n<H align='left'>Member</H>\r\n</R>\r\n",
+                         "<R><D >Jordan PICKFORD (England)</D><D ><M ann>Ann</M>&nbsp;</D></R>\r\n", "</T>\r\n"}));
 }
 
 TEST_F(RankedTablesTest, PlayersWithoutEntriesOrWithoutAnArraySource) {

@@ -14,7 +14,9 @@ void MessageBoxes::Poll() {
   auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
   if (!box || box == last_ || answers_.isEmpty()) return;
   last_ = box;
-  seen_.append({box->text(), box->windowTitle(), box->icon(), box->standardButtons()});
+  const QWidget* owner = box->parentWidget() ? box->parentWidget()->window() : nullptr;
+  seen_.append({box->text(), box->windowTitle(), box->icon(), box->standardButtons(),
+                owner ? owner->objectName() : QString()});
   const QMessageBox::StandardButton answer = answers_.takeFirst();
   if (QAbstractButton* button = box->button(answer))
     button->click();

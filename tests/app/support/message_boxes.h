@@ -16,6 +16,7 @@ struct SeenBox {
   QString title;
   QMessageBox::Icon icon;
   QMessageBox::StandardButtons buttons;
+  QString owner;  // the object name of the window the box stands over
 };
 
 class MessageBoxes : public QObject {

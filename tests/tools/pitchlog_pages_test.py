@@ -1,0 +1,163 @@
+#!/usr/bin/env python3
+"""End-to-end test of tools/pitchlog-pages: a pool over the finished 2022 tournament, run as an
+organiser would through the engine, written out as a site and read back as a browser reads it.
+
+    pitchlog_pages_test.py TOOL KELVANE_CALL LIBRARY DATA_FOLDER
+"""
+
+import html.parser
+import json
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import unittest
+import urllib.parse
+
+TOOL, KELVANE_CALL, LIBRARY, DATA = sys.argv[1:5]
+ODD_NAME = "<script>{details}\"&'"
+
+# The pool: members, then [member, args...] calls in the order an organiser makes them.
+POOL = [
+    ["LoadAll"],
+    *[["AddMember", name] for name in ("Ann", "Bob", "Chris", ODD_NAME)],
+    ["SaveMembers"],
+    ["AddSweep", "Office Winner", "Tournament Winner", "stake", 5],
+    ["AddSweep", "Golden Boot", "Top Scorer", "bid"],
+    ["AddSweep", "Goal Guess", "Total Goals", "fun"],
+    ["AddSweep", "Player Pick", "(Player List)", "fun"],
+    ["Let", "SweepMember", "Office Winner", "FRA", "Ann"],
+    ["Let", "SweepMember", "Office Winner", "ARG", "Chris"],
+    ["Let", "SweepMember", "Golden Boot", "ARG10", ODD_NAME],
+    ["Let", "SweepBid", "Golden Boot", "ARG10", 7],
+    ["Let", "SweepMember", "Golden Boot", "FRA10", "Bob"],
+    ["Let", "SweepBid", "Golden Boot", "FRA10", 12.5],
+    ["Let", "SweepMember", "Goal Guess", "170", "Ann"],
+    ["Let", "SweepMember", "Goal Guess", "160", ODD_NAME],
+    ["Let", "SweepMember", "Player Pick", "ENG09", "Bob"],
+    ["SaveSweeps"],
+    ["Let", "MemberPaid", "Ann", "5.00"],
+    ["SaveMembers"],
+]
+
+
+class Page(html.parser.HTMLParser):
+    """A page as a browser reads it: its links, its table rows as cell texts, its headings."""
+
+    def __init__(self, text):
+        super().__init__(convert_charrefs=True)
+        self.links, self.rows, self.headings = [], [], []
+        self._row = self._cell = self._heading = None
+        self.feed(text)
+
+    def handle_starttag(self, tag, attrs):
+        attrs = dict(attrs)
+        if tag == "a" and "href" in attrs:
+            self.links.append(attrs["href"])
+        if tag == "link" and "href" in attrs:
+            self.links.append(attrs["href"])
+        if tag == "tr":
+            self._row = []
+        if tag in ("td", "th") and self._row is not None:
+            self._cell = ""
+        if tag == "h1":
+            self._heading = ""
+
+    def handle_endtag(self, tag):
+        if tag in ("td", "th") and self._cell is not None:
+            self._row.append(self._cell.replace("\xa0", " ").strip())
+            self._cell = None
+        if tag == "tr" and self._row is not None:
+            self.rows.append(self._row)
+            self._row = None
+        if tag == "h1":
+            self.headings.append(self._heading)
+            self._heading = None
+
+    def handle_data(self, data):
+        if self._cell is not None:
+            self._cell += data
+        if self._heading is not None:
+            self._heading += data
+
+
+class PitchlogPagesTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.work = tempfile.mkdtemp(prefix="pitchlog-pages-")
+        cls.env = dict(os.environ, KELVANE_REGISTRY=os.path.join(cls.work, "registry"))
+        subprocess.run([KELVANE_CALL, "--register", LIBRARY], env=cls.env, check=True)
+        program = os.path.join(cls.work, "program")
+        shutil.copytree(DATA, program)
+        shutil.copyfile(os.path.join(program, "Results", "Tournament 2022.xml"),
+                        os.path.join(program, "Results", "Results.xml"))
+        requests = "".join(json.dumps(call) + "\n" for call in POOL)
+        replies = subprocess.run([KELVANE_CALL, "--app-path", program], input=requests, env=cls.env,
+                                 capture_output=True, text=True, check=True).stdout
+        assert "error" not in replies, replies
+        cls.site = os.path.join(cls.work, "site")
+        cls.run_result = subprocess.run([TOOL, program, cls.site, "--kelvane-call", KELVANE_CALL],
+                                        env=cls.env, capture_output=True, text=True)
+        cls.pages = {}
+        if os.path.isdir(cls.site):
+            for name in os.listdir(cls.site):
+                if name.endswith(".html"):
+                    with open(os.path.join(cls.site, name), encoding="utf-8") as page:
+                        cls.pages[name] = Page(page.read())
+
+    @classmethod
+    def tearDownClass(cls):
+        shutil.rmtree(cls.work, ignore_errors=True)
+
+    def row_holding(self, page, text):
+        rows = [row for row in self.pages[page].rows if any(text in cell for cell in row)]
+        self.assertTrue(rows, f"no row with {text!r} in {page}")
+        return rows[0]
+
+    def test_says_where_it_wrote_every_page(self):
+        self.assertEqual(self.run_result.returncode, 0, self.run_result.stderr)
+        self.assertIn(self.site, self.run_result.stdout)
+        self.assertEqual(sorted(self.pages), sorted(
+            ["index.html", "accounts.html", "sweep-office_winner.html", "sweep-golden_boot.html",
+             "sweep-goal_guess.html", "sweep-player_pick.html", "member-ann.html", "member-bob.html",
+             "member-chris.html", "member-_script__details____.html"]))
+
+    def test_every_link_opens_a_written_file(self):
+        for name, page in self.pages.items():
+            self.assertTrue(page.links, name)
+            for link in page.links:
+                target = urllib.parse.urlsplit(link)
+                self.assertFalse(target.scheme or target.query, f"{link} in {name}")
+                path = os.path.join(self.site, urllib.parse.unquote(target.path))
+                self.assertTrue(os.path.isfile(path), f"{link} in {name}")
+
+    def test_the_winner_sweep_marks_argentinas_holder(self):
+        self.assertEqual(self.row_holding("sweep-office_winner.html", "Argentina"), ["*** Argentina ***", "Chris"])
+        self.assertEqual(self.row_holding("sweep-office_winner.html", "France"), ["France", "Ann"])
+
+    def test_the_top_scorers_lead_with_mbappe_then_messi(self):
+        rows = self.pages["sweep-golden_boot.html"].rows
+        scorers = [row for row in rows if len(row) == 4 and row[1].isdigit()]
+        self.assertEqual(scorers[0][:3], ["Kylian MBAPPE (France)", "8", "Bob"])
+        self.assertEqual(scorers[1][:3], ["Lionel MESSI (Argentina)", "7", ODD_NAME])
+
+    def test_the_total_goals_sweep_shows_172(self):
+        self.assertIn("Total goals (172)", self.pages["sweep-goal_guess.html"].rows[0])
+        guesses = [row[0] for row in self.pages["sweep-goal_guess.html"].rows[1:]]
+        self.assertEqual(guesses, ["Ann", ODD_NAME])
+
+    def test_the_player_pick_lists_its_picks_only(self):
+        self.assertEqual(self.pages["sweep-player_pick.html"].rows[1:], [["Harry KANE (England)", "Bob"]])
+
+    def test_a_name_shows_as_typed(self):
+        member = self.pages["member-_script__details____.html"]
+        self.assertEqual(member.headings, [ODD_NAME])
+        self.assertEqual(member.rows[0], ["Sweep", "Choice", "Cost"])
+        self.assertIn(ODD_NAME, [row[0] for row in self.pages["accounts.html"].rows])
+        index_names = [cell for row in self.pages["index.html"].rows for cell in row]
+        self.assertIn(ODD_NAME, index_names)
+
+
+if __name__ == "__main__":
+    unittest.main(argv=sys.argv[:1])
