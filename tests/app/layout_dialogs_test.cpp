@@ -120,7 +120,7 @@ class LayoutDialogsTest : public QObject {
     const QTreeWidget& rows = *frmCustomise::Get().lvwColumns;
     QCOMPARE(rows.topLevelItemCount(), 21);  // 2 label and 19 data columns
     QCOMPARE(Column(rows, 0).mid(0, 8), QStringList({"Team", "P", "W", "D", "L", "GF", "GA", "ID"}));
-    QCOMPARE(Column(rows, 2).mid(0, 8), QStringList({"002", "003", "004", "005", "006", "007", "008", "010"}));
+    QCOMPARE(Column(rows, 2).mid(0, 8), QStringList({"001", "002", "003", "004", "005", "006", "007", "008"}));
     for (int r = 0; r < rows.topLevelItemCount(); ++r)
       QCOMPARE(rows.topLevelItem(r)->checkState(0), r < 7 ? Qt::Checked : Qt::Unchecked);
     const QTreeWidgetItem* team = RowOf(rows, "Team");
@@ -144,7 +144,7 @@ class LayoutDialogsTest : public QObject {
     stats_list::SetColumnWidth(list, 3, 900);  // "ID", after the shown columns
     QTreeWidget& rows = *frmCustomise::Get().lvwColumns;
     QCOMPARE(Column(rows, 0).mid(0, 7), QStringList({"P", "W", "D", "L", "GF", "GA", "ID"}));
-    QCOMPARE(Column(rows, 2).mid(0, 7), QStringList({"002", "003", "004", "005", "006", "007", "008"}));
+    QCOMPARE(Column(rows, 2).mid(0, 7), QStringList({"001", "002", "003", "004", "005", "006", "007"}));
     SetChecked(RowOf(rows, "ID"), false);
     SetChecked(RowOf(rows, "ID"), true);
     QCOMPARE(stats_list::ColumnWidth(list, 3), 900);
