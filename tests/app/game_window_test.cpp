@@ -393,6 +393,27 @@ class GameWindowTest : public QObject {
     QCOMPARE(loaded.game().HighScores(), saved);
   }
 
+  // Initials abandoned for one entry are asked for the next entry the score beats, where the
+  // score then goes in; nothing moves for the abandoned one.
+  void abandonedInitialsTryTheFollowingEntries() {
+    app_testing::TemporaryDataFolder data;
+    int turns = 0;
+    LoadedGame loaded([&](frmRallet& game, int) {
+      if (!game.EntryActive() || ++turns <= 6000) return;  // the first entry is left to time out
+      Tap(game, game.Initials().size() < 3 ? Qt::Key_K : Qt::Key_Return);
+    });
+    frmRallet& game = loaded.game();
+    game.numPlayers = 1;
+    game.p1Score = 60;
+    game.CheckForHighScore();
+    QVERIFY(turns > 6000);
+    QList<int> scores;
+    for (const rallet::OnePlayerScore& entry : game.HighScores().hiScoresOne) scores << entry.score;
+    QCOMPARE(scores, (QList<int>{100, 75, 50, 60, 25}));
+    QCOMPARE(game.HighScores().hiScoresOne[3].initials, QStringLiteral("KKK"));
+    QCOMPARE(rallet::ReadHighScoreFile(data.HighScoreFile()), game.HighScores());
+  }
+
   // At load a file that is not what the game writes leaves the default tables.
   void aBadFileAtLoadLeavesTheDefaults() {
     app_testing::TemporaryDataFolder data;
