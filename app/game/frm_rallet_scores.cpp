@@ -79,6 +79,7 @@ void frmRallet::GetInitials(int player) {
   p1Score = p1;
   p2Score = p2;
   paddles = 0;
+  canvas_.Cls();  // nothing of the match's last screen stays under the question
   Update();
   msgLines[3] = QStringLiteral("High Score !");
   msgLines[4] = QString();
