@@ -19,6 +19,7 @@
 #include "app/game/frm_rallet.h"
 #include "app/shell/frm_about.h"
 #include "app/shell/frm_customise.h"
+#include "app/shell/frm_help.h"
 #include "app/shell/frm_licence.h"
 #include "app/shell/frm_main.h"
 #include "app/shell/frm_players.h"
@@ -70,6 +71,7 @@ class ScreenshotsTest : public QObject {
     frmCustomise::Unload();
     frmSaveStats::Unload();
     frmLicence::Unload();
+    frmHelp::Unload();
     frmAbout::Unload();
     frmPlayers::Unload();
     frmSweeps::Unload();
@@ -130,6 +132,8 @@ class ScreenshotsTest : public QObject {
     QVERIFY(contact.Seen());
     frmLicence::Get().show();
     Save(frmLicence::Get(), "help-licence");
+    frmHelp::Get().ShowTopic("ranking.html");
+    Save(frmHelp::Get(), "help-window");
   }
 
   // The Stats view on the finished 2022 tournament: a teams table in averages and the top scorers.

@@ -498,7 +498,7 @@ class StatsViewTest : public QObject {
     Choose(window, "Far Column");
     QVERIFY(!boxes.Seen().isEmpty());
     QCOMPARE(boxes.Seen()[0].icon, QMessageBox::Critical);
-    QVERIFY2(boxes.Text().contains("column 40"), qPrintable(boxes.Text()));
+    QVERIFY2(boxes.Text().contains("Column 40"), qPrintable(boxes.Text()));
     QVERIFY(view.lvwStats->isHidden());
     QVERIFY(view.cmdRemove->isEnabled());
   }
