@@ -89,8 +89,8 @@ GroupsView::GroupsView(QFrame* group_frame, QTabBar* group_tab, QGroupBox* game_
 
   auto* panels = new QHBoxLayout;
   // The facts take little room; the score panel's scorer lines need it, one line to a goal.
-  panels->addWidget(game_facts, 1);
-  panels->addWidget(score_frame, 1);
+  panels->addWidget(game_facts, 2);
+  panels->addWidget(score_frame, 3);
   panels->addWidget(team_frame, 1);
   auto* layout = new QVBoxLayout(group_frame);
   layout->addWidget(group_tab);

@@ -17,6 +17,7 @@
 #include <QTabWidget>
 #include <QScrollBar>
 #include <QTest>
+#include <QTextDocument>
 #include <QTreeWidget>
 
 #include "app/shell/frm_main.h"
@@ -518,6 +519,24 @@ class TournamentViewsTest : public QObject {
       check(List(window, "GroupSchedule"), "group games " + window.GroupTab->tabText(group));
       check(List(window, "GroupTable"), "group table " + window.GroupTab->tabText(group));
     }
+    // Every scorer line of a group game stands on one line of its box.
+    QStringList wrapped;
+    for (int group = 0; group < 8; ++group) {
+      window.GroupTab->setCurrentIndex(group);
+      QTreeWidget* games = List(window, "GroupSchedule");
+      for (int r = 0; r < games->topLevelItemCount(); ++r) {
+        Click(games, games->topLevelItem(r));
+        QApplication::processEvents();
+        for (const char* name : {"txtHomeGoals", "txtHomeGoalsSCR", "txtAwayGoals", "txtAwayGoalsSCR"}) {
+          auto* box = window.findChild<QPlainTextEdit*>(name);
+          if (!box->isVisible()) continue;
+          const int room = box->viewport()->width() - 2 * int(box->document()->documentMargin());
+          for (const QString& text : box->toPlainText().split('\n'))
+            if (box->fontMetrics().horizontalAdvance(text) > room) wrapped << text;
+        }
+      }
+    }
+    QVERIFY2(wrapped.isEmpty(), qPrintable(wrapped.join(", ")));
     window.MainTab->setCurrentIndex(3);
     auto* tables = window.findChild<QComboBox*>("cboStatsTables");
     for (int t = 0; t < tables->count(); ++t) {
