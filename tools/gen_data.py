@@ -9,7 +9,8 @@ and writes, UTF-8, pretty-printed and byte-for-byte deterministic:
     <out>/Data/games.xml        64 games in number order + slot -> next-game elements
     <out>/Data/stadia.xml       the 8 venues in order of first use in the schedule
     <out>/Data/players.xml      every squad, players in shirt order
-    <out>/Results/Results.xml   start-of-tournament results: 8 groups of 4, no games
+    <out>/Results/Results.xml   start-of-tournament results: 8 groups of 4, no games (then
+                                ranked by tools/rank-start-results, as shipped)
 
 The knock-out games carry slot ids ("_A1", "_V3", "_X12", ...) derived from the real 2022
 bracket: the round of 16 from the published final group tables, later rounds from the games

@@ -128,6 +128,9 @@ class frmRallet : public QWidget, public DefaultInstance<frmRallet> {
   const rallet::HighScoreTables& HighScores() const { return tables_; }
   const QString& MessageLine(int index) const { return msgLines.at(static_cast<size_t>(index)); }
   const QString& Initials() const { return strInitials; }
+  // The field as drawn, and whether the kick-off wait is still to end.
+  const QImage& Field() const { return canvas_.Image(); }
+  bool ServePending() const { return tmrServe.Enabled(); }
   const std::string& MatchGameID() const { return strMatchGameID; }
   bool Quitting() const { return blnQuit; }
   bool EntryActive() const { return blnEntryActive; }

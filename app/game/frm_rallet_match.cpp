@@ -216,6 +216,10 @@ void frmRallet::tmrGameOver_Timer() {
 
 void frmRallet::GameOver() {
   if (blnQuit) return;
+  // The end screen starts on a clear field, and no timer of the match may draw over it.
+  for (GameTimer* timer : {&tmrGetReady, &tmrServe, &tmrGameOver}) StopTimer(*timer);
+  canvas_.Cls();
+  Update();
   if (numPlayers == 2) {
     SlideP1(-400);
     SlideP2(400);

@@ -38,9 +38,10 @@ void frmRallet::SaveHighScores() { WriteHighScoreFile(HighScoreFilePath(), table
 void frmRallet::CheckForHighScore() {
   strInitials.clear();
   bool entered = false;
+  // Initials abandoned for one entry are asked again for the next entry the score beats.
   if (numPlayers == 1) {
-    const int place = OnePlayerPlace(tables_, p1Score);
-    if (place >= 0) {
+    for (int place = OnePlayerPlace(tables_, p1Score); place >= 0 && !entered;
+         place = OnePlayerPlace(tables_, p1Score, place + 1)) {
       GetInitials(1);
       if (blnQuit) return;
       if (!strInitials.isEmpty()) {
@@ -53,8 +54,8 @@ void frmRallet::CheckForHighScore() {
     const int winner = p1Score > p2Score ? 1 : 2;
     const int winner_score = winner == 1 ? p1Score : p2Score;
     const int loser_score = winner == 1 ? p2Score : p1Score;
-    const int place = TwoPlayerPlace(tables_, winner_score);
-    if (place >= 0) {
+    for (int place = TwoPlayerPlace(tables_, winner_score); place >= 0 && !entered;
+         place = TwoPlayerPlace(tables_, winner_score, place + 1)) {
       GetInitials(winner);
       if (blnQuit) return;
       if (!strInitials.isEmpty()) {
@@ -78,6 +79,7 @@ void frmRallet::GetInitials(int player) {
   p1Score = p1;
   p2Score = p2;
   paddles = 0;
+  canvas_.Cls();  // nothing of the match's last screen stays under the question
   Update();
   msgLines[3] = QStringLiteral("High Score !");
   msgLines[4] = QString();

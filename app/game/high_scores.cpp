@@ -118,14 +118,14 @@ bool WriteHighScoreFile(const QString& path, const HighScoreTables& tables) {
   return file.commit();
 }
 
-int OnePlayerPlace(const HighScoreTables& tables, int score) {
-  for (int k = 0; k < kHighScoreEntries; ++k)
+int OnePlayerPlace(const HighScoreTables& tables, int score, int from) {
+  for (int k = std::max(from, 0); k < kHighScoreEntries; ++k)
     if (tables.hiScoresOne[static_cast<size_t>(k)].score < score) return k;
   return -1;
 }
 
-int TwoPlayerPlace(const HighScoreTables& tables, int winner_score) {
-  for (int k = 0; k < kHighScoreEntries; ++k)
+int TwoPlayerPlace(const HighScoreTables& tables, int winner_score, int from) {
+  for (int k = std::max(from, 0); k < kHighScoreEntries; ++k)
     if (tables.hiScoresTwo[static_cast<size_t>(k)].winner < winner_score) return k;
   return -1;
 }

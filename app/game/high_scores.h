@@ -51,8 +51,8 @@ std::optional<HighScoreTables> ReadHighScoreFile(const QString& path);
 bool WriteHighScoreFile(const QString& path, const HighScoreTables& tables);
 
 // The entry (0-based) that a new score takes: the first whose score is below it; -1 for none.
-int OnePlayerPlace(const HighScoreTables& tables, int score);
-int TwoPlayerPlace(const HighScoreTables& tables, int winner_score);
+int OnePlayerPlace(const HighScoreTables& tables, int score, int from = 0);
+int TwoPlayerPlace(const HighScoreTables& tables, int winner_score, int from = 0);
 // Puts the new entry at place; the entries below move down and the last drops out.
 void InsertOnePlayer(HighScoreTables& tables, int place, const QString& initials, int score);
 void InsertTwoPlayer(HighScoreTables& tables, int place, const QString& initials, int winner, int loser);

@@ -127,6 +127,8 @@ void frmAbout::Form_Load() {
   lblVersion->setText(QStringLiteral("Version ") + QStringLiteral(PITCHLOG_VERSION));
   imgLogo->setPixmap(LogoList(logo::Program));
   imgCredits->setPixmap(LogoList(logo::Credits));
+  // The box is as big as its contents: the place keeps its size once the picture is emptied.
+  imgCredits->setMinimumSize(imgCredits->sizeHint());
 }
 
 // A game still running leaves its loops as if Escape had been pressed.

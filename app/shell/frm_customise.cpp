@@ -25,6 +25,8 @@ constexpr int kTagRole = Qt::UserRole;
 // The row's check state and heading as last handled.
 constexpr int kShownRole = Qt::UserRole + 1;
 constexpr int kHeadingRole = Qt::UserRole + 2;
+// The column's own position in the statistics list; the row shows its number among the rows.
+constexpr int kPositionRole = Qt::UserRole + 3;
 
 constexpr int kHeadingColumn = 0;
 constexpr int kDescriptionColumn = 1;
@@ -110,6 +112,7 @@ void frmCustomise::Form_Load() {
     row->setText(kHeadingColumn, Unmarked(HeaderText(&stats, i)));
     row->setCheckState(kHeadingColumn, ColumnWidth(&stats, i) > 0 ? Qt::Checked : Qt::Unchecked);
     row->setText(kPositionColumn, QStringLiteral("000%1").arg(Position(&stats, i)).right(3));
+    row->setData(kPositionColumn, kPositionRole, Position(&stats, i));
     row->setData(kHeadingColumn, kTagRole, i);
     const QString description = ToQ(ListCell(main, 1, i).ToString());
     row->setText(kDescriptionColumn, description);
@@ -117,6 +120,10 @@ void frmCustomise::Form_Load() {
     Remember(row);
   }
   lvwColumns->sortItems(kPositionColumn, Qt::AscendingOrder);
+  // The rows are numbered as the user sees them: the list's hidden key column, which sits among
+  // them, leaves no gap. Each row keeps its column's own position for the check handler.
+  for (int r = 0; r < lvwColumns->topLevelItemCount(); ++r)
+    lvwColumns->topLevelItem(r)->setText(kPositionColumn, QStringLiteral("%1").arg(r + 1, 3, 10, QLatin1Char('0')));
 }
 
 void frmCustomise::Remember(QTreeWidgetItem* row) {
@@ -161,7 +168,7 @@ void frmCustomise::lvwColumns_ItemCheck(QTreeWidgetItem* row) {
   QTreeWidget& stats = StatsList();
   const int t = Tag(row);
   if (row->checkState(kHeadingColumn) == Qt::Checked) {
-    const int p = row->text(kPositionColumn).toInt() - 2;
+    const int p = row->data(kPositionColumn, kPositionRole).toInt() - 2;
     const bool captured = main.varTable.IsArray() && p >= 0 && p <= main.varTable.AsArray().UBound(2);
     const double twips = captured ? Twips(main.varTable.AsArray().at(2, p)) : Twips(ListCell(main, 2, t));
     SetColumnWidth(&stats, t, std::max<double>(twips, NeededWidth(&stats, t)));

@@ -1,8 +1,7 @@
 // The main window's Help menu: the help file, the users' forum, the About box and the licence
 // terms.
-#include <QFileInfo>
-
 #include "app/shell/frm_about.h"
+#include "app/shell/frm_help.h"
 #include "app/shell/frm_licence.h"
 #include "app/shell/frm_main.h"
 #include "app/shell/msg_box.h"
@@ -12,14 +11,8 @@
 
 namespace pitchlog {
 
-// The help file is in a format that no viewer here reads, so the user is told where it is.
-void frmMain::HelpTopics_Click() {
-  App.HelpFile = App.Path + QStringLiteral("/Halvex.hlp");
-  const QString text = QFileInfo::exists(App.HelpFile)
-                           ? QStringLiteral("The help file \"%1\" is in a format that cannot be shown on this system.")
-                           : QStringLiteral("The help file \"%1\" was not found.");
-  MsgBox(text.arg(App.HelpFile), msgbox::Exclamation);
-}
+// The user's guide at its contents.
+void frmMain::HelpTopics_Click() { frmHelp::Get().ShowTopic(QLatin1String(kHelpContents)); }
 
 // The forum is a page of the web site; the desktop would pass over anything else in silence.
 void frmMain::OpenForum_Click() {

@@ -281,7 +281,7 @@ void frmMain::lvwStats_ColumnClick(int ColumnHeader) {
 
 void frmMain::cmdSave_Click() {
   SaveTable();
-  frmSaveStats::Get().ShowModeless();
+  frmSaveStats::Get().exec();
 }
 
 void frmMain::cmdCustomise_Click() { frmCustomise::Get().exec(); }

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -31,30 +32,37 @@ bool IsTableOnShow(kelvane::IPitchlog& engine, const QString& name, const QStrin
 frmSaveStats::frmSaveStats() {
   setObjectName(QStringLiteral("frmSaveStats"));
   setWindowTitle(QStringLiteral("Save Stats Layout"));
-  setFixedSize(Pixels(6180), Pixels(540));
+  setModal(true);
   lblName = Named(new QLabel(QStringLiteral("Name"), this), "lblName");
-  lblName->setGeometry(0, 0, Pixels(1575), Pixels(255));
   txtName = Named(new QLineEdit(this), "txtName");
-  txtName->setGeometry(0, Pixels(240), Pixels(5535), Pixels(285));
   txtName->setProperty("HelpContextID", kNameHelpTopic);
   lblName->setBuddy(txtName);
   cmdOK = Named(new QPushButton(QStringLiteral("OK"), this), "cmdOK");
-  cmdOK->setGeometry(Pixels(5640), Pixels(240), Pixels(495), Pixels(255));
   cmdOK->setDefault(true);
+  // Laid out rather than placed: at the given twips the box and its button are too small to read.
+  auto* grid = new QGridLayout(this);
+  grid->addWidget(lblName, 0, 0, 1, 2);
+  grid->addWidget(txtName, 1, 0);
+  grid->addWidget(cmdOK, 1, 1);
+  grid->setColumnStretch(0, 1);
+  setMinimumWidth(Pixels(6180));
+  setFixedHeight(sizeHint().height());
   setTabOrder(txtName, cmdOK);
   connect(cmdOK, &QPushButton::clicked, this, Handler(this, &frmSaveStats::cmdOK_Click));
 }
 
 // A layout that came with the data is offered no name: it can only be saved as a new one.
 void frmSaveStats::Form_Load() {
-  const QString shown = frmMain::Get().statsView->cboStatsTables->currentText();
+  const frmMain& main = frmMain::Get();
+  const QString shown = main.statsView->cboStatsTables->currentText();
+  layout_ = {shown,
+             main.varTable,
+             main.strStatsType,
+             main.intStatsStage,
+             main.blnStatsAverages,
+             main.intCurrSort,
+             stats_list::Order(main.statsView->lvwStats) == Qt::DescendingOrder ? "desc" : "asc"};
   if (!gobjKelvane->StatsTableSystem(ToStd(shown))) txtName->setText(shown);
-}
-
-void frmSaveStats::ShowModeless() {
-  show();
-  raise();
-  activateWindow();
 }
 
 // A name of blanks is no name: it would list as an empty entry.
@@ -71,20 +79,18 @@ void frmSaveStats::cmdOK_Click() {
     MsgBox(QStringLiteral("Cannot save system layouts without a name"), msgbox::Critical);
     return;
   }
-  if (gobjKelvane->StatsTableExists(table) && !IsTableOnShow(*gobjKelvane, name, tables->currentText()) &&
+  if (gobjKelvane->StatsTableExists(table) && !IsTableOnShow(*gobjKelvane, name, layout_.shown) &&
       MsgBox(QStringLiteral("Name in use\n\nDo you want to overwrite it?"), msgbox::YesNo) != msgbox::Yes)
     return;
-  const std::string sequence =
-      stats_list::Order(main.statsView->lvwStats) == Qt::DescendingOrder ? "desc" : "asc";
-  gobjKelvane->SaveStats(table, main.varTable, main.strStatsType, main.intStatsStage, main.blnStatsAverages,
-                         main.intCurrSort, sequence);
+  gobjKelvane->SaveStats(table, layout_.table, layout_.type, layout_.stage, layout_.averages, layout_.sort,
+                         layout_.sequence);
 
-  // Choosing the saved table asks about a changed layout while the mark is still up.
+  // The layout just saved is no longer a change to ask about when its table is chosen.
+  main.blnSaveStats = false;
   main.LoadStatsTables();
   main.statsView->cmdSave->setEnabled(false);
   tables->setCurrentIndex(tables->findText(name));
   main.statsView->cmdSave->setEnabled(false);
-  main.blnSaveStats = false;
   Unload();
 }
 

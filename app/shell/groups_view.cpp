@@ -25,9 +25,11 @@ namespace pitchlog {
 namespace {
 
 constexpr ListColumn kScheduleColumns[] = {
-    {"GameTime", 2000, Qt::AlignLeft},  {"GameNo", 400, Qt::AlignLeft},      {"Stadium", 2000, Qt::AlignLeft},
-    {"Home", 1900, Qt::AlignRight},     {"Home Score", 400, Qt::AlignRight}, {"v", 300, Qt::AlignHCenter},
-    {"Away Score", 400, Qt::AlignLeft}, {"Away", 1900, Qt::AlignLeft},       {"GameID", 0, Qt::AlignLeft},
+    // The texts widen their columns as they need (FitColumns); these are the least widths, small
+    // enough that the score columns' captions leave room for every column at the default size.
+    {"GameTime", 2000, Qt::AlignLeft},  {"GameNo", 400, Qt::AlignLeft},      {"Stadium", 1200, Qt::AlignLeft},
+    {"Home", 1200, Qt::AlignRight},     {"Home Score", 400, Qt::AlignRight}, {"v", 300, Qt::AlignHCenter},
+    {"Away Score", 400, Qt::AlignLeft}, {"Away", 1200, Qt::AlignLeft},       {"GameID", 0, Qt::AlignLeft},
 };
 
 constexpr ListColumn kTableColumns[] = {
@@ -86,8 +88,9 @@ GroupsView::GroupsView(QFrame* group_frame, QTabBar* group_tab, QGroupBox* game_
   BuildScoreFrame();
 
   auto* panels = new QHBoxLayout;
-  panels->addWidget(game_facts, 3);
-  panels->addWidget(score_frame, 2);
+  // The facts take little room; the score panel's scorer lines need it, one line to a goal.
+  panels->addWidget(game_facts, 2);
+  panels->addWidget(score_frame, 3);
   panels->addWidget(team_frame, 1);
   auto* layout = new QVBoxLayout(group_frame);
   layout->addWidget(group_tab);

@@ -11,6 +11,8 @@
 namespace pitchlog {
 
 void ReportHandlerError(const std::string& text) noexcept;
+// An error as the user reads it: its message as a sentence, without the kind's internal name.
+std::string ErrorText(const kelvane::Error& error);
 
 // True when the handler ran to its end.
 template <typename F>
@@ -19,7 +21,7 @@ bool RunHandler(F&& handler) noexcept {
     std::forward<F>(handler)();
     return true;
   } catch (const kelvane::Error& e) {
-    ReportHandlerError(e.Describe());
+    ReportHandlerError(ErrorText(e));
   } catch (const std::exception& e) {
     ReportHandlerError(e.what());
   }

@@ -35,12 +35,13 @@ struct Box {
 struct GameLayout {
   Box frame, number, home_name, away_name, home_score, away_score, home_pens, away_pens;
 };
-constexpr GameLayout kOrdinary = {{0, 0, 2295, 735},    {0, 120, 375, 495},    {360, 120, 1455, 255},
-                                  {360, 360, 1455, 255}, {1800, 120, 255, 255}, {1800, 360, 255, 255},
-                                  {2040, 120, 255, 255}, {2040, 360, 255, 255}};
-constexpr GameLayout kFinalLayout = {{0, 0, 2775, 975},    {0, 0, 375, 735},      {360, 0, 1695, 375},
-                                     {360, 360, 1695, 375}, {2040, 0, 375, 375},   {2040, 360, 375, 375},
-                                     {2400, 0, 375, 375},   {2400, 360, 375, 375}};
+// The names stand a little apart from the game's number button.
+constexpr GameLayout kOrdinary = {{0, 0, 2415, 735},    {0, 120, 375, 495},    {480, 120, 1455, 255},
+                                  {480, 360, 1455, 255}, {1920, 120, 255, 255}, {1920, 360, 255, 255},
+                                  {2160, 120, 255, 255}, {2160, 360, 255, 255}};
+constexpr GameLayout kFinalLayout = {{0, 0, 2895, 975},    {0, 0, 375, 735},      {480, 0, 1695, 375},
+                                     {480, 360, 1695, 375}, {2160, 0, 375, 375},   {2160, 360, 375, 375},
+                                     {2520, 0, 375, 375},   {2520, 360, 375, 375}};
 
 // The label widths were measured for a narrower type than most desktops have: the bracket's type
 // is made small enough for the longest placeholder to fit its label.
@@ -105,7 +106,7 @@ void KnockoutView::LoadKO(kelvane::IPitchlog& engine, std::span<const std::strin
   if (ko_game_ids.size() != kKnockoutGames)
     throw kelvane::Error(kelvane::ErrorKind::SubscriptOutOfRange, "the bracket has sixteen games");
   const TeamColours colours = CurrentTeamColours(engine);
-  const QColor grey = GreyText();
+  const QColor grey = PlaceholderText();
   const QColor window_text = WindowText();
   for (int i = 0; i < kKnockoutGames; ++i) {
     const std::string& game_id = ko_game_ids[static_cast<size_t>(i)];
@@ -139,7 +140,7 @@ void KnockoutView::LoadKO(kelvane::IPitchlog& engine, std::span<const std::strin
       side.name_label->setText(BracketName(side.name));
       side.score_label->setText(side.score);
       side.pens_label->setText(QString::fromStdString(side.figures.pens.ToString()));
-      // An undecided slot is a placeholder, greyed; the user's teams stand out in their colours.
+      // An undecided slot is a placeholder, paler but readable; the user's teams stand out in their colours.
       const QColor name_colour = side.team.starts_with('_') ? grey : window_text;
       SetColour(side.name_label, TeamColour(side.team, colours, name_colour));
       const QColor figures_colour = TeamColour(side.team, colours, QColor(Qt::black));

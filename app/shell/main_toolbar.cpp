@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QIcon>
+#include <QPixmap>
 #include <QMainWindow>
 #include <QStyle>
 #include <QToolBar>
@@ -38,6 +40,15 @@ constexpr ToolbarButton kButtons[] = {
     {"Hide", nullptr, QStyle::SP_DesktopIcon},
 };
 
+// The picture at the toolbar's full icon size: a style picture drawn smaller (the desktop one
+// is) would stand smaller and higher than the rest.
+QIcon FullSize(const QIcon& icon, const QSize& size) {
+  QPixmap picture = icon.pixmap(size);
+  if (picture.deviceIndependentSize().toSize() != size)
+    picture = picture.scaled(size * picture.devicePixelRatio(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+  return QIcon(picture);
+}
+
 }  // namespace
 
 MainToolbar::MainToolbar(QMainWindow* window, std::function<void()> hide)
@@ -55,7 +66,8 @@ MainToolbar::MainToolbar(QMainWindow* window, std::function<void()> hide)
       continue;
     }
     const QString key = button.key;
-    QAction* action = toolbar_->addAction(QApplication::style()->standardIcon(button.picture), key);
+    QAction* action =
+        toolbar_->addAction(FullSize(QApplication::style()->standardIcon(button.picture), toolbar_->iconSize()), key);
     action->setObjectName(name);
     action->setData(key);
     if (button.menu_item) FollowMenuItem(action, FindMenuItem(window_, button.menu_item));

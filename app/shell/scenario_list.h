@@ -7,8 +7,8 @@
 
 namespace pitchlog {
 
-// Every set in the Results folder but the default one, in alphabetical order whatever order the
-// folder lists them in.
+// Every set in the Results folder that can be opened, but the default one, in alphabetical order
+// whatever order the folder lists them in.
 QStringList ScenarioNames(kelvane::IPitchlog& engine);
 
 }  // namespace pitchlog

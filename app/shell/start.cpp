@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <QWidget>
 
+#include "app/shell/frm_help.h"
 #include "app/shell/frm_splash.h"
 #include "app/shell/handler_guard.h"
+#include "app/shell/help_topics.h"
 #include "app/shell/msg_box.h"
 #include "app/shell/program.h"
 #include "platform/component/create_object.h"
@@ -28,7 +30,8 @@ bool Main(const QString& program_folder) {
   glngMyOtherTeamColour = gobjKelvane->MyOtherTeamColour();
   glngMyOtherTeamGhost = gobjKelvane->MyOtherTeamGhost();
   frmSplash::Get().show();
-  App.HelpFile = App.Path + QStringLiteral("/Halvex.hlp");
+  App.HelpFile = HelpFolder() + QLatin1Char('/') + QLatin1String(kHelpContents);
+  InstallHelpKey();
   return true;
 }
 

@@ -83,6 +83,10 @@ StatsView::StatsView(QFrame* stats_frame) : QObject(stats_frame) {
   auto* shown = new QGridLayout;
   shown->addWidget(lvwStats, 0, 0);
   shown->addWidget(lblNoStats, 0, 0, Qt::AlignLeft | Qt::AlignTop);
+  // The list keeps its room while hidden, so the choices above it never move.
+  QSizePolicy keeps_room = lvwStats->sizePolicy();
+  keeps_room.setRetainSizeWhenHidden(true);
+  lvwStats->setSizePolicy(keeps_room);
   auto* layout = new QVBoxLayout(stats_frame);
   layout->addLayout(choices);
   layout->addLayout(shown, 1);

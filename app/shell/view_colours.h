@@ -15,5 +15,10 @@ namespace pitchlog {
 TeamColours CurrentTeamColours(kelvane::IPitchlog& engine);
 QColor GreyText();
 QColor WindowText();
+// Text that stands for what is not decided yet: paler than the window's text but still easy to
+// read on the window (a contrast of at least 4.5 to 1), unlike the disabled grey.
+QColor PlaceholderText();
+// The contrast ratio of two colours, 1 to 21, as readability guidelines measure it.
+double Contrast(const QColor& a, const QColor& b);
 
 }  // namespace pitchlog

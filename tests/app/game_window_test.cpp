@@ -393,6 +393,80 @@ class GameWindowTest : public QObject {
     QCOMPARE(loaded.game().HighScores(), saved);
   }
 
+  // A goal in a match's last minutes leaves the kick-off screen with its serve timer running. The
+  // match's end stops it: the end screen is drawn on a clear field, as it is after a match that
+  // ended without a kick-off pending, and stays so through the wait; the initials screen that
+  // follows starts clear too.
+  void eachEndScreenStartsOnAClearField() {
+    struct Seen {
+      QImage first, last, initials;
+      bool serve_pending = true;
+    };
+    const auto play = [](bool goal_at_the_end) {
+      Seen seen;
+      int wait_turns = 0;
+      LoadedGame loaded([&](frmRallet& game, int) {
+        if (game.EntryActive()) {
+          if (seen.initials.isNull()) seen.initials = game.Field().copy();
+          Tap(game, Qt::Key_Escape);
+          return;
+        }
+        if (++wait_turns == 1) {
+          seen.first = game.Field().copy();
+          seen.serve_pending = game.ServePending();
+        }
+        seen.last = game.Field().copy();
+      });
+      frmRallet& game = loaded.game();
+      game.numPlayers = 2;
+      game.strHomeName = QStringLiteral("Player 1");
+      game.strAwayName = QStringLiteral("Player 2");
+      game.intGameTimer = 89;
+      if (goal_at_the_end) {
+        game.ScoreP1();
+        if (!game.ServePending()) qFatal("the goal left no kick-off pending");
+      } else {
+        game.p1Score = 1;
+      }
+      game.GameOver();
+      frmRallet::Unload();
+      app_testing::ProcessDeletions();
+      return seen;
+    };
+    const Seen after_goal = play(true);
+    const Seen plain = play(false);
+    QVERIFY(!after_goal.serve_pending);
+    QVERIFY(after_goal.first == plain.first);
+    QVERIFY(after_goal.last == after_goal.first);
+    // Where the end screen's lines stood, the initials screen is black between the bats.
+    const int line = 30;  // pixels
+    bool clear = !after_goal.initials.isNull();
+    for (int y = 6 * line + 2; y < 9 * line && clear; ++y)
+      for (int x = 120; x < 520 && clear; ++x) clear = after_goal.initials.pixelColor(x, y) == kGameBlack;
+    QVERIFY(clear);
+  }
+
+  // Initials abandoned for one entry are asked for the next entry the score beats, where the
+  // score then goes in; nothing moves for the abandoned one.
+  void abandonedInitialsTryTheFollowingEntries() {
+    app_testing::TemporaryDataFolder data;
+    int turns = 0;
+    LoadedGame loaded([&](frmRallet& game, int) {
+      if (!game.EntryActive() || ++turns <= 6000) return;  // the first entry is left to time out
+      Tap(game, game.Initials().size() < 3 ? Qt::Key_K : Qt::Key_Return);
+    });
+    frmRallet& game = loaded.game();
+    game.numPlayers = 1;
+    game.p1Score = 60;
+    game.CheckForHighScore();
+    QVERIFY(turns > 6000);
+    QList<int> scores;
+    for (const rallet::OnePlayerScore& entry : game.HighScores().hiScoresOne) scores << entry.score;
+    QCOMPARE(scores, (QList<int>{100, 75, 50, 60, 25}));
+    QCOMPARE(game.HighScores().hiScoresOne[3].initials, QStringLiteral("KKK"));
+    QCOMPARE(rallet::ReadHighScoreFile(data.HighScoreFile()), game.HighScores());
+  }
+
   // At load a file that is not what the game writes leaves the default tables.
   void aBadFileAtLoadLeavesTheDefaults() {
     app_testing::TemporaryDataFolder data;

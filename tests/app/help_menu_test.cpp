@@ -1,9 +1,18 @@
 // The Help menu: the help file, the forum page, the About box with its contact boxes and the
 // system information tool, and the licence terms.
+#include <optional>
+
 #include <QAction>
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QComboBox>
+#include <QTabWidget>
+#include <QTextBrowser>
+#include <QTreeWidget>
+#include <QUrl>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -13,8 +22,13 @@
 #include <QTest>
 
 #include "app/game/frm_rallet.h"
+#include "app/entry/frm_group_score.h"
 #include "app/shell/frm_about.h"
 #include "app/shell/frm_contact.h"
+#include "app/shell/frm_help.h"
+#include "app/shell/frm_properties.h"
+#include "app/shell/groups_view.h"
+#include "app/shell/help_topics.h"
 #include "app/shell/frm_licence.h"
 #include "app/shell/frm_main.h"
 #include "app/shell/program.h"
@@ -42,6 +56,12 @@ void Trigger(const QWidget& window, const char* name) {
   if (!action) qFatal("no action %s", name);
   QVERIFY2(action->isEnabled(), name);
   action->trigger();
+}
+
+// The page the help window shows.
+QString PageShown() {
+  if (!frmHelp::IsLoaded()) return QString();
+  return QFileInfo(frmHelp::Get().wbHelp->source().toLocalFile()).fileName();
 }
 
 bool HasPicture(const QLabel* label) { return !label->pixmap().isNull(); }
@@ -77,34 +97,118 @@ class HelpMenuTest : public QObject {
   void initTestCase() { app_testing::UseTemporaryRegistry(); }
   void cleanup() {
     frmContact::Unload();
+    frmHelp::Unload();
+    frmProperties::Unload();
     frmLicence::Unload();
     frmAbout::Unload();
     app_testing::ProcessDeletions();
     app_testing::ResetProgram();
   }
 
-  // The help file's format has no viewer here: the user is told so, or that it is missing. The
-  // toolbar's Help button runs the same command.
-  void helpTopicsSaysWhatBecameOfTheHelpFile_data() {
-    QTest::addColumn<bool>("present");
-    QTest::addColumn<QString>("ending");
-    QTest::newRow("missing") << false << "/Halvex.hlp\" was not found.";
-    QTest::newRow("present") << true << "/Halvex.hlp\" is in a format that cannot be shown on this system.";
-  }
-  void helpTopicsSaysWhatBecameOfTheHelpFile() {
-    QFETCH(bool, present);
-    QFETCH(QString, ending);
+  // Help Topics and the toolbar's Help button open the guide at its contents.
+  void helpTopicsOpensTheContents() {
     ProgramFolder folder;
-    if (present) folder.Write("Halvex.hlp", "?_\x03");
     frmMain& main = StartToMainWindow(folder);
     for (const char* command : {"HelpTopics", "tbrMain_13"}) {
-      MessageBoxes boxes({QMessageBox::Ok});
+      frmHelp::Unload();
       Trigger(main, command);
-      QCOMPARE(boxes.Seen().size(), 1);
-      QCOMPARE(boxes.Text(), QStringLiteral("The help file \"") + folder.Path() + ending);
-      QCOMPARE(boxes.Seen()[0].title, QStringLiteral("Orvessa Pitchlog"));
+      QVERIFY(frmHelp::IsLoaded() && frmHelp::Get().isVisible());
+      QCOMPARE(PageShown(), QStringLiteral("index.html"));
+      QVERIFY(frmHelp::Get().wbHelp->toPlainText().contains("Contents"));
     }
-    QCOMPARE(App.HelpFile, folder.File("Halvex.hlp"));
+    QCOMPARE(App.HelpFile, folder.File("Help/index.html"));
+  }
+
+  // F1 opens the guide at the page of the window, view or control that has focus; over a modal
+  // dialog the help window is modal itself, so it can be read and closed.
+  void f1OpensTheTopicOfTheFocusedWindow() {
+    ProgramFolder folder;
+    frmMain& main = StartToMainWindow(folder);
+    main.MainTab->setCurrentIndex(1);
+    QTest::keyClick(&main, Qt::Key_F1);
+    QCOMPARE(PageShown(), QStringLiteral("groups.html"));
+    frmHelp::Unload();
+
+    main.GroupTab->setCurrentIndex(7);
+    QTreeWidget* games = main.groupsView->GroupSchedule;
+    QTreeWidgetItem* a1 = games->findItems(QStringLiteral("A1"), Qt::MatchExactly, kGroupScheduleGameIDColumn).value(0);
+    QVERIFY(a1);
+    games->setCurrentItem(a1);
+    emit games->itemClicked(a1, 0);
+    QString shown;
+    bool modal = false;
+    bool closed = false;
+    ModalDialog dialog(QStringLiteral("frmGroupScore"), [&](QWidget& box) {
+      QTest::keyClick(box.focusWidget() ? box.focusWidget() : &box, Qt::Key_F1);
+      shown = PageShown();
+      modal = frmHelp::Get().isModal();
+      QTest::keyClick(frmHelp::Get().wbHelp, Qt::Key_Escape);
+      closed = !frmHelp::IsLoaded();
+      MessageBoxes discard({QMessageBox::Yes});
+      static_cast<frmGroupScore&>(box).cmdCancel->click();
+    });
+    QTest::mouseClick(main.groupsView->cmdGFEnterScore, Qt::LeftButton);
+    QVERIFY(dialog.Seen());
+    QCOMPARE(shown, QStringLiteral("enter-group.html"));
+    QVERIFY(modal);
+    QVERIFY(closed);
+
+    // A control's topic number names its page.
+    frmProperties& settings = frmProperties::Get();
+    settings.show();
+    settings.cboTimeZone->setFocus();
+    QTest::keyClick(settings.cboTimeZone, Qt::Key_F1);
+    QCOMPARE(PageShown(), QStringLiteral("settings.html"));
+    frmProperties::Unload();
+  }
+
+  // Every page a window names is shipped, and every link of every page opens a page that is
+  // there, at an anchor that is there.
+  void everyLinkOfTheGuideOpensAPage() {
+    ProgramFolder folder;
+    const QDir help(folder.File("Help"));
+    const QStringList pages = help.entryList({"*.html"}, QDir::Files);
+    QVERIFY(pages.size() > 10);
+    const auto anchors_of = [&](const QString& page) {
+      QFile file(help.filePath(page));
+      if (!file.open(QIODevice::ReadOnly)) return std::optional<QStringList>();
+      const QString text = QString::fromUtf8(file.readAll());
+      QStringList ids;
+      for (const auto& m : QRegularExpression(R"re((?:id|name)="([^"]+)")re").globalMatch(text)) ids << m.captured(1);
+      return std::optional<QStringList>(ids);
+    };
+    const auto check = [&](const QString& from, const QString& link) {
+      const QString target = link.section('#', 0, 0).isEmpty() ? from : link.section('#', 0, 0);
+      const auto anchors = anchors_of(target);
+      QVERIFY2(anchors, qPrintable(from + " -> " + link));
+      if (link.contains('#')) QVERIFY2(anchors->contains(link.section('#', 1)), qPrintable(from + " -> " + link));
+    };
+    for (const QString& page : HelpPagesNamed()) check(QStringLiteral("index.html"), page);
+    int links = 0;
+    for (const QString& page : pages) {
+      QFile file(help.filePath(page));
+      QVERIFY(file.open(QIODevice::ReadOnly));
+      const QString text = QString::fromUtf8(file.readAll());
+      for (const auto& m : QRegularExpression(R"re(href="([^"]*)")re").globalMatch(text)) {
+        const QString link = m.captured(1);
+        if (link.contains(':')) continue;  // web and mail addresses go to the desktop
+        QVERIFY2(!link.isEmpty(), qPrintable(page));
+        check(page, link);
+        ++links;
+      }
+    }
+    QVERIFY(links > pages.size());
+
+    // Followed in the help window, a link shows its page.
+    StartToMainWindow(folder);
+    frmHelp& window = frmHelp::Get();
+    window.ShowTopic("index.html");
+    emit window.wbHelp->anchorClicked(QUrl("ranking.html#lots"));
+    QCOMPARE(PageShown(), QStringLiteral("ranking.html"));
+    QVERIFY(window.wbHelp->toPlainText().contains("lots"));
+    QVERIFY(window.cmdBack->isEnabled());
+    window.cmdBack->click();
+    QCOMPARE(PageShown(), QStringLiteral("index.html"));
   }
 
   void forumOpensThePageBelowTheDownloadAddress_data() {
@@ -179,8 +283,11 @@ class HelpMenuTest : public QObject {
       if (turn == 20) game.keyesc = 1;  // as the About box does when it closes
     });
     MessageBoxes notice({QMessageBox::Ok});
+    const QSize size = about.size();
     QTest::mouseDClick(about.imgCredits, Qt::LeftButton);
     QVERIFY(notice.Seen().isEmpty());
+    QTest::qWait(50);
+    QCOMPARE(about.size(), size);  // the emptied picture keeps its place
     QTest::mouseRelease(about.imgCredits, Qt::LeftButton);  // the button let go ends the double click
     QCOMPARE(notice.Text(), QStringLiteral("Easter Egg Activated!"));
     QCOMPARE(notice.Seen().first().icon, QMessageBox::Warning);

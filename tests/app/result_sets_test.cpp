@@ -91,7 +91,8 @@ class ResultSetsTest : public QObject {
     if (only_default) {
       folder.Remove("Results/Tournament 2022.xml");
     } else {
-      for (const char* file : {"Zulu.XML", "alpha.xml", "Results Backup.xml", "notes.txt"})
+      // A set whose name can't be opened ("a.b") is not offered.
+      for (const char* file : {"Zulu.XML", "alpha.xml", "Results Backup.xml", "notes.txt", "a.b.xml"})
         folder.Write(QStringLiteral("Results/") + QLatin1String(file), results);
     }
     frmMain& window = StartToMainWindow(folder);

@@ -1,5 +1,6 @@
-// Pictures of the splash and of each view of the main window, written to build/screenshots
-// for a person to look at.
+// Pictures of the splash, of each view of the main window and of each dialog at its default size
+// on "Tournament 2022", written to build/screenshots (or $PITCHLOG_SCREENSHOTS) for a person to
+// look at.
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
@@ -18,6 +19,7 @@
 #include "app/game/frm_rallet.h"
 #include "app/shell/frm_about.h"
 #include "app/shell/frm_customise.h"
+#include "app/shell/frm_help.h"
 #include "app/shell/frm_licence.h"
 #include "app/shell/frm_main.h"
 #include "app/shell/frm_players.h"
@@ -47,8 +49,9 @@ namespace {
 void Save(QWidget& widget, const QString& name) {
   const QPixmap picture = widget.grab();
   QVERIFY(!picture.isNull());
-  QDir().mkpath(QStringLiteral(PITCHLOG_SCREENSHOT_DIR));
-  QVERIFY(picture.save(QStringLiteral(PITCHLOG_SCREENSHOT_DIR) + "/" + name + ".png"));
+  const QString folder = qEnvironmentVariable("PITCHLOG_SCREENSHOTS", QStringLiteral(PITCHLOG_SCREENSHOT_DIR));
+  QDir().mkpath(folder);
+  QVERIFY(picture.save(folder + "/" + name + ".png"));
 }
 
 }  // namespace
@@ -68,6 +71,7 @@ class ScreenshotsTest : public QObject {
     frmCustomise::Unload();
     frmSaveStats::Unload();
     frmLicence::Unload();
+    frmHelp::Unload();
     frmAbout::Unload();
     frmPlayers::Unload();
     frmSweeps::Unload();
@@ -85,6 +89,7 @@ class ScreenshotsTest : public QObject {
     QTest::mouseClick(frmSplash::Get().Continue, Qt::LeftButton);
     frmMain& window = frmMain::Get();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.OpenResultsSet("Tournament 2022");
     const char* const names[] = {"schedule", "groups", "knockout", "stats", "analysis", "home"};
     for (int tab = 0; tab < 6; ++tab) {
       window.MainTab->setCurrentIndex(tab);
@@ -127,6 +132,8 @@ class ScreenshotsTest : public QObject {
     QVERIFY(contact.Seen());
     frmLicence::Get().show();
     Save(frmLicence::Get(), "help-licence");
+    frmHelp::Get().ShowTopic("ranking.html");
+    Save(frmHelp::Get(), "help-window");
   }
 
   // The Stats view on the finished 2022 tournament: a teams table in averages and the top scorers.

@@ -45,7 +45,7 @@ class StartTest : public QObject {
     QVERIFY(gobjKelvane);
     QCOMPARE(ToQ(gobjKelvane->AppPath()), folder.Path());
     QCOMPARE(App.Path, folder.Path());
-    QCOMPARE(App.HelpFile, folder.Path() + "/Halvex.hlp");
+    QCOMPARE(App.HelpFile, folder.Path() + "/Help/index.html");
     QCOMPARE(gstrAppTitle, QStringLiteral("Zintorra Orvessa Pitchlog 2006"));
     // The shipped colour settings, in the program-wide variables.
     QCOMPARE(glngMyTeamColour, 255);

@@ -1,6 +1,7 @@
 // The Stats view of the main window against the shipped 2022 tournament: choosing tables, the
 // teams, groups and players lists with their stages and averages, sorting by column, the layout
 // capture, the question about a changed layout, removing a table, and what bad layouts do.
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -131,12 +132,21 @@ class StatsViewTest : public QObject {
         QVERIFY2(!button->isEnabled(), qPrintable(button->objectName()));
       QVERIFY(!window.blnSaveStats);
     };
+    // The choices and buttons stand where they stand with a table on show.
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const auto places = [&] {
+      QApplication::processEvents();
+      return QList<QRect>{view.StatsTablesFrame->geometry(), view.cmdSave->geometry()};
+    };
     check_nothing_chosen();
+    const QList<QRect> before = places();
     Choose(window, "Teams Overview");
     QVERIFY(view.lvwStats->isVisible());
+    QCOMPARE(places(), before);
     window.blnSaveStats = true;
     window.ClearStats();
     check_nothing_chosen();
+    QCOMPARE(places(), before);
   }
 
   void teamsOverviewOf2022() {
@@ -488,7 +498,7 @@ class StatsViewTest : public QObject {
     Choose(window, "Far Column");
     QVERIFY(!boxes.Seen().isEmpty());
     QCOMPARE(boxes.Seen()[0].icon, QMessageBox::Critical);
-    QVERIFY2(boxes.Text().contains("column 40"), qPrintable(boxes.Text()));
+    QVERIFY2(boxes.Text().contains("Column 40"), qPrintable(boxes.Text()));
     QVERIFY(view.lvwStats->isHidden());
     QVERIFY(view.cmdRemove->isEnabled());
   }

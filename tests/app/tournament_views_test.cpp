@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QSystemTrayIcon>
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
 #include <QGroupBox>
@@ -15,11 +16,14 @@
 #include <QRegularExpression>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QScrollBar>
 #include <QTest>
+#include <QTextDocument>
 #include <QTreeWidget>
 
 #include "app/shell/frm_main.h"
 #include "app/shell/program.h"
+#include "app/shell/view_colours.h"
 #include "tests/app/support/modal_dialogs.h"
 #include "tests/app/support/controls.h"
 #include "tests/app/support/local_zone.h"
@@ -495,8 +499,13 @@ class TournamentViewsTest : public QObject {
         QLabel* name = Control(window, QStringLiteral("%1_%2").arg(QLatin1String(side)).arg(i));
         QVERIFY2(QRegularExpression("^(Winner|Runner-up|Loser) (Group [A-H]|Match \\d\\d)$").match(name->text()).hasMatch(),
                  qPrintable(name->text()));
-        QCOMPARE(name->palette().color(QPalette::WindowText),
-                 QApplication::palette().color(QPalette::Disabled, QPalette::WindowText));
+        // Paler than a team's name, yet readable, and clear of the game's number button.
+        const QColor text = name->palette().color(QPalette::WindowText);
+        const QColor background = name->palette().color(QPalette::Window);
+        QVERIFY2(Contrast(text, background) >= 4.5, qPrintable(QString::number(Contrast(text, background))));
+        QVERIFY(text != QApplication::palette().color(QPalette::Active, QPalette::WindowText));
+        const QWidget* number = Control<QPushButton>(window, QStringLiteral("cmdKOGameNo_%1").arg(i));
+        QVERIFY(name->geometry().left() >= number->geometry().right() + 4);
       }
       QVERIFY(KOText(window, "lblKOHomeScore", i).isEmpty());
       QVERIFY(KOText(window, "lblKOAwayPenalties", i).isEmpty());
@@ -523,6 +532,59 @@ class TournamentViewsTest : public QObject {
     QCOMPARE(table->topLevelItem(0)->text(1), QStringLiteral("Qatar"));
     for (int r = 0; r < 4; ++r) QCOMPARE(table->topLevelItem(r)->text(2), QStringLiteral("0"));
     QVERIFY(table->isColumnHidden(10));
+    // The shipped start holds the tables as the engine ranks them: every team shares first place.
+    for (int group = 0; group < 8; ++group) {
+      window.GroupTab->setCurrentIndex(group);
+      for (int r = 0; r < 4; ++r) QCOMPARE(table->topLevelItem(r)->text(0), QStringLiteral("1="));
+    }
+  }
+
+  // At the main window's default size every list of the Schedule, Groups and Stats views fits
+  // its columns without a horizontal scroll bar, on every group and every stats table of 2022.
+  void listsFitWithoutScrolling() {
+    ProgramFolder folder;
+    frmMain& window = OpenTournament2022(folder);
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QStringList scrolling;
+    const auto check = [&](QTreeWidget* list, const QString& where) {
+      QApplication::processEvents();
+      if (list->isVisible() && list->horizontalScrollBar()->maximum() > 0)
+        scrolling << QStringLiteral("%1 (%2 px over)").arg(where).arg(list->horizontalScrollBar()->maximum());
+    };
+    window.MainTab->setCurrentIndex(0);
+    check(window.ScheduleList, "schedule");
+    window.MainTab->setCurrentIndex(1);
+    for (int group = 0; group < 8; ++group) {
+      window.GroupTab->setCurrentIndex(group);
+      check(List(window, "GroupSchedule"), "group games " + window.GroupTab->tabText(group));
+      check(List(window, "GroupTable"), "group table " + window.GroupTab->tabText(group));
+    }
+    // Every scorer line of a group game stands on one line of its box.
+    QStringList wrapped;
+    for (int group = 0; group < 8; ++group) {
+      window.GroupTab->setCurrentIndex(group);
+      QTreeWidget* games = List(window, "GroupSchedule");
+      for (int r = 0; r < games->topLevelItemCount(); ++r) {
+        Click(games, games->topLevelItem(r));
+        QApplication::processEvents();
+        for (const char* name : {"txtHomeGoals", "txtHomeGoalsSCR", "txtAwayGoals", "txtAwayGoalsSCR"}) {
+          auto* box = window.findChild<QPlainTextEdit*>(name);
+          if (!box->isVisible()) continue;
+          const int room = box->viewport()->width() - 2 * int(box->document()->documentMargin());
+          for (const QString& text : box->toPlainText().split('\n'))
+            if (box->fontMetrics().horizontalAdvance(text) > room) wrapped << text;
+        }
+      }
+    }
+    QVERIFY2(wrapped.isEmpty(), qPrintable(wrapped.join(", ")));
+    window.MainTab->setCurrentIndex(3);
+    auto* tables = window.findChild<QComboBox*>("cboStatsTables");
+    for (int t = 0; t < tables->count(); ++t) {
+      if (tables->itemText(t).isEmpty()) continue;
+      tables->setCurrentIndex(t);
+      check(List(window, "lvwStats"), "stats " + tables->itemText(t));
+    }
+    QVERIFY2(scrolling.isEmpty(), qPrintable(scrolling.join(", ")));
   }
 
   void screenshots() {

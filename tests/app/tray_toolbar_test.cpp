@@ -85,6 +85,12 @@ class TrayToolbarTest : public QObject {
     QCOMPARE(row, QStringList({"Save", "|", "Results", "Downloads", "|", "Sweeps", "Members", "Accounts", "|",
                                "Players", "Options", "|", "Help", "|", "Hide"}));
     for (int i = 0; i < buttons.size(); ++i) QCOMPARE(buttons[i]->objectName(), "tbrMain_" + QString::number(i + 1));
+    // Every picture fills the toolbar's icon size, so the buttons stand level.
+    const QSize size = f.toolbar.ToolBar()->iconSize();
+    for (QAction* button : buttons)
+      if (!button->isSeparator())
+        QVERIFY2(button->icon().pixmap(size).deviceIndependentSize().toSize() == size,
+                 qPrintable(button->data().toString()));
   }
 
   void toolbarButtonsRunTheirMenuCommand_data() {
