@@ -137,8 +137,7 @@ std::string QualifiedName(const xmlNode* node) {
 }
 
 bool IsElementNamed(const xmlNode* node, std::string_view name) {
-  if (node->type != XML_ELEMENT_NODE) return false;
-  if (name.empty()) return true;
+  if (node->type != XML_ELEMENT_NODE || name.empty()) return false;
   if (!node->ns || !node->ns->prefix) return View(node->name) == name;
   return QualifiedName(node) == name;
 }
@@ -291,6 +290,9 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes) {
 
 }  // namespace
 
+void CheckName(std::string_view name) { CheckedName(name); }
+void CheckText(std::string_view text) { CheckedText(text); }
+
 // ---- Node -----------------------------------------------------------------------------------
 
 xmlNode* Node::Get() const {
@@ -337,12 +339,23 @@ Node Node::FirstChild(std::string_view name) const {
   return Node();
 }
 
-Node Node::FirstElementChild() const { return FirstChild({}); }
-
 std::vector<Node> Node::Children(std::string_view name) const {
   std::vector<Node> children;
   for (xmlNode* child = Get()->children; child; child = child->next)
     if (IsElementNamed(child, name)) children.push_back(Node(child));
+  return children;
+}
+
+Node Node::FirstElementChild() const {
+  for (xmlNode* child = Get()->children; child; child = child->next)
+    if (child->type == XML_ELEMENT_NODE) return Node(child);
+  return Node();
+}
+
+std::vector<Node> Node::Children() const {
+  std::vector<Node> children;
+  for (xmlNode* child = Get()->children; child; child = child->next)
+    if (child->type == XML_ELEMENT_NODE) children.push_back(Node(child));
   return children;
 }
 
