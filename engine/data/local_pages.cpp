@@ -2,6 +2,7 @@
 #include <filesystem>
 
 #include "engine/data/file_bytes.h"
+#include "platform/xml/whole_files.h"
 #include "engine/data/file_names.h"
 #include "engine/pitchlog.h"
 
@@ -36,7 +37,7 @@ void Pitchlog::FetchPageFiles(xml::Node root, const std::string& folder, const s
       if (!content) continue;
       auto bytes = files::Base64Decode(content.Text());
       if (!bytes) continue;
-      files::WriteBytesAtomically(folder + "/" + name, *bytes);
+      xml::ReplaceFile(folder + "/" + name, *bytes);
     } catch (const std::exception&) {
       // One bad file doesn't stop the others.
     }
