@@ -44,10 +44,10 @@ TEST_F(FieldNames, ASettingWithAnEmptyOrUnstorableKeyOrValueFailsAndChangesNothi
   engine_->SaveProperties();
   const std::string saved = app_.Read("Data/properties.xml");
   const std::pair<std::string, std::string> lets[] = {{"", "oops"}, {"two words", "x"}, {"fresh", std::string("x\0y", 3)}};
-  for (const auto& [key, value] : lets) {
-    EXPECT_EQ(ErrorOf([&] { engine_->SetProperties(key, value); }), ErrorKind::Other) << key;
+  for (const auto& let : lets) {
+    EXPECT_EQ(ErrorOf([&] { engine_->SetProperties(let.first, let.second); }), ErrorKind::Other) << let.first;
     engine_->SaveProperties();
-    EXPECT_EQ(app_.Read("Data/properties.xml"), saved) << key;
+    EXPECT_EQ(app_.Read("Data/properties.xml"), saved) << let.first;
   }
   EXPECT_EQ(engine_->Properties("timedifference"), Variant("1"));
 
