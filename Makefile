@@ -41,7 +41,7 @@ clean:
 SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizers/lsan.supp:print_suppressions=0 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-CLANG_FLAGS = -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DPITCHLOG_BUILD_BENCH=OFF
+CLANG_FLAGS = -DCMAKE_CXX_COMPILER=clang++ -DPITCHLOG_BUILD_BENCH=OFF
 
 sanitize: deps
 	cmake -S . -B $(SANITIZE_BUILD) -G Ninja $(CLANG_FLAGS) -DPITCHLOG_SANITIZE=ON $(CMAKE_FLAGS)
