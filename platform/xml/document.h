@@ -63,11 +63,6 @@ class Node {
 
  private:
   friend class Document;
-
-// Throw Error(Other) unless `name` can name an element or attribute, and unless `text` is
-// UTF-8 that an XML file can hold; for checking a whole change before making any of it.
-void CheckName(std::string_view name);
-void CheckText(std::string_view text);
   explicit Node(_xmlNode* node) : node_(node) {}
   _xmlNode* Get() const;
 
