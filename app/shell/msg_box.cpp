@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QList>
 #include <QMessageBox>
+#include <QWindow>
 
 #include "app/shell/program.h"
 
@@ -41,11 +42,14 @@ msgbox::Answer ToAnswer(int button) {
 
 msgbox::Answer MsgBox(const QString& text, int style, const QString& title) {
   const QList<QMessageBox::StandardButton> buttons = Buttons(style);
-  // A window that has just unloaded may still be the active one until the activation moves on;
-  // it is deleted while the box is open, and would take the box with it.
-  QWidget* owner = QApplication::activeWindow();
-  if (owner && !owner->isVisible()) owner = nullptr;
-  QMessageBox box(Icon(style), title.isEmpty() ? App.Title : title, text, QMessageBox::NoButton, owner);
+  // Not a child of the active window: that may be a dialog awaiting its deferred delete, which
+  // runs inside exec() below and would free a child box. A shown window only carries the box as
+  // a transient, which Qt forgets safely when the window goes.
+  QMessageBox box(Icon(style), title.isEmpty() ? App.Title : title, text, QMessageBox::NoButton);
+  if (QWidget* active = QApplication::activeWindow(); active && active->isVisible()) {
+    box.winId();
+    if (active->windowHandle() && box.windowHandle()) box.windowHandle()->setTransientParent(active->windowHandle());
+  }
   for (QMessageBox::StandardButton b : buttons) box.addButton(b);
   const int default_index = (style >> 8) & 3;
   box.setDefaultButton(buttons.value(default_index, buttons.front()));

@@ -22,7 +22,7 @@ enum Style : int {
 enum Answer : int { Ok = 1, Cancel = 2, Yes = 6, No = 7 };
 }  // namespace msgbox
 
-// Modal box over the active window; an empty title is the application title.
+// Modal box over the active window, owned by no window; an empty title is the application title.
 msgbox::Answer MsgBox(const QString& text, int style = msgbox::OkOnly, const QString& title = QString());
 
 }  // namespace pitchlog

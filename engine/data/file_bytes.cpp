@@ -1,14 +1,5 @@
 #include "engine/data/file_bytes.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <system_error>
-
-#include "platform/component/error.h"
-
 namespace kelvane::files {
 namespace {
 
@@ -19,11 +10,6 @@ int Base64Value(char c) {
   if (c == '+') return 62;
   if (c == '/') return 63;
   return -1;
-}
-
-[[noreturn]] void ThrowWriteError(const std::string& path, int error) {
-  throw Error(ErrorKind::File,
-              "cannot write " + path + ": " + std::error_code(error, std::generic_category()).message());
 }
 
 }  // namespace
@@ -58,25 +44,6 @@ std::optional<std::string> Base64Decode(std::string_view text) {
     out.push_back(static_cast<char>((bits >> 2) & 0xFF));
   }
   return out;
-}
-
-void WriteBytesAtomically(const std::string& path, std::string_view bytes) {
-  std::string temporary = path + ".XXXXXX";
-  const int fd = ::mkstemp(temporary.data());
-  if (fd < 0) ThrowWriteError(path, errno);
-  int error = ::fchmod(fd, 0644) == 0 ? 0 : errno;
-  while (error == 0 && !bytes.empty()) {
-    const ssize_t count = ::write(fd, bytes.data(), bytes.size());
-    if (count < 0 && errno != EINTR) error = errno;
-    if (count > 0) bytes.remove_prefix(static_cast<size_t>(count));
-  }
-  if (error == 0 && ::fsync(fd) != 0) error = errno;
-  if (::close(fd) != 0 && error == 0) error = errno;
-  if (error == 0 && ::rename(temporary.c_str(), path.c_str()) != 0) error = errno;
-  if (error != 0) {
-    ::unlink(temporary.c_str());
-    ThrowWriteError(path, error);
-  }
 }
 
 }  // namespace kelvane::files

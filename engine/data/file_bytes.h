@@ -1,4 +1,4 @@
-// The bytes of downloaded files: base64 text and atomic writes.
+// The bytes of downloaded files: base64 text.
 #pragma once
 
 #include <optional>
@@ -10,9 +10,5 @@ namespace kelvane::files {
 // Standard base64 with optional "=" padding; white space is ignored. Nothing for any other
 // character or a cut-off group.
 std::optional<std::string> Base64Decode(std::string_view text);
-
-// Replaces `path` with `bytes` through a temporary file beside it, so a failed write never
-// leaves half a file; throws Error(File) when it cannot.
-void WriteBytesAtomically(const std::string& path, std::string_view bytes);
 
 }  // namespace kelvane::files

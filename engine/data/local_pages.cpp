@@ -4,6 +4,7 @@
 #include "engine/data/file_bytes.h"
 #include "engine/data/file_names.h"
 #include "engine/pitchlog.h"
+#include "platform/xml/whole_files.h"
 
 namespace kelvane {
 namespace {
@@ -55,7 +56,7 @@ bool Pitchlog::FetchPageFiles(xml::Node root, const std::string& folder, const s
       xml::Node content = doc ? doc->Root().FirstChild("file") : xml::Node();
       auto bytes = content ? files::Base64Decode(content.Text()) : std::nullopt;
       if (bytes) {
-        files::WriteBytesAtomically(folder + "/" + name, *bytes);
+        xml::ReplaceFile(folder + "/" + name, *bytes);
         arrived = true;
       }
     } catch (const std::exception&) {

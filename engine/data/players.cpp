@@ -29,6 +29,8 @@ void Pitchlog::SetPlayers(const std::string& player_id, const std::string& attb,
   if (!player) return;
   const std::string key = text::Lower(attb);
   const std::string content = value.ToString();
+  xml::CheckName(key);
+  xml::CheckText(content);
   xml::Node field = player.FirstChild(key);
   if (!field) field = player.AppendChild(key);
   field.SetText(content);

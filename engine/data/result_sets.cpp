@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "engine/data/file_bytes.h"
+#include "platform/xml/whole_files.h"
 #include "engine/data/file_names.h"
 #include "engine/data/result_set_names.h"
 #include "engine/data/text.h"
@@ -79,7 +80,7 @@ bool Pitchlog::CopyResultsSet(const std::string& from_name, const std::string& t
   std::ifstream in(from, std::ios::binary);
   if (!in) throw kelvane::Error(ErrorKind::File, "cannot read " + from.string());
   const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  files::WriteBytesAtomically(ResultSetPath(app_path_, to_name).string(), bytes);
+  xml::ReplaceFile(ResultSetPath(app_path_, to_name).string(), bytes);
   return true;
 }
 

@@ -57,36 +57,47 @@ Variant Pitchlog::Results(const std::string& game_id, const std::string& attb, c
   return field.Text();
 }
 
+// Everything that can fail is checked before the first change: a failing let changes nothing.
 void Pitchlog::SetResults(const std::string& game_id, const std::string& attb, const std::string& team,
                           const Variant& value) {
+  const std::string key = text::Lower(attb);
   const std::string content = value.ToString();
+  if (game_id.empty()) throw kelvane::Error(ErrorKind::Other, "a game record needs a game id");
+  xml::CheckText(game_id);
+  xml::CheckText(team);
+  xml::CheckName(key);
+  xml::CheckText(content);
+  const bool score = key == "f";
+  const int16_t goals_scored = score ? value.ToInt16() : 0;
+
   xml::Node game = results_->ElementById(game_id);
   if (game && game.Name() != "game")
     throw kelvane::Error(ErrorKind::Other, "the id " + game_id + " belongs to a knock-out slot, not a game");
+  xml::Node games;
   if (!game) {
     xml::Node root = results_->Root();
-    xml::Node games = root ? root.FirstChild("games") : xml::Node();
+    games = root ? root.FirstChild("games") : xml::Node();
     if (!games) throw kelvane::Error(ErrorKind::ObjectMissing, "the results have no games element");
+  }
+  xml::Node record = team.empty() ? game : TeamRecord(game, team);
+  // Goal records cover extra time too: a new normal-time score must not drop those scorers.
+  const int goals_kept = score ? goals_scored + (record ? StoredNumber(record, "etf") : 0) : 0;
+
+  if (!game) {
     game = games.AppendChild("game");
     game.SetAttribute("gameid", game_id);
     results_changed_ = true;
+    if (team.empty()) record = game;
   }
-  xml::Node record = game;
-  if (!team.empty()) {
-    record = TeamRecord(game, team);
-    if (!record) {
-      record = game.AppendChild("team");
-      record.SetAttribute("teamid", team);
-      results_changed_ = true;
-    }
+  if (!record) {
+    record = game.AppendChild("team");
+    record.SetAttribute("teamid", team);
+    results_changed_ = true;
   }
-  const std::string key = text::Lower(attb);
   ResultField(record, key).SetText(content);
-  if (key != "f") return;
-  // Goal records cover extra time too: a new normal-time score must not drop those scorers.
-  const int keep = value.ToInt16() + StoredNumber(record, "etf");
+  if (!score) return;
   const std::vector<xml::Node> goals = record.Children("goal");
-  for (size_t i = static_cast<size_t>(std::max(keep, 0)); i < goals.size(); ++i) {
+  for (size_t i = static_cast<size_t>(std::max(goals_kept, 0)); i < goals.size(); ++i) {
     xml::Node goal = goals[i];
     goal.Remove();
     results_changed_ = true;

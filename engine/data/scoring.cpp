@@ -47,7 +47,10 @@ void Pitchlog::KOScore(const std::string& game_id, int16_t home_score, int16_t a
   const int16_t home_kicks = shootout ? home_pen_scored.ToInt16() : 0;
   const int16_t away_kicks = shootout ? away_pen_scored.ToInt16() : 0;
 
-  const auto [home, away] = WriteNormalTime(game_id, home_score, away_score);
+  // Plain names, not a structured binding: clang before 16 cannot capture bindings in a lambda.
+  const std::pair<std::string, std::string> sides = WriteNormalTime(game_id, home_score, away_score);
+  const std::string& home = sides.first;
+  const std::string& away = sides.second;
   std::string winner, loser;
   auto decide = [&](int home_figure, int away_figure) {
     if (home_figure > away_figure) winner = home, loser = away;

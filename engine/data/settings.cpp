@@ -27,9 +27,12 @@ Variant Pitchlog::Properties(const std::string& attb) {
   return node.Text();
 }
 
+// Checked before the first change, so a key that can't be stored leaves the settings alone.
 void Pitchlog::SetProperties(const std::string& attb, const Variant& value) {
   const std::string key = text::Lower(attb);
   const std::string content = value.ToString();
+  xml::CheckName(key);
+  xml::CheckText(content);
   xml::Node root = PropertiesRoot(true);
   xml::Node node = root.FirstChild(key);
   if (!node) node = root.AppendChild(key);

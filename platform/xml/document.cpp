@@ -1,6 +1,5 @@
 #include "platform/xml/document.h"
 
-#include <fcntl.h>
 #include <libxml/entities.h>
 #include <libxml/hash.h>
 #include <libxml/parser.h>
@@ -8,14 +7,11 @@
 #include <libxml/valid.h>
 #include <libxml/xmlerror.h>
 #include <libxml/xmlsave.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
-#include <cerrno>
 #include <climits>
-#include <system_error>
 
 #include "platform/component/error.h"
+#include "platform/xml/whole_files.h"
 
 namespace kelvane::xml {
 namespace {
@@ -139,8 +135,7 @@ std::string QualifiedName(const xmlNode* node) {
 }
 
 bool IsElementNamed(const xmlNode* node, std::string_view name) {
-  if (node->type != XML_ELEMENT_NODE) return false;
-  if (name.empty()) return true;
+  if (node->type != XML_ELEMENT_NODE || name.empty()) return false;
   if (!node->ns || !node->ns->prefix) return View(node->name) == name;
   return QualifiedName(node) == name;
 }
@@ -197,101 +192,14 @@ void CollectDescendants(xmlNode* element, std::string_view name, std::vector<xml
 
 // ---- files ----------------------------------------------------------------------------------
 
-std::string ErrnoText(int error) { return std::error_code(error, std::generic_category()).message(); }
-
-class FileDescriptor {
- public:
-  explicit FileDescriptor(int fd) : fd_(fd) {}
-  ~FileDescriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  FileDescriptor(const FileDescriptor&) = delete;
-  FileDescriptor& operator=(const FileDescriptor&) = delete;
-
-  int get() const { return fd_; }
-  // Returns 0 or an errno value.
-  int Close() {
-    const int result = ::close(fd_);
-    fd_ = -1;
-    return result == 0 ? 0 : errno;
-  }
-
- private:
-  int fd_;
-};
-
-// Reads a whole file; returns "" on success or the reason it could not.
-std::string ReadWholeFile(const std::string& path, std::string& content) {
-  FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-  if (file.get() < 0) return "cannot open " + path + ": " + ErrnoText(errno);
-  char chunk[65536];
-  for (;;) {
-    const ssize_t count = ::read(file.get(), chunk, sizeof chunk);
-    if (count == 0) return {};
-    if (count < 0) {
-      if (errno == EINTR) continue;
-      return "cannot read " + path + ": " + ErrnoText(errno);
-    }
-    content.append(chunk, static_cast<size_t>(count));
-  }
-}
-
 [[noreturn]] void ThrowSaveError(const std::string& path, const std::string& reason) {
   throw Error(ErrorKind::File, "cannot save " + path + ": " + reason);
 }
 
-// A temporary file beside the target; removed unless it was renamed into place.
-class TemporaryFile {
- public:
-  explicit TemporaryFile(const std::string& target)
-      : path_(target + ".XXXXXX"), file_(::mkstemp(path_.data())) {
-    if (file_.get() < 0) ThrowSaveError(target, ErrnoText(errno));
-  }
-  ~TemporaryFile() {
-    if (!renamed_) ::unlink(path_.c_str());
-  }
-  TemporaryFile(const TemporaryFile&) = delete;
-  TemporaryFile& operator=(const TemporaryFile&) = delete;
-
-  // Writes, flushes to disk and renames over `target`; returns 0 or an errno value.
-  int Commit(std::string_view bytes, mode_t mode, const std::string& target) {
-    if (::fchmod(file_.get(), mode) != 0) return errno;
-    while (!bytes.empty()) {
-      const ssize_t count = ::write(file_.get(), bytes.data(), bytes.size());
-      if (count < 0) {
-        if (errno == EINTR) continue;
-        return errno;
-      }
-      bytes.remove_prefix(static_cast<size_t>(count));
-    }
-    if (::fsync(file_.get()) != 0) return errno;
-    if (const int error = file_.Close()) return error;
-    if (::rename(path_.c_str(), target.c_str()) != 0) return errno;
-    renamed_ = true;
-    return 0;
-  }
-
- private:
-  std::string path_;
-  FileDescriptor file_;
-  bool renamed_ = false;
-};
-
-void WriteFileAtomically(const std::string& path, std::string_view bytes) {
-  mode_t mode = 0644;
-  struct stat info {};
-  if (::stat(path.c_str(), &info) == 0) {
-    // Checked by hand: root may write to anything, but a read-only results file must stay as it is.
-    if ((info.st_mode & S_IWUSR) == 0) ThrowSaveError(path, "the file is read-only");
-    mode = info.st_mode & 07777;
-  } else if (errno != ENOENT) {
-    ThrowSaveError(path, ErrnoText(errno));
-  }
-  TemporaryFile temporary(path);
-  if (const int error = temporary.Commit(bytes, mode, path)) ThrowSaveError(path, ErrnoText(error));
-}
-
 }  // namespace
+
+void CheckName(std::string_view name) { CheckedName(name); }
+void CheckText(std::string_view text) { CheckedText(text); }
 
 // ---- Node -----------------------------------------------------------------------------------
 
@@ -339,12 +247,23 @@ Node Node::FirstChild(std::string_view name) const {
   return Node();
 }
 
-Node Node::FirstElementChild() const { return FirstChild({}); }
-
 std::vector<Node> Node::Children(std::string_view name) const {
   std::vector<Node> children;
   for (xmlNode* child = Get()->children; child; child = child->next)
     if (IsElementNamed(child, name)) children.push_back(Node(child));
+  return children;
+}
+
+Node Node::FirstElementChild() const {
+  for (xmlNode* child = Get()->children; child; child = child->next)
+    if (child->type == XML_ELEMENT_NODE) return Node(child);
+  return Node();
+}
+
+std::vector<Node> Node::Children() const {
+  std::vector<Node> children;
+  for (xmlNode* child = Get()->children; child; child = child->next)
+    if (child->type == XML_ELEMENT_NODE) children.push_back(Node(child));
   return children;
 }
 
@@ -482,8 +401,8 @@ void Document::Save(const std::string& path, bool xml_declaration) const {
   const int closed = xmlSaveClose(writer);
   if (written < 0 || closed < 0)
     ThrowSaveError(path, errors.first().empty() ? "cannot write XML" : errors.first());
-  WriteFileAtomically(path, std::string_view(reinterpret_cast<const char*>(xmlBufferContent(buffer.get())),
-                                             static_cast<size_t>(xmlBufferLength(buffer.get()))));
+  ReplaceFile(path, std::string_view(reinterpret_cast<const char*>(xmlBufferContent(buffer.get())),
+                                     static_cast<size_t>(xmlBufferLength(buffer.get()))));
 }
 
 // ---- document type checks -----------------------------------------------------------------

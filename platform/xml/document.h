@@ -13,6 +13,11 @@ namespace kelvane::xml {
 
 class Document;
 
+// Throw Error(Other) unless `name` can name an element or attribute, and unless `text` is
+// UTF-8 that an XML file can hold; for checking a whole change before making any of it.
+void CheckName(std::string_view name);
+void CheckText(std::string_view text);
+
 // Non-owning handle to an element of a Document; a default handle is null. A handle is valid
 // while its element is in the document; every member except bool and == throws
 // Error(ObjectMissing) on a null handle.
@@ -34,11 +39,13 @@ class Node {
   std::string Attribute(std::string_view name) const;
   void SetAttribute(std::string_view name, std::string_view value);
 
-  // Element children only; an empty name matches every element.
+  // Element children of exactly that name; an empty name finds none.
   Node FirstChild(std::string_view name) const;
-  Node FirstElementChild() const;
-  std::vector<Node> Children(std::string_view name = {}) const;
+  std::vector<Node> Children(std::string_view name) const;
   std::vector<Node> Descendants(std::string_view name) const;
+  // Every element child, whatever its name.
+  Node FirstElementChild() const;
+  std::vector<Node> Children() const;
   // Null at the root element.
   Node Parent() const;
 

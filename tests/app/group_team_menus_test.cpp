@@ -154,7 +154,7 @@ class GroupTeamMenusTest : public QObject {
     for (QAction* sub : groups->actions()) titles << sub->text();
     QCOMPARE(titles, QStringList({"&A", "&B", "&C", "&D", "&E", "&F", "&G", "&H"}));
     for (int g = 0; g < 8; ++g) {
-      const QString letter(QChar(kLetters[g]));
+      const QString letter = QChar(kLetters[g]);
       auto* menu = f.frame.findChild<QMenu*>(letter);
       QVERIFY(menu);
       const QList<QAction*> items = menu->actions();
@@ -189,7 +189,7 @@ class GroupTeamMenusTest : public QObject {
     Fixture f(shipped_);
     QVERIFY(QTest::qWaitForWindowActive(&f.frame));
     for (int g = 0; g < 8; ++g) {
-      const QString letter(QChar(kLetters[g]));
+      const QString letter = QChar(kLetters[g]);
       const int tab = 7 - g;
       f.StartOnScheduleView();
       f.Item(letter + "Table")->trigger();

@@ -88,10 +88,10 @@ TEST_F(ResultsFileTest, NewNormalTimeScoreKeepsTheFirstGoalsIncludingExtraTime) 
   }
 }
 
-TEST_F(ResultsFileTest, ScoreThatIsNotAnIntegerFailsAfterWriting) {
+TEST_F(ResultsFileTest, ScoreThatIsNotAnIntegerFailsBeforeWriting) {
   Load("<game gameid=\"A1\"><team teamid=\"QAT\"><f>2</f>" + Goals(2) + "</team></game>");
   EXPECT_EQ(ErrorOf([&] { engine_->SetResults("A1", "f", "QAT", "two"); }), ErrorKind::TypeMismatch);
-  EXPECT_EQ(engine_->ResultF("A1", "QAT"), Variant("two"));
+  EXPECT_EQ(engine_->ResultF("A1", "QAT"), Variant("2"));
   EXPECT_EQ(ErrorOf([&] { engine_->SetResults("A1", "f", "QAT", "40000"); }), ErrorKind::Overflow);
   EXPECT_FALSE(engine_->Goal("A1", "QAT", 2, "minutes").IsEmpty());
 }

@@ -158,6 +158,16 @@ TEST(XmlRead, NavigatesElementsOnly) {
   EXPECT_EQ(as[0].Attribute("m"), "");
 }
 
+// Settings and fields are looked up by name: an empty name must not stand for "any element".
+TEST(XmlRead, AnEmptyNameFindsNothing) {
+  Document doc = Parsed("<r><timedifference>1</timedifference><a><b/></a></r>");
+  Node root = doc.Root();
+  EXPECT_FALSE(root.FirstChild(""));
+  EXPECT_TRUE(root.Children("").empty());
+  EXPECT_TRUE(root.Descendants("").empty());
+  EXPECT_EQ(root.FirstElementChild().Name(), "timedifference");
+}
+
 TEST(XmlRead, ReferencesAreResolvedInTextAndAttributes) {
   Document doc = Parsed(R"(<!DOCTYPE r [<!ENTITY t "Team">]><r a="x &amp; &t; &#233;">&t; &lt;A&gt;</r>)");
   EXPECT_EQ(doc.Root().Text(), "Team <A>");
