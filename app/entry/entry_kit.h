@@ -27,6 +27,8 @@
 #include <QScrollBar>
 #include <QString>
 
+#include "app/shell/program.h"
+
 class QComboBox;
 class QPushButton;
 
@@ -83,7 +85,7 @@ class SpinControl : public QScrollBar {
   void SetValueSilently(int v);
 };
 
-inline constexpr int kFullSquad = 23;
+inline constexpr int kFullSquad = kSquadSize;
 inline constexpr const char* kNewItem = "[New]";
 
 // One team's players in the engine's order: what a scorer list offers.
@@ -94,7 +96,7 @@ class Squad {
   int Size() const { return static_cast<int>(players_.size()); }
 
   // Clears the list and fills it: an empty item, each player by name (item data: the player
-  // id), and "[New]" while fewer than 23 players were added. Runs no handler; the list then shows
+  // id), and "[New]" while fewer than 26 players were added. Runs no handler; the list then shows
   // the empty item.
   void Fill(QComboBox* list) const;
 
