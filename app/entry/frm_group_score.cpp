@@ -91,7 +91,6 @@ frmGroupScore::frmGroupScore()
                                        std::tuple{&cmdCancel, "cmdCancel", "Cancel"}}) {
     *button = Named(new QPushButton(QLatin1String(caption), ButtonFrame), name);
     (*button)->setGeometry(x, 4, 75, 25);
-    (*button)->setAutoDefault(false);
     x += 81;
   }
   cmdOK->setDefault(true);

@@ -49,7 +49,6 @@ frmLots::frmLots() {
     *button = new QPushButton(QLatin1String(caption), this);
     (*button)->setObjectName(QLatin1String(name));
     (*button)->setGeometry(x, 4 * 30 + 18, 75, 25);
-    (*button)->setAutoDefault(false);
     x += 81;
   }
   cmdOK->setDefault(true);

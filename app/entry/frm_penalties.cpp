@@ -132,7 +132,6 @@ frmPenalties::frmPenalties()
                                        std::tuple{&cmdCancel, "cmdCancel", "Cancel"}}) {
     *button = Named(new QPushButton(QLatin1String(caption), ButtonFrame), QLatin1String(name));
     (*button)->setGeometry(x, 4, 75, 25);
-    (*button)->setAutoDefault(false);
     x += 81;
   }
   cmdOK->setDefault(true);
