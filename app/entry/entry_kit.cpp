@@ -113,6 +113,10 @@ void SelectPlayer(QComboBox* list, const std::string& player_id, const QString& 
   list->setCurrentIndex(index);
 }
 
+void ChainTabOrder(const std::vector<QWidget*>& widgets) {
+  for (size_t i = 1; i < widgets.size(); ++i) QWidget::setTabOrder(widgets[i - 1], widgets[i]);
+}
+
 bool RefuseHalfScore(const DigitBox* home, const DigitBox* away) {
   if (home->HoldsText() == away->HoldsText()) return false;
   MsgBox(QStringLiteral("Cannot save score unless either both scores are entered, or neither"), msgbox::Critical);

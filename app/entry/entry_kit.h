@@ -119,6 +119,10 @@ bool ListHolds(const QComboBox* list, const QString& text);
 // before "[New]". An empty id chooses the empty item.
 void SelectPlayer(QComboBox* list, const std::string& player_id, const QString& name);
 
+// Tab visits the widgets in this order (the order they stand on screen), then leaves the last
+// for whatever followed it before. Rows made later are put in their place by calling it again.
+void ChainTabOrder(const std::vector<QWidget*>& widgets);
+
 // ---- Save guard ----
 
 // OK and Apply refuse to save exactly one score: that would remove the stored result. Shows the

@@ -110,6 +110,7 @@ frmKOScore::frmKOScore()
   cmdPenalties->setEnabled(false);
 
   for (GoalSide* side : {&home_, &away_}) WireRow(*side, 0);
+  SetTabOrder();
   connect(txtHomeScore, &QLineEdit::textChanged, this, Handler(this, &frmKOScore::txtHomeScore_Change));
   connect(txtAwayScore, &QLineEdit::textChanged, this, Handler(this, &frmKOScore::txtAwayScore_Change));
   connect(vscHomeScore, &QScrollBar::valueChanged, this, Handler(this, &frmKOScore::vscHomeScore_Change));
@@ -210,6 +211,17 @@ const entry::Squad& frmKOScore::RowSquad(const GoalSide& side, int row) const {
 
 void frmKOScore::SetWindowHeight(int height) { setFixedSize(width(), height); }
 
+// The top line, the home goals, the away goals, then the button strip.
+void frmKOScore::SetTabOrder() {
+  std::vector<QWidget*> order{txtHomePenalties, vscHomePenalties, txtHomeScore, vscHomeScore, vscAwayScore, txtAwayScore, vscAwayPenalties, txtAwayPenalties};
+  for (const GoalSide* side : {&home_, &away_}) {
+    const std::vector<QWidget*> rows = side->rows.TabOrder();
+    order.insert(order.end(), rows.begin(), rows.end());
+  }
+  order.insert(order.end(), {chkResult, cmdClear, cmdPenalties, cmdOK, cmdApply, cmdCancel});
+  entry::ChainTabOrder(order);
+}
+
 void frmKOScore::EnableApplyWhenScored() {
   if (BothScores()) cmdApply->setEnabled(true);
 }
@@ -257,6 +269,7 @@ void frmKOScore::SetGoals(GoalSide& side, bool FromLoad) {
     WireRow(side, row);
     RowSquad(side, row).Fill(side.rows.Player(row));
   });
+  SetTabOrder();
   if (FromLoad)
     for (int row = 0; row < n; ++row) entry::FillRowFromGoal(side, row, GameID);
 }

@@ -127,6 +127,7 @@ class frmKOScore : public QDialog, public DefaultInstance<frmKOScore> {
   void EnableShootout(bool enable);
   void ApplyResultFrameRule();
   void SetWindowHeight(int height);
+  void SetTabOrder();
 
   // Goal rows of the side's score with a minute after 90.
   int ExtraTimeGoals(const GoalSide& side) const;

@@ -137,6 +137,7 @@ frmPenalties::frmPenalties()
   cmdOK->setDefault(true);
   cmdApply->setEnabled(false);
 
+  SetTabOrder();
   connect(txtHomeScore, &QLineEdit::textChanged, this, Handler(this, &frmPenalties::txtHomeScore_Change));
   connect(txtAwayScore, &QLineEdit::textChanged, this, Handler(this, &frmPenalties::txtAwayScore_Change));
   connect(vscHomeScore, &QScrollBar::valueChanged, this, Handler(this, &frmPenalties::vscHomeScore_Change));
@@ -229,6 +230,15 @@ void frmPenalties::LoadPlayerLists() {
 
 void frmPenalties::SetWindowHeight(int height) { setFixedSize(width(), height); }
 
+// The top line, the home kicks, the away kicks, then the button strip.
+void frmPenalties::SetTabOrder() {
+  std::vector<QWidget*> order{txtHomeScore, vscHomeScore, vscAwayScore, txtAwayScore};
+  for (const KickSide* side : {&home_, &away_})
+    for (const KickRow& row : side->rows) order.insert(order.end(), {row.player, row.pen});
+  order.insert(order.end(), {chkResult, cmdClear, cmdOK, cmdApply, cmdCancel});
+  entry::ChainTabOrder(order);
+}
+
 bool frmPenalties::ScoredDiffer() const {
   return entry::NumberOf(lblHomeScored->text()) != entry::NumberOf(lblAwayScored->text());
 }
@@ -270,9 +280,12 @@ void frmPenalties::SetPenalties(KickSide& side, bool FromLoad) {
     side.rows[i].player->hide();
     side.rows[i].pen->hide();
   }
-  while (static_cast<int>(side.rows.size()) < n) {
-    MakeRow(side);
-    side.squad.Fill(side.rows.back().player);
+  if (static_cast<int>(side.rows.size()) < n) {
+    while (static_cast<int>(side.rows.size()) < n) {
+      MakeRow(side);
+      side.squad.Fill(side.rows.back().player);
+    }
+    SetTabOrder();
   }
   for (int i = 0; i < n; ++i) {
     const KickRow& row = side.rows[i];

@@ -107,6 +107,7 @@ class frmPenalties : public QDialog, public DefaultInstance<frmPenalties> {
   bool ScoredDiffer() const;
   void ApplyResultFrameRule();
   void SetWindowHeight(int height);
+  void SetTabOrder();
   bool RefuseDifference() const;
   void SavePenalties();
 

@@ -86,6 +86,35 @@ QDialog& OpenWithAChange(frmMain& main, const QString& dialog) {
   return d;
 }
 
+// The widgets that Tab visits from the first, in order, by their names.
+QStringList TabWalk(QWidget* first) {
+  auto visited = [](const QWidget* w) { return w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus); };
+  QStringList names;
+  QWidget* w = first;
+  do {
+    if (visited(w)) names << w->objectName();
+    w = w->nextInFocusChain();
+  } while (w != first);
+  return names;
+}
+
+// The same names, less those that Tab passes over (hidden, disabled or taking no focus).
+QStringList Visited(const QWidget& d, const QStringList& names) {
+  QStringList kept;
+  for (const QString& name : names) {
+    const QWidget* w = Control<QWidget>(d, name);
+    if (w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)) kept << name;
+  }
+  return kept;
+}
+
+QStringList RowNames(const char* side, int rows, std::initializer_list<const char*> columns) {
+  QStringList names;
+  for (int row = 0; row < rows; ++row)
+    for (const char* column : columns) names << QString::fromLatin1(column).arg(QLatin1String(side)) + QStringLiteral("_%1").arg(row);
+  return names;
+}
+
 }  // namespace
 
 class KeyboardTest : public QObject {
@@ -152,6 +181,34 @@ class KeyboardTest : public QObject {
     PressEnter(minute);
     QCOMPARE(ToQ(gobjKelvane->Goal("B1", "ENG", 1, "minutes").ToString()), QStringLiteral("7"));
     QVERIFY(!frmGroupScore::IsLoaded());
+  }
+
+  // Rows made after the first take their place on screen, before the buttons.
+  void tabFollowsTheScreen() {
+    ProgramFolder folder;
+    frmMain& main = StartToMainWindow(folder);
+    main.OpenResultsSet("Tournament 2022");
+    main.GameID = "B1";  // 6-2
+    frmGroupScore& d = frmGroupScore::Get();
+    d.show();
+    d.txtHomeScore->setText(QStringLiteral("2"));
+    QStringList order{"txtHomeScore", "vscHomeScore", "vscAwayScore", "txtAwayScore"};
+    for (const char* side : {"Home", "Away"}) order << RowNames(side, 2, {"chk%1OG", "cbo%1Player", "chk%1Pen", "txt%1Mins"});
+    order << QStringList{"chkResult", "cmdClear", "cmdOK", "cmdApply", "cmdCancel"};
+    QCOMPARE(TabWalk(d.txtHomeScore), Visited(d, order));
+    frmGroupScore::Unload();
+
+    MessageBoxes notice({QMessageBox::Ok});
+    main.KOIndex = kFinal;
+    frmKOScore::Get().show();
+    frmPenalties& p = frmPenalties::Get();
+    p.show();
+    p.txtHomeScore->setText(QStringLiteral("2"));
+    p.txtAwayScore->setText(QStringLiteral("2"));
+    QStringList kicks{"txtHomeScore", "vscHomeScore", "vscAwayScore", "txtAwayScore"};
+    for (const char* side : {"Home", "Away"}) kicks << RowNames(side, 2, {"cbo%1Player", "chk%1Pen"});
+    kicks << QStringList{"chkResult", "cmdClear", "cmdOK", "cmdApply", "cmdCancel"};
+    QCOMPARE(TabWalk(p.txtHomeScore), Visited(p, kicks));
   }
 
   // Down moves to the next game as a click would: the facts and Enter Score follow it, and Enter
