@@ -198,12 +198,10 @@ void frmPenalties::Form_Load() {
     side->count->setText(ToQ(engine.Results(game_id_, "pentakenf", side->team_id).ToString()));
   for (KickSide* side : {&home_, &away_})
     side->scored->setText(ToQ(engine.Results(game_id_, "penscoredf", side->team_id).ToString()));
-  bool unsaved = false;
+  // A side without a stored count shows 0 kicks; that is no change, so Apply stays off and an
+  // untouched dialog stores nothing.
   for (KickSide* side : {&home_, &away_}) {
-    if (!side->count->HoldsText()) {
-      side->count->setText(QStringLiteral("0"));
-      unsaved = true;
-    }
+    if (!side->count->HoldsText()) side->count->setText(QStringLiteral("0"));
     if (side->count->text() == QLatin1String("0")) side->frame->hide();
   }
   if (txtHomeScore->text() == QLatin1String("0") || txtAwayScore->text() == QLatin1String("0")) {
@@ -218,7 +216,12 @@ void frmPenalties::Form_Load() {
   }
   SetPenalties(home_, true);
   SetPenalties(away_, true);
-  cmdApply->setEnabled(unsaved);
+  // Shoot-out figures typed in the score dialog have no kicks behind them: they show as stored
+  // until the kicks are entered.
+  if (!engine.GameHasPenalties(game_id_))
+    for (KickSide* side : {&home_, &away_})
+      side->scored->setText(QString::number(StoredNumber(engine.Results(game_id_, "penscoredf", side->team_id))));
+  cmdApply->setEnabled(false);
   ApplyResultFrameRule();
   loading_ = false;
 }
@@ -334,14 +337,18 @@ void frmPenalties::CountChange(KickSide& side) {
   SetPenalties(side, false);
   // An emptied box whose arrows stood above 0 gets "0" back from them.
   side.spin->SetValue(side.count->Number());
-  CountScored(side);
+  CountScored(home_);
+  CountScored(away_);
   cmdApply->setEnabled(true);
   ApplyResultFrameRule();
 }
 
 void frmPenalties::PenClick(KickSide& side, int row) {
   Q_UNUSED(row);
-  CountScored(side);
+  Q_UNUSED(side);
+  // Once kicks are entered both figures are counted from them.
+  CountScored(home_);
+  CountScored(away_);
   // The stored kicks are ticked while the window loads: that is no change.
   if (loading_) return;
   if (ScoredDiffer()) {
@@ -434,12 +441,11 @@ void frmPenalties::SavePenalties() {
   engine.RemovePenalties(game_id_, home_.team_id);
   engine.RemovePenalties(game_id_, away_.team_id);
   const bool shootout = txtHomeScore->Number() + txtAwayScore->Number() > 0;
-  if (!shootout) {
-    // No kicks: no shoot-out, whatever figures were stored before.
-    for (const std::string* team : {&home_.team_id, &away_.team_id})
-      for (const char* field : {"pentakenf", "pentakena", "penscoredf", "penscoreda", "pw", "pl"})
-        engine.SetResults(game_id_, field, *team, kelvane::Variant(std::string()));
-  }
+  // The figures stored before go, also those typed in the score dialog without kicks: the
+  // engine writes a winner's pw and pl but never clears them for a level shoot-out.
+  for (const std::string* team : {&home_.team_id, &away_.team_id})
+    for (const char* field : {"pentakenf", "pentakena", "penscoredf", "penscoreda", "pw", "pl"})
+      engine.SetResults(game_id_, field, *team, kelvane::Variant(std::string()));
   // The score stays as the score dialog stored it: normal time, extra time and their scorers.
   auto stored = [&](const char* attb, const std::string& team) {
     return StoredNumber(engine.Results(game_id_, attb, team));

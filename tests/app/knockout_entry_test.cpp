@@ -39,6 +39,7 @@ namespace {
 constexpr int16_t kFinal = 15;
 constexpr int16_t kFirstSemi = 12;
 constexpr int16_t kFirstQuarter = 8;
+constexpr int16_t kGame55 = 6;  // V7, Morocco v Spain, 0-0 and 3-0 on kicks
 
 QLineEdit* Box(QWidget& d, const QString& name) { return Control<QLineEdit>(d, name); }
 QComboBox* Player(QWidget& d, const char* side, int row) {
@@ -264,6 +265,56 @@ class KnockoutEntryTest : public QObject {
     QCOMPARE(Stored("Z1", "pentakenf", "FRA"), QString());
     QCOMPARE(ScheduleScore(main, QStringLiteral("Z1")), (QStringList{QStringLiteral("3"), QStringLiteral("3")}));
     QCOMPARE(ToQ(gobjKelvane->Goal("Z1", "FRA", 3, "minutes").ToString()), QStringLiteral("118"));
+  }
+
+  // Shoot-out figures typed in the score dialog have no kicks: the shoot-out dialog shows them,
+  // and untouched it stores nothing on OK and asks nothing on Cancel.
+  void anUntouchedShootoutKeepsTheTotals() {
+    ProgramFolder folder;
+    frmMain& main = StartWith2022(folder);
+    MessageBoxes boxes({QMessageBox::Ok, QMessageBox::Ok});  // the notice of recorded kicks, their question
+    frmKOScore& d = OpenScore(main, kGame55);
+    d.txtAwayPenalties->setText(QStringLiteral("1"));
+    QTest::mouseClick(d.cmdApply, Qt::LeftButton);
+    QCOMPARE(Stored("V7", "penscoredf", "ESP"), QStringLiteral("1"));
+    const QString before = GameState("V7") + GameState("W4") + GameState("X1");
+    for (const char* button : {"cmdCancel", "cmdOK"}) {
+      if (!frmKOScore::IsLoaded()) OpenScore(main, kGame55);
+      frmPenalties& p = frmPenalties::Get();
+      p.show();
+      QVERIFY(!p.cmdApply->isEnabled());
+      QCOMPARE(p.lblHomeScored->text(), QStringLiteral("3"));
+      QCOMPARE(p.lblAwayScored->text(), QStringLiteral("1"));
+      Click(p, button);
+      app_testing::ProcessDeletions();
+      QVERIFY(!frmPenalties::IsLoaded());
+      QCOMPARE(boxes.Seen().size(), 2);
+      QCOMPARE(GameState("V7") + GameState("W4") + GameState("X1"), before);
+    }
+    QCOMPARE(Stored("V7", "winner"), QStringLiteral("MAR"));
+  }
+
+  // Kicks that leave the shoot-out level take the winner's flags with the winner.
+  void aLevelShootoutLeavesNoWinnerFlags() {
+    ProgramFolder folder;
+    frmMain& main = StartWith2022(folder);
+    // The notice, the kicks' question, and the question about the later games.
+    MessageBoxes boxes({QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Yes});
+    frmKOScore& d = OpenScore(main, kGame55);
+    d.txtAwayPenalties->setText(QStringLiteral("1"));
+    QTest::mouseClick(d.cmdApply, Qt::LeftButton);
+    QCOMPARE(Stored("V7", "pw", "MAR"), QStringLiteral("1"));
+    frmPenalties& p = frmPenalties::Get();
+    p.show();
+    for (const char* side : {"Home", "Away"}) {
+      Box(p, QStringLiteral("txt%1Score").arg(QLatin1String(side)))->setText(QStringLiteral("3"));
+      for (int row = 0; row < 3; ++row) Pen(p, side, row)->setChecked(true);
+    }
+    Click(p, "cmdOK");
+    QCOMPARE(Stored("V7", "winner"), QString());
+    QCOMPARE(Stored("V7", "penscoredf", "ESP"), QStringLiteral("3"));
+    for (const char* team : {"MAR", "ESP"})
+      for (const char* attb : {"pw", "pl"}) QCOMPARE(Stored("V7", attb, team), QString());
   }
 
   void aSemiFinalFillsTheThirdPlaceGame() {
