@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "app/entry/bracket_guard.h"
 #include "app/entry/frm_add_player.h"
 #include "app/entry/scorer_rows.h"
 #include "app/entry/frm_ko_game_facts.h"
@@ -421,14 +422,26 @@ bool frmKOScore::RefuseSave() const {
   return false;
 }
 
+// The winner that saving the entries gives the game.
+std::string frmKOScore::EntriesWinner() const {
+  if (!BothScores()) return "";
+  const bool shootout = txtHomePenalties->HoldsText() && txtAwayPenalties->HoldsText();
+  return entry::DecidedWinner(home_.team_id, away_.team_id, txtHomeScore->Number(), txtAwayScore->Number(), shootout,
+                              txtHomePenalties->Number(), txtAwayPenalties->Number());
+}
+
 void frmKOScore::cmdOK_Click() {
   if (RefuseSave()) return;
-  if (cmdApply->isEnabled()) SaveKOScore();
+  if (cmdApply->isEnabled()) {
+    if (!entry::MayChangeWinner(GameID, EntriesWinner())) return;
+    SaveKOScore();
+  }
   Close();
 }
 
 void frmKOScore::cmdApply_Click() {
   if (RefuseSave()) return;
+  if (!entry::MayChangeWinner(GameID, EntriesWinner())) return;
   SaveKOScore();
   cmdApply->setEnabled(false);
 }

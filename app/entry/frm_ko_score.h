@@ -136,6 +136,7 @@ class frmKOScore : public QDialog, public DefaultInstance<frmKOScore> {
   std::vector<Kick> StoredKicks(const GoalSide& side) const;
   // OK and Apply: shows why the entries cannot be saved.
   bool RefuseSave() const;
+  std::string EntriesWinner() const;
   void SaveKOScore();
   void SaveGoals(GoalSide& side);
 

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QToolBar>
 
+#include "app/entry/bracket_guard.h"
 #include "app/entry/frm_add_player.h"
 #include "app/entry/frm_ko_game_facts.h"
 #include "app/entry/frm_ko_score.h"
@@ -404,6 +405,17 @@ void frmPenalties::chkResult_Click() {
   if (BothCounts()) cmdApply->setEnabled(true);
 }
 
+// The winner that saving the kicks gives the game, over the score as stored.
+std::string frmPenalties::KicksWinner() const {
+  kelvane::IPitchlog& engine = *gobjKelvane;
+  auto goals = [&](const std::string& team) {
+    return StoredNumber(engine.Results(game_id_, "f", team)) + StoredNumber(engine.Results(game_id_, "etf", team));
+  };
+  const bool shootout = txtHomeScore->Number() + txtAwayScore->Number() > 0;
+  return entry::DecidedWinner(home_.team_id, away_.team_id, goals(home_.team_id), goals(away_.team_id), shootout,
+                              entry::NumberOf(lblHomeScored->text()), entry::NumberOf(lblAwayScored->text()));
+}
+
 bool frmPenalties::RefuseDifference() const {
   if (std::abs(txtHomeScore->Number() - txtAwayScore->Number()) < 2) return false;
   MsgBox(QStringLiteral("Both teams must take the same number of penalties, or a difference of one"), msgbox::Critical);
@@ -416,12 +428,16 @@ void frmPenalties::cmdOK_Click() {
     return;
   }
   if (RefuseDifference()) return;
-  if (cmdApply->isEnabled()) SavePenalties();
+  if (cmdApply->isEnabled()) {
+    if (!entry::MayChangeWinner(game_id_, KicksWinner())) return;
+    SavePenalties();
+  }
   Close();
 }
 
 void frmPenalties::cmdApply_Click() {
   if (RefuseDifference()) return;
+  if (!entry::MayChangeWinner(game_id_, KicksWinner())) return;
   SavePenalties();
   cmdApply->setEnabled(false);
 }

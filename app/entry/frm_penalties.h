@@ -109,6 +109,7 @@ class frmPenalties : public QDialog, public DefaultInstance<frmPenalties> {
   void SetWindowHeight(int height);
   void SetTabOrder();
   bool RefuseDifference() const;
+  std::string KicksWinner() const;
   void SavePenalties();
 
   KickSide home_;

@@ -320,10 +320,13 @@ class KnockoutEntryTest : public QObject {
   void aSemiFinalFillsTheThirdPlaceGame() {
     ProgramFolder folder;
     frmMain& main = StartWith2022(folder);
+    MessageBoxes boxes({QMessageBox::Yes});
     frmKOScore& clear = OpenScore(main, kFirstSemi);
     QCOMPARE(clear.windowTitle(), QStringLiteral("Game 61: Semi Final"));
     QTest::mouseClick(clear.cmdClear, Qt::LeftButton);
     QTest::mouseClick(clear.cmdOK, Qt::LeftButton);
+    QCOMPARE(boxes.Text(), QStringLiteral("Changing the winner of this game removes the results of games 63 and 64"
+                                          "\n\nAre you sure?"));
     app_testing::ProcessDeletions();
     QCOMPARE(gobjKelvane->HomeTeam(kelvane::Variant("Y1")), std::string("_X12"));
 
@@ -339,7 +342,7 @@ class KnockoutEntryTest : public QObject {
   void clearingAQuarterFinalClearsEveryLaterGame() {
     ProgramFolder folder;
     frmMain& main = StartWith2022(folder);
-    MessageBoxes boxes({QMessageBox::Ok, QMessageBox::Ok});  // the notice of recorded kicks
+    MessageBoxes boxes({QMessageBox::Ok, QMessageBox::Yes});  // the notice of recorded kicks, the later games
     frmKOScore& d = OpenScore(main, kFirstQuarter);
     QCOMPARE(d.windowTitle(), QStringLiteral("Game 57: Quarter Final"));
     QTest::mouseClick(d.cmdClear, Qt::LeftButton);
@@ -349,7 +352,36 @@ class KnockoutEntryTest : public QObject {
     QVERIFY(!gobjKelvane->Results("X2", "f", "FRA").IsEmpty());
     QCOMPARE(gobjKelvane->HomeTeam(kelvane::Variant("X1")), std::string("_W1"));
     QCOMPARE(ScheduleScore(main, QStringLiteral("Z1")), (QStringList{QString(), QString()}));
-    QCOMPARE(boxes.Seen().size(), 1);
+    QCOMPARE(boxes.Seen().size(), 2);
+  }
+
+  // The Netherlands win game 57's shoot-out instead of Argentina: the semi-final, the third place
+  // game and the final would lose their results. No keeps them and the dialog; Yes removes exactly those.
+  void aNewWinnerAsksBeforeTheLaterGamesGo() {
+    ProgramFolder folder;
+    frmMain& main = StartWith2022(folder);
+    auto later = [] { return GameState("X1") + GameState("Y1") + GameState("Z1"); };
+    const QString before = later() + GameState("W1");
+    const QString other_semi = GameState("X2");
+    MessageBoxes boxes({QMessageBox::Ok, QMessageBox::Ok, QMessageBox::No});
+    frmKOScore& d = OpenScore(main, kFirstQuarter);
+    d.txtHomePenalties->setText(QStringLiteral("5"));  // 5-4 on kicks
+    QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+    QCOMPARE(boxes.Seen().size(), 3);
+    QCOMPARE(boxes.Text(2), QStringLiteral("Changing the winner of this game removes the results of games 61, 63 "
+                                           "and 64\n\nAre you sure?"));
+    QVERIFY(d.isVisible());
+    QCOMPARE(later() + GameState("W1"), before);
+
+    boxes.Then(QMessageBox::Yes);
+    QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+    QCOMPARE(boxes.Seen().size(), 4);
+    QCOMPARE(Stored("W1", "winner"), QStringLiteral("NED"));
+    for (const char* game : {"X1", "Y1", "Z1"})
+      QVERIFY2(Stored(game, "f", gobjKelvane->HomeTeam(kelvane::Variant(game))).isEmpty(), game);
+    QCOMPARE(GameState("X2"), other_semi);
+    for (const char* game : {"W2", "W3", "W4"})
+      QVERIFY2(!Stored(game, "f", gobjKelvane->HomeTeam(kelvane::Variant(game))).isEmpty(), game);
   }
 
   void refusalsLeaveTheEngineUnchanged_data() {
