@@ -51,6 +51,16 @@ void DigitBox::PutBack() {
   setText(last_);
 }
 
+void DigitBox::Tidy() {
+  if (IsDigits(text())) ShowStored(QString::number(text().toInt()));
+}
+
+void DigitBox::ShowStored(const QString& text) {
+  const QSignalBlocker quiet(this);
+  setText(text);
+  Take();
+}
+
 SpinControl::SpinControl(QWidget* parent) : QScrollBar(Qt::Vertical, parent) {
   // The up arrow lowers a scroll bar's value; stored negated, it raises the number.
   setRange(-32767, 0);

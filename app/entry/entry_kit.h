@@ -66,6 +66,10 @@ class DigitBox : public QLineEdit {
   void Take() { last_ = text(); }
   // Writes the last accepted text back without running the change handling.
   void PutBack();
+  // Writes the number as plain decimal ("05" becomes "5") and takes it, without the handling.
+  void Tidy();
+  // Shows and takes a stored text that typing could not enter, without the handling.
+  void ShowStored(const QString& text);
 
  private:
   int max_length_;

@@ -353,7 +353,10 @@ void frmGroupScore::SaveGoals(GoalSide& side) {
   kelvane::IPitchlog& engine = *gobjKelvane;
   const int n = side.score->Number();
   std::vector<QString> minutes;
-  for (int row = 0; row < n; ++row) minutes.push_back(side.rows.Mins(row)->text());
+  for (int row = 0; row < n; ++row) {
+    side.rows.Mins(row)->Tidy();
+    minutes.push_back(side.rows.Mins(row)->text());
+  }
   int16_t goal_no = 0;
   for (int row : entry::GoalOrder(minutes)) {
     const QComboBox* list = side.rows.Player(row);

@@ -199,7 +199,8 @@ void frmKOScore::Form_Load() {
   ApplyResultFrameRule();
   if (engine.GameHasPenalties(GameID))
     MsgBox(QStringLiteral("Penalty details have alreay been entered for this game\n\n"
-                          "If you make changes to the score, penalty details will be cleared"),
+                          "If you change the shoot-out figures, or the score so that the game is no longer level, "
+                          "penalty details will be cleared"),
            msgbox::Critical);
   loading_ = false;
 }
@@ -293,6 +294,14 @@ void frmKOScore::ScoreChange(GoalSide& side) {
       return;
     }
   }
+  // A score that is no longer level empties the shoot-out boxes, and the save then drops the
+  // recorded kicks: asked once for the edit, not once for each box.
+  const bool level = !text.isEmpty() && Other(side).score->HoldsText() && LevelScores();
+  if (!level && !MayDropKicks()) {
+    side.score->PutBack();
+    side.spin->SetValueSilently(side.score->LastNumber());
+    return;
+  }
   side.score->Take();
   SetGoals(side, false);
   // An emptied box whose arrows stood above 0 gets "0" back from them; emptied again it stays empty.
@@ -300,6 +309,17 @@ void frmKOScore::ScoreChange(GoalSide& side) {
   EnableShootout(BothScores() && LevelScores());
   cmdApply->setEnabled(true);
   ApplyResultFrameRule();
+}
+
+bool frmKOScore::MayDropKicks() {
+  if (loading_ || kicks_drop_agreed_ || !(txtHomePenalties->HoldsText() || txtAwayPenalties->HoldsText()) ||
+      !gobjKelvane->GameHasPenalties(GameID))
+    return true;
+  if (MsgBox(QStringLiteral("Changing the score here will clear details of penalties taken"), msgbox::OkCancel) ==
+      msgbox::Cancel)
+    return false;
+  kicks_drop_agreed_ = true;
+  return true;
 }
 
 void frmKOScore::PenaltiesChange(GoalSide& side) {
@@ -451,6 +471,7 @@ void frmKOScore::cmdCancel_Click() {
 }
 
 void frmKOScore::cmdClear_Click() {
+  if (!MayDropKicks()) return;
   for (int pass = 0; pass < 2; ++pass)
     for (DigitBox* box : {txtHomeScore, txtAwayScore, txtHomePenalties, txtAwayPenalties}) box->setText(QString());
 }
@@ -508,7 +529,10 @@ void frmKOScore::SaveGoals(GoalSide& side) {
   kelvane::IPitchlog& engine = *gobjKelvane;
   const int n = side.score->Number();
   std::vector<QString> minutes;
-  for (int row = 0; row < n; ++row) minutes.push_back(side.rows.Mins(row)->text());
+  for (int row = 0; row < n; ++row) {
+    side.rows.Mins(row)->Tidy();
+    minutes.push_back(side.rows.Mins(row)->text());
+  }
   int16_t goal_no = 0;
   for (int row : entry::GoalOrder(minutes)) {
     const QComboBox* list = side.rows.Player(row);

@@ -110,6 +110,8 @@ class frmKOScore : public QDialog, public DefaultInstance<frmKOScore> {
 
   void ScoreChange(GoalSide& side);
   void PenaltiesChange(GoalSide& side);
+  // Before an edit that empties the shoot-out boxes of a game with recorded kicks: asks once.
+  bool MayDropKicks();
   void MinsChange(GoalSide& side, int row);
   void OGClick(GoalSide& side, int row);
   void PenClick(GoalSide& side, int row);

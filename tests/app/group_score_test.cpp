@@ -570,6 +570,21 @@ class GroupScoreTest : public QObject {
     QVERIFY(!frmAddPlayer::InUse());
   }
 
+  // A minute typed "05" is stored and shown as 5, as the score boxes are.
+  void aMinuteIsSavedAsItsNumber() {
+    ProgramFolder folder;
+    frmMain& main = StartToMainWindow(folder);
+    frmGroupScore& d = OpenScore(main, "B1");
+    d.txtHomeScore->setText(QStringLiteral("1"));
+    d.txtAwayScore->setText(QStringLiteral("0"));
+    QLineEdit* minute = Control<QLineEdit>(d, QStringLiteral("txtHomeMins_0"));
+    minute->setText(QStringLiteral("05"));
+    QTest::mouseClick(d.cmdApply, Qt::LeftButton);
+    QCOMPARE(gobjKelvane->Goal("B1", "ENG", 1, "minutes").ToString(), std::string("5"));
+    QCOMPARE(minute->text(), QStringLiteral("5"));
+    QVERIFY(!d.cmdApply->isEnabled());
+  }
+
   // The shipped Iran squad has 25 players: its lists offer "[New]" and shirt 26.
   void aShippedSquadOfTwentyFiveGainsAPlayer() {
     ProgramFolder folder;

@@ -342,7 +342,8 @@ class KnockoutEntryTest : public QObject {
   void clearingAQuarterFinalClearsEveryLaterGame() {
     ProgramFolder folder;
     frmMain& main = StartWith2022(folder);
-    MessageBoxes boxes({QMessageBox::Ok, QMessageBox::Yes});  // the notice of recorded kicks, the later games
+    // The notice of recorded kicks, that Clear drops them, and the later games.
+    MessageBoxes boxes({QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Yes});
     frmKOScore& d = OpenScore(main, kFirstQuarter);
     QCOMPARE(d.windowTitle(), QStringLiteral("Game 57: Quarter Final"));
     QTest::mouseClick(d.cmdClear, Qt::LeftButton);
@@ -352,7 +353,8 @@ class KnockoutEntryTest : public QObject {
     QVERIFY(!gobjKelvane->Results("X2", "f", "FRA").IsEmpty());
     QCOMPARE(gobjKelvane->HomeTeam(kelvane::Variant("X1")), std::string("_W1"));
     QCOMPARE(ScheduleScore(main, QStringLiteral("Z1")), (QStringList{QString(), QString()}));
-    QCOMPARE(boxes.Seen().size(), 2);
+    QCOMPARE(boxes.Seen().size(), 3);
+    QCOMPARE(boxes.Text(1), QStringLiteral("Changing the score here will clear details of penalties taken"));
   }
 
   // The Netherlands win game 57's shoot-out instead of Argentina: the semi-final, the third place
@@ -439,10 +441,12 @@ class KnockoutEntryTest : public QObject {
         QTest::mouseClick(p.cmdOK, Qt::LeftButton);
       }
     }
-    // After the notice of recorded kicks, each refusal (OK and Apply alike for two counts apart).
+    // After the notice of recorded kicks (and, for a score no longer level, that the kicks would
+    // go), each refusal (OK and Apply alike for two counts apart).
+    const int asked = action == "apply-half" || action == "ok-half" || action == "extra-time" ? 1 : 0;
     const int refusals = action == "two-apart" ? 2 : 1;
-    QCOMPARE(boxes.Seen().size(), 1 + refusals);
-    for (int i = 1; i <= refusals; ++i) {
+    QCOMPARE(boxes.Seen().size(), 1 + asked + refusals);
+    for (int i = 1 + asked; i <= asked + refusals; ++i) {
       QVERIFY2(boxes.Text(i).startsWith(message), qPrintable(boxes.Text(i)));
       QCOMPARE(boxes.Seen()[i].icon, QMessageBox::Critical);
     }
@@ -525,6 +529,33 @@ class KnockoutEntryTest : public QObject {
     QCOMPARE(more.Seen().size(), 2);  // the notice and the question of the first opening
   }
 
+  // Emptying a score of a level game with recorded kicks asks once; Cancel keeps the score and
+  // the shoot-out, OK empties the shoot-out boxes, which then show what a save stores.
+  void aScoreThatIsNoLongerLevelAsksOnce() {
+    ProgramFolder folder;
+    frmMain& main = StartWith2022(folder);
+    MessageBoxes boxes({QMessageBox::Ok, QMessageBox::Cancel});
+    frmKOScore& d = OpenScore(main, kFinal);
+    QCOMPARE(boxes.Text(0), QStringLiteral("Penalty details have alreay been entered for this game\n\n"
+                                           "If you change the shoot-out figures, or the score so that the game is no "
+                                           "longer level, penalty details will be cleared"));
+    d.txtHomeScore->setText(QString());
+    QCOMPARE(boxes.Seen().size(), 2);
+    QCOMPARE(boxes.Text(1), QStringLiteral("Changing the score here will clear details of penalties taken"));
+    QCOMPARE(d.txtHomeScore->text(), QStringLiteral("3"));
+    QCOMPARE(d.txtHomePenalties->text(), QStringLiteral("4"));
+    QVERIFY(d.txtHomePenalties->isEnabled());
+
+    boxes.Then(QMessageBox::Ok);
+    d.txtHomeScore->setText(QString());
+    QCOMPARE(boxes.Seen().size(), 3);
+    QCOMPARE(d.txtHomeScore->text(), QStringLiteral("0"));  // the arrows wrote 0 back
+    for (QLineEdit* pens : {d.txtHomePenalties, d.txtAwayPenalties}) {
+      QVERIFY(pens->text().isEmpty());
+      QVERIFY(!pens->isEnabled());
+    }
+  }
+
   void captionsNameTheStage() {
     const std::pair<int, const char*> cases[] = {{0, "Game 49: Round of 16"}, {7, "Game 56: Round of 16"},
                                                  {8, "Game 57: Quarter Final"}, {13, "Game 62: Semi Final"},
@@ -595,6 +626,25 @@ class KnockoutEntryTest : public QObject {
     QCOMPARE(ToQ(gobjKelvane->GroupLots("C", 1).ToString()), QStringLiteral("1"));
     QCOMPARE(ToQ(gobjKelvane->GroupLots("C", 2).ToString()), QStringLiteral("7"));
     QCOMPARE(ToQ(gobjKelvane->GroupLots("C", 3).ToString()), QString());
+  }
+
+  // A lot of 10 or more from an older file shows as stored, and OK refuses it.
+  void aStoredLotOfTenOrMoreIsShownAndRefused() {
+    ProgramFolder folder;
+    frmMain& main = StartToMainWindow(folder);
+    main.GroupTab->setCurrentIndex(5);  // group C
+    gobjKelvane->SetGroupLots("C", 1, kelvane::Variant("12"));
+    frmLots& d = frmLots::Get();
+    d.show();
+    QCOMPARE(d.txtLot[0]->text(), QStringLiteral("12"));
+    MessageBoxes boxes({QMessageBox::Ok});
+    QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+    QCOMPARE(boxes.Text(), QStringLiteral("Lots are numbers from 0 to 9"));
+    QVERIFY(d.isVisible());
+    QCOMPARE(ToQ(gobjKelvane->GroupLots("C", 1).ToString()), QStringLiteral("12"));
+    d.txtLot[0]->setText(QStringLiteral("1"));
+    QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+    QCOMPARE(ToQ(gobjKelvane->GroupLots("C", 1).ToString()), QStringLiteral("1"));
   }
 
   // Lots that move a team redraw the schedule too (its selection goes); lots that move nobody
