@@ -51,6 +51,16 @@ void DigitBox::PutBack() {
   setText(last_);
 }
 
+void DigitBox::Tidy() {
+  if (IsDigits(text())) ShowStored(QString::number(text().toInt()));
+}
+
+void DigitBox::ShowStored(const QString& text) {
+  const QSignalBlocker quiet(this);
+  setText(text);
+  Take();
+}
+
 SpinControl::SpinControl(QWidget* parent) : QScrollBar(Qt::Vertical, parent) {
   // The up arrow lowers a scroll bar's value; stored negated, it raises the number.
   setRange(-32767, 0);
@@ -111,6 +121,10 @@ void SelectPlayer(QComboBox* list, const std::string& player_id, const QString& 
     list->insertItem(index, name.isEmpty() ? ToQ(player_id) : name, ToQ(player_id));
   }
   list->setCurrentIndex(index);
+}
+
+void ChainTabOrder(const std::vector<QWidget*>& widgets) {
+  for (size_t i = 1; i < widgets.size(); ++i) QWidget::setTabOrder(widgets[i - 1], widgets[i]);
 }
 
 bool RefuseHalfScore(const DigitBox* home, const DigitBox* away) {

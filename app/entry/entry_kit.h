@@ -27,6 +27,8 @@
 #include <QScrollBar>
 #include <QString>
 
+#include "app/shell/program.h"
+
 class QComboBox;
 class QPushButton;
 
@@ -64,6 +66,10 @@ class DigitBox : public QLineEdit {
   void Take() { last_ = text(); }
   // Writes the last accepted text back without running the change handling.
   void PutBack();
+  // Writes the number as plain decimal ("05" becomes "5") and takes it, without the handling.
+  void Tidy();
+  // Shows and takes a stored text that typing could not enter, without the handling.
+  void ShowStored(const QString& text);
 
  private:
   int max_length_;
@@ -83,7 +89,7 @@ class SpinControl : public QScrollBar {
   void SetValueSilently(int v);
 };
 
-inline constexpr int kFullSquad = 23;
+inline constexpr int kFullSquad = kSquadSize;
 inline constexpr const char* kNewItem = "[New]";
 
 // One team's players in the engine's order: what a scorer list offers.
@@ -94,7 +100,7 @@ class Squad {
   int Size() const { return static_cast<int>(players_.size()); }
 
   // Clears the list and fills it: an empty item, each player by name (item data: the player
-  // id), and "[New]" while fewer than 23 players were added. Runs no handler; the list then shows
+  // id), and "[New]" while fewer than 26 players were added. Runs no handler; the list then shows
   // the empty item.
   void Fill(QComboBox* list) const;
 
@@ -116,6 +122,10 @@ bool ListHolds(const QComboBox* list, const QString& text);
 // offer, such as a stored scorer no longer in the squad, becomes an item of his own, named name,
 // before "[New]". An empty id chooses the empty item.
 void SelectPlayer(QComboBox* list, const std::string& player_id, const QString& name);
+
+// Tab visits the widgets in this order (the order they stand on screen), then leaves the last
+// for whatever followed it before. Rows made later are put in their place by calling it again.
+void ChainTabOrder(const std::vector<QWidget*>& widgets);
 
 // ---- Save guard ----
 

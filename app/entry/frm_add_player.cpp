@@ -16,8 +16,6 @@ namespace pitchlog {
 
 namespace {
 
-constexpr int kShirts = 23;
-
 std::string PlayerID(const std::string& team, int shirt) {
   return team + (shirt < 10 ? "0" : "") + std::to_string(shirt);
 }
@@ -59,7 +57,7 @@ void frmAddPlayer::ShowModal() {
 void frmAddPlayer::Form_Load() {
   setWindowTitle(QStringLiteral("Add Player to ") + ToQ(gobjKelvane->TeamName(TeamID)));
   cboShirt->clear();
-  for (int shirt = 1; shirt <= kShirts; ++shirt)
+  for (int shirt = 1; shirt <= kSquadSize; ++shirt)
     if (!gobjKelvane->PlayerExists(PlayerID(TeamID, shirt))) cboShirt->addItem(QString::number(shirt));
   AddedPlayerID.clear();
   txtName->setFocus();

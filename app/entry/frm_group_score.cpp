@@ -91,7 +91,6 @@ frmGroupScore::frmGroupScore()
                                        std::tuple{&cmdCancel, "cmdCancel", "Cancel"}}) {
     *button = Named(new QPushButton(QLatin1String(caption), ButtonFrame), name);
     (*button)->setGeometry(x, 4, 75, 25);
-    (*button)->setAutoDefault(false);
     x += 81;
   }
   cmdOK->setDefault(true);
@@ -101,6 +100,7 @@ frmGroupScore::frmGroupScore()
     side->score->installEventFilter(this);
     WireRow(*side, 0);
   }
+  SetTabOrder();
   connect(txtHomeScore, &QLineEdit::textChanged, this, Handler(this, &frmGroupScore::txtHomeScore_Change));
   connect(txtAwayScore, &QLineEdit::textChanged, this, Handler(this, &frmGroupScore::txtAwayScore_Change));
   connect(vscHomeScore, &QScrollBar::valueChanged, this, Handler(this, &frmGroupScore::vscHomeScore_Change));
@@ -182,6 +182,17 @@ const entry::Squad& frmGroupScore::RowSquad(const GoalSide& side, int row) const
 
 void frmGroupScore::SetWindowHeight(int height) { setFixedSize(width(), height); }
 
+// The top line, the home goals, the away goals, then the button strip.
+void frmGroupScore::SetTabOrder() {
+  std::vector<QWidget*> order{txtHomeScore, vscHomeScore, vscAwayScore, txtAwayScore};
+  for (const GoalSide* side : {&home_, &away_}) {
+    const std::vector<QWidget*> rows = side->rows.TabOrder();
+    order.insert(order.end(), rows.begin(), rows.end());
+  }
+  order.insert(order.end(), {chkResult, cmdClear, cmdOK, cmdApply, cmdCancel});
+  entry::ChainTabOrder(order);
+}
+
 void frmGroupScore::EnableApplyWhenScored() {
   if (BothScores()) cmdApply->setEnabled(true);
 }
@@ -204,6 +215,7 @@ void frmGroupScore::SetGoals(GoalSide& side, bool FromLoad) {
     WireRow(side, row);
     RowSquad(side, row).Fill(side.rows.Player(row));
   });
+  SetTabOrder();
   if (FromLoad)
     for (int row = 0; row < n; ++row) entry::FillRowFromGoal(side, row, game_id_);
 }
@@ -341,7 +353,10 @@ void frmGroupScore::SaveGoals(GoalSide& side) {
   kelvane::IPitchlog& engine = *gobjKelvane;
   const int n = side.score->Number();
   std::vector<QString> minutes;
-  for (int row = 0; row < n; ++row) minutes.push_back(side.rows.Mins(row)->text());
+  for (int row = 0; row < n; ++row) {
+    side.rows.Mins(row)->Tidy();
+    minutes.push_back(side.rows.Mins(row)->text());
+  }
   int16_t goal_no = 0;
   for (int row : entry::GoalOrder(minutes)) {
     const QComboBox* list = side.rows.Player(row);

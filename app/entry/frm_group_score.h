@@ -110,6 +110,7 @@ class frmGroupScore : public QDialog, public DefaultInstance<frmGroupScore> {
   bool BothScores() const { return txtHomeScore->HoldsText() && txtAwayScore->HoldsText(); }
   void EnableApplyWhenScored();
   void SetWindowHeight(int height);
+  void SetTabOrder();
   void SaveGroupScore();
   void SaveGoals(GoalSide& side);
 

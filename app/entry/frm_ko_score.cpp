@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "app/entry/bracket_guard.h"
 #include "app/entry/frm_add_player.h"
 #include "app/entry/scorer_rows.h"
 #include "app/entry/frm_ko_game_facts.h"
@@ -103,7 +104,6 @@ frmKOScore::frmKOScore()
         std::tuple{&cmdCancel, "cmdCancel", "Cancel"}}) {
     *button = Named(new QPushButton(QLatin1String(caption), ButtonFrame), name);
     (*button)->setGeometry(x, 4, 75, 25);
-    (*button)->setAutoDefault(false);
     x += 81;
   }
   cmdOK->setDefault(true);
@@ -111,6 +111,7 @@ frmKOScore::frmKOScore()
   cmdPenalties->setEnabled(false);
 
   for (GoalSide* side : {&home_, &away_}) WireRow(*side, 0);
+  SetTabOrder();
   connect(txtHomeScore, &QLineEdit::textChanged, this, Handler(this, &frmKOScore::txtHomeScore_Change));
   connect(txtAwayScore, &QLineEdit::textChanged, this, Handler(this, &frmKOScore::txtAwayScore_Change));
   connect(vscHomeScore, &QScrollBar::valueChanged, this, Handler(this, &frmKOScore::vscHomeScore_Change));
@@ -198,7 +199,8 @@ void frmKOScore::Form_Load() {
   ApplyResultFrameRule();
   if (engine.GameHasPenalties(GameID))
     MsgBox(QStringLiteral("Penalty details have alreay been entered for this game\n\n"
-                          "If you make changes to the score, penalty details will be cleared"),
+                          "If you change the shoot-out figures, or the score so that the game is no longer level, "
+                          "penalty details will be cleared"),
            msgbox::Critical);
   loading_ = false;
 }
@@ -210,6 +212,17 @@ const entry::Squad& frmKOScore::RowSquad(const GoalSide& side, int row) const {
 }
 
 void frmKOScore::SetWindowHeight(int height) { setFixedSize(width(), height); }
+
+// The top line, the home goals, the away goals, then the button strip.
+void frmKOScore::SetTabOrder() {
+  std::vector<QWidget*> order{txtHomePenalties, vscHomePenalties, txtHomeScore, vscHomeScore, vscAwayScore, txtAwayScore, vscAwayPenalties, txtAwayPenalties};
+  for (const GoalSide* side : {&home_, &away_}) {
+    const std::vector<QWidget*> rows = side->rows.TabOrder();
+    order.insert(order.end(), rows.begin(), rows.end());
+  }
+  order.insert(order.end(), {chkResult, cmdClear, cmdPenalties, cmdOK, cmdApply, cmdCancel});
+  entry::ChainTabOrder(order);
+}
 
 void frmKOScore::EnableApplyWhenScored() {
   if (BothScores()) cmdApply->setEnabled(true);
@@ -258,6 +271,7 @@ void frmKOScore::SetGoals(GoalSide& side, bool FromLoad) {
     WireRow(side, row);
     RowSquad(side, row).Fill(side.rows.Player(row));
   });
+  SetTabOrder();
   if (FromLoad)
     for (int row = 0; row < n; ++row) entry::FillRowFromGoal(side, row, GameID);
 }
@@ -280,6 +294,14 @@ void frmKOScore::ScoreChange(GoalSide& side) {
       return;
     }
   }
+  // A score that is no longer level empties the shoot-out boxes, and the save then drops the
+  // recorded kicks: asked once for the edit, not once for each box.
+  const bool level = !text.isEmpty() && Other(side).score->HoldsText() && LevelScores();
+  if (!level && !MayDropKicks()) {
+    side.score->PutBack();
+    side.spin->SetValueSilently(side.score->LastNumber());
+    return;
+  }
   side.score->Take();
   SetGoals(side, false);
   // An emptied box whose arrows stood above 0 gets "0" back from them; emptied again it stays empty.
@@ -287,6 +309,17 @@ void frmKOScore::ScoreChange(GoalSide& side) {
   EnableShootout(BothScores() && LevelScores());
   cmdApply->setEnabled(true);
   ApplyResultFrameRule();
+}
+
+bool frmKOScore::MayDropKicks() {
+  if (loading_ || kicks_drop_agreed_ || !(txtHomePenalties->HoldsText() || txtAwayPenalties->HoldsText()) ||
+      !gobjKelvane->GameHasPenalties(GameID))
+    return true;
+  if (MsgBox(QStringLiteral("Changing the score here will clear details of penalties taken"), msgbox::OkCancel) ==
+      msgbox::Cancel)
+    return false;
+  kicks_drop_agreed_ = true;
+  return true;
 }
 
 void frmKOScore::PenaltiesChange(GoalSide& side) {
@@ -409,14 +442,26 @@ bool frmKOScore::RefuseSave() const {
   return false;
 }
 
+// The winner that saving the entries gives the game.
+std::string frmKOScore::EntriesWinner() const {
+  if (!BothScores()) return "";
+  const bool shootout = txtHomePenalties->HoldsText() && txtAwayPenalties->HoldsText();
+  return entry::DecidedWinner(home_.team_id, away_.team_id, txtHomeScore->Number(), txtAwayScore->Number(), shootout,
+                              txtHomePenalties->Number(), txtAwayPenalties->Number());
+}
+
 void frmKOScore::cmdOK_Click() {
   if (RefuseSave()) return;
-  if (cmdApply->isEnabled()) SaveKOScore();
+  if (cmdApply->isEnabled()) {
+    if (!entry::MayChangeWinner(GameID, EntriesWinner())) return;
+    SaveKOScore();
+  }
   Close();
 }
 
 void frmKOScore::cmdApply_Click() {
   if (RefuseSave()) return;
+  if (!entry::MayChangeWinner(GameID, EntriesWinner())) return;
   SaveKOScore();
   cmdApply->setEnabled(false);
 }
@@ -426,6 +471,7 @@ void frmKOScore::cmdCancel_Click() {
 }
 
 void frmKOScore::cmdClear_Click() {
+  if (!MayDropKicks()) return;
   for (int pass = 0; pass < 2; ++pass)
     for (DigitBox* box : {txtHomeScore, txtAwayScore, txtHomePenalties, txtAwayPenalties}) box->setText(QString());
 }
@@ -483,7 +529,10 @@ void frmKOScore::SaveGoals(GoalSide& side) {
   kelvane::IPitchlog& engine = *gobjKelvane;
   const int n = side.score->Number();
   std::vector<QString> minutes;
-  for (int row = 0; row < n; ++row) minutes.push_back(side.rows.Mins(row)->text());
+  for (int row = 0; row < n; ++row) {
+    side.rows.Mins(row)->Tidy();
+    minutes.push_back(side.rows.Mins(row)->text());
+  }
   int16_t goal_no = 0;
   for (int row : entry::GoalOrder(minutes)) {
     const QComboBox* list = side.rows.Player(row);

@@ -110,6 +110,8 @@ class frmKOScore : public QDialog, public DefaultInstance<frmKOScore> {
 
   void ScoreChange(GoalSide& side);
   void PenaltiesChange(GoalSide& side);
+  // Before an edit that empties the shoot-out boxes of a game with recorded kicks: asks once.
+  bool MayDropKicks();
   void MinsChange(GoalSide& side, int row);
   void OGClick(GoalSide& side, int row);
   void PenClick(GoalSide& side, int row);
@@ -127,6 +129,7 @@ class frmKOScore : public QDialog, public DefaultInstance<frmKOScore> {
   void EnableShootout(bool enable);
   void ApplyResultFrameRule();
   void SetWindowHeight(int height);
+  void SetTabOrder();
 
   // Goal rows of the side's score with a minute after 90.
   int ExtraTimeGoals(const GoalSide& side) const;
@@ -135,6 +138,7 @@ class frmKOScore : public QDialog, public DefaultInstance<frmKOScore> {
   std::vector<Kick> StoredKicks(const GoalSide& side) const;
   // OK and Apply: shows why the entries cannot be saved.
   bool RefuseSave() const;
+  std::string EntriesWinner() const;
   void SaveKOScore();
   void SaveGoals(GoalSide& side);
 

@@ -8,6 +8,7 @@
 #include <QTabBar>
 
 #include "app/shell/frm_main.h"
+#include "app/shell/msg_box.h"
 #include "app/shell/program.h"
 
 namespace pitchlog {
@@ -49,7 +50,6 @@ frmLots::frmLots() {
     *button = new QPushButton(QLatin1String(caption), this);
     (*button)->setObjectName(QLatin1String(name));
     (*button)->setGeometry(x, 4 * 30 + 18, 75, 25);
-    (*button)->setAutoDefault(false);
     x += 81;
   }
   cmdOK->setDefault(true);
@@ -70,10 +70,12 @@ void frmLots::Form_Load() {
   for (int i = 0; i < kTeams; ++i) {
     const auto index = static_cast<int16_t>(i + 1);
     lblTeam[i]->setText(ToQ(engine.TeamName(engine.GroupTeamID(group, index))));
-    txtLot[i]->setText(ToQ(engine.GroupLots(group, index).ToString()));
-    // A stored "03" shows as 3 and a stored 0 as an empty box.
-    const int lot = txtLot[i]->Number();
-    txtLot[i]->setText(lot == 0 ? QString() : QString::number(lot));
+    // A stored "03" shows as 3 and a stored 0 as an empty box; a lot of 10 or more from an older
+    // file shows as it is, and OK refuses it.
+    const QString stored = ToQ(engine.GroupLots(group, index).ToString());
+    const int lot = entry::IsDigits(stored) && stored.size() <= kLotLength ? stored.toInt() : 0;
+    txtLot[i]->ShowStored(lot == 0 ? QString() : QString::number(lot));
+    if (lot <= kSpinTop) vscLot[i]->SetValueSilently(lot);
   }
 }
 
@@ -105,6 +107,11 @@ void frmLots::cmdOK_Click() {
   kelvane::IPitchlog& engine = *gobjKelvane;
   frmMain& main = frmMain::Get();
   const std::string group = Group();
+  for (const entry::DigitBox* box : txtLot)
+    if (box->Number() >= kLotLimit) {
+      MsgBox(QStringLiteral("Lots are numbers from 0 to 9"), msgbox::Critical);
+      return;
+    }
   auto places = [&] {
     std::array<std::string, kTeams> pos;
     for (int i = 0; i < kTeams; ++i) pos[i] = engine.GroupPos(group, static_cast<int16_t>(i + 1));

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QToolBar>
 
+#include "app/entry/bracket_guard.h"
 #include "app/entry/frm_add_player.h"
 #include "app/entry/frm_ko_game_facts.h"
 #include "app/entry/frm_ko_score.h"
@@ -132,12 +133,12 @@ frmPenalties::frmPenalties()
                                        std::tuple{&cmdCancel, "cmdCancel", "Cancel"}}) {
     *button = Named(new QPushButton(QLatin1String(caption), ButtonFrame), QLatin1String(name));
     (*button)->setGeometry(x, 4, 75, 25);
-    (*button)->setAutoDefault(false);
     x += 81;
   }
   cmdOK->setDefault(true);
   cmdApply->setEnabled(false);
 
+  SetTabOrder();
   connect(txtHomeScore, &QLineEdit::textChanged, this, Handler(this, &frmPenalties::txtHomeScore_Change));
   connect(txtAwayScore, &QLineEdit::textChanged, this, Handler(this, &frmPenalties::txtAwayScore_Change));
   connect(vscHomeScore, &QScrollBar::valueChanged, this, Handler(this, &frmPenalties::vscHomeScore_Change));
@@ -198,12 +199,10 @@ void frmPenalties::Form_Load() {
     side->count->setText(ToQ(engine.Results(game_id_, "pentakenf", side->team_id).ToString()));
   for (KickSide* side : {&home_, &away_})
     side->scored->setText(ToQ(engine.Results(game_id_, "penscoredf", side->team_id).ToString()));
-  bool unsaved = false;
+  // A side without a stored count shows 0 kicks; that is no change, so Apply stays off and an
+  // untouched dialog stores nothing.
   for (KickSide* side : {&home_, &away_}) {
-    if (!side->count->HoldsText()) {
-      side->count->setText(QStringLiteral("0"));
-      unsaved = true;
-    }
+    if (!side->count->HoldsText()) side->count->setText(QStringLiteral("0"));
     if (side->count->text() == QLatin1String("0")) side->frame->hide();
   }
   if (txtHomeScore->text() == QLatin1String("0") || txtAwayScore->text() == QLatin1String("0")) {
@@ -218,7 +217,12 @@ void frmPenalties::Form_Load() {
   }
   SetPenalties(home_, true);
   SetPenalties(away_, true);
-  cmdApply->setEnabled(unsaved);
+  // Shoot-out figures typed in the score dialog have no kicks behind them: they show as stored
+  // until the kicks are entered.
+  if (!engine.GameHasPenalties(game_id_))
+    for (KickSide* side : {&home_, &away_})
+      side->scored->setText(QString::number(StoredNumber(engine.Results(game_id_, "penscoredf", side->team_id))));
+  cmdApply->setEnabled(false);
   ApplyResultFrameRule();
   loading_ = false;
 }
@@ -229,6 +233,15 @@ void frmPenalties::LoadPlayerLists() {
 }
 
 void frmPenalties::SetWindowHeight(int height) { setFixedSize(width(), height); }
+
+// The top line, the home kicks, the away kicks, then the button strip.
+void frmPenalties::SetTabOrder() {
+  std::vector<QWidget*> order{txtHomeScore, vscHomeScore, vscAwayScore, txtAwayScore};
+  for (const KickSide* side : {&home_, &away_})
+    for (const KickRow& row : side->rows) order.insert(order.end(), {row.player, row.pen});
+  order.insert(order.end(), {chkResult, cmdClear, cmdOK, cmdApply, cmdCancel});
+  entry::ChainTabOrder(order);
+}
 
 bool frmPenalties::ScoredDiffer() const {
   return entry::NumberOf(lblHomeScored->text()) != entry::NumberOf(lblAwayScored->text());
@@ -271,9 +284,12 @@ void frmPenalties::SetPenalties(KickSide& side, bool FromLoad) {
     side.rows[i].player->hide();
     side.rows[i].pen->hide();
   }
-  while (static_cast<int>(side.rows.size()) < n) {
-    MakeRow(side);
-    side.squad.Fill(side.rows.back().player);
+  if (static_cast<int>(side.rows.size()) < n) {
+    while (static_cast<int>(side.rows.size()) < n) {
+      MakeRow(side);
+      side.squad.Fill(side.rows.back().player);
+    }
+    SetTabOrder();
   }
   for (int i = 0; i < n; ++i) {
     const KickRow& row = side.rows[i];
@@ -322,14 +338,18 @@ void frmPenalties::CountChange(KickSide& side) {
   SetPenalties(side, false);
   // An emptied box whose arrows stood above 0 gets "0" back from them.
   side.spin->SetValue(side.count->Number());
-  CountScored(side);
+  CountScored(home_);
+  CountScored(away_);
   cmdApply->setEnabled(true);
   ApplyResultFrameRule();
 }
 
 void frmPenalties::PenClick(KickSide& side, int row) {
   Q_UNUSED(row);
-  CountScored(side);
+  Q_UNUSED(side);
+  // Once kicks are entered both figures are counted from them.
+  CountScored(home_);
+  CountScored(away_);
   // The stored kicks are ticked while the window loads: that is no change.
   if (loading_) return;
   if (ScoredDiffer()) {
@@ -385,6 +405,17 @@ void frmPenalties::chkResult_Click() {
   if (BothCounts()) cmdApply->setEnabled(true);
 }
 
+// The winner that saving the kicks gives the game, over the score as stored.
+std::string frmPenalties::KicksWinner() const {
+  kelvane::IPitchlog& engine = *gobjKelvane;
+  auto goals = [&](const std::string& team) {
+    return StoredNumber(engine.Results(game_id_, "f", team)) + StoredNumber(engine.Results(game_id_, "etf", team));
+  };
+  const bool shootout = txtHomeScore->Number() + txtAwayScore->Number() > 0;
+  return entry::DecidedWinner(home_.team_id, away_.team_id, goals(home_.team_id), goals(away_.team_id), shootout,
+                              entry::NumberOf(lblHomeScored->text()), entry::NumberOf(lblAwayScored->text()));
+}
+
 bool frmPenalties::RefuseDifference() const {
   if (std::abs(txtHomeScore->Number() - txtAwayScore->Number()) < 2) return false;
   MsgBox(QStringLiteral("Both teams must take the same number of penalties, or a difference of one"), msgbox::Critical);
@@ -397,12 +428,16 @@ void frmPenalties::cmdOK_Click() {
     return;
   }
   if (RefuseDifference()) return;
-  if (cmdApply->isEnabled()) SavePenalties();
+  if (cmdApply->isEnabled()) {
+    if (!entry::MayChangeWinner(game_id_, KicksWinner())) return;
+    SavePenalties();
+  }
   Close();
 }
 
 void frmPenalties::cmdApply_Click() {
   if (RefuseDifference()) return;
+  if (!entry::MayChangeWinner(game_id_, KicksWinner())) return;
   SavePenalties();
   cmdApply->setEnabled(false);
 }
@@ -422,12 +457,11 @@ void frmPenalties::SavePenalties() {
   engine.RemovePenalties(game_id_, home_.team_id);
   engine.RemovePenalties(game_id_, away_.team_id);
   const bool shootout = txtHomeScore->Number() + txtAwayScore->Number() > 0;
-  if (!shootout) {
-    // No kicks: no shoot-out, whatever figures were stored before.
-    for (const std::string* team : {&home_.team_id, &away_.team_id})
-      for (const char* field : {"pentakenf", "pentakena", "penscoredf", "penscoreda", "pw", "pl"})
-        engine.SetResults(game_id_, field, *team, kelvane::Variant(std::string()));
-  }
+  // The figures stored before go, also those typed in the score dialog without kicks: the
+  // engine writes a winner's pw and pl but never clears them for a level shoot-out.
+  for (const std::string* team : {&home_.team_id, &away_.team_id})
+    for (const char* field : {"pentakenf", "pentakena", "penscoredf", "penscoreda", "pw", "pl"})
+      engine.SetResults(game_id_, field, *team, kelvane::Variant(std::string()));
   // The score stays as the score dialog stored it: normal time, extra time and their scorers.
   auto stored = [&](const char* attb, const std::string& team) {
     return StoredNumber(engine.Results(game_id_, attb, team));

@@ -107,7 +107,9 @@ class frmPenalties : public QDialog, public DefaultInstance<frmPenalties> {
   bool ScoredDiffer() const;
   void ApplyResultFrameRule();
   void SetWindowHeight(int height);
+  void SetTabOrder();
   bool RefuseDifference() const;
+  std::string KicksWinner() const;
   void SavePenalties();
 
   KickSide home_;

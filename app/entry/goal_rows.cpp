@@ -1,5 +1,7 @@
 #include "app/entry/goal_rows.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -77,6 +79,17 @@ void GoalRowPanel::ShowRows(int n, const std::function<void(int)>& new_row) {
   }
   for (int i = 0; i < n; ++i)
     for (QWidget* w : Widgets(i)) w->show();
+}
+
+std::vector<QWidget*> GoalRowPanel::TabOrder() const {
+  std::vector<QWidget*> order;
+  for (int i = 0; i < Rows(); ++i) {
+    std::array<QWidget*, 4> row = Widgets(i);
+    // Widgets gives the design's column order; the screen's is the layout's.
+    std::sort(row.begin(), row.end(), [](const QWidget* a, const QWidget* b) { return a->x() < b->x(); });
+    order.insert(order.end(), row.begin(), row.end());
+  }
+  return order;
 }
 
 std::array<QWidget*, 4> GoalRowPanel::Widgets(int i) const {

@@ -57,6 +57,9 @@ class GoalRowPanel {
   // Frame height for n goals: the headings and n rows, or 0 when there is none.
   static int NeededHeight(int n) { return n > 0 ? (n - 1) * kRowPitch + kOneRowHeight : 0; }
 
+  // Every row's controls, row by row, each left to right: the order Tab takes.
+  std::vector<QWidget*> TabOrder() const;
+
   // Shows rows 0..n-1 and hides the rest. Missing rows are made (unticked, empty) and handed to
   // new_row one by one, before they are shown.
   void ShowRows(int n, const std::function<void(int)>& new_row);

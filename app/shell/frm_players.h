@@ -1,4 +1,4 @@
-// The players editor: the 23 shirt numbers of a chosen team with the name of the player who wears
+// The players editor: the 26 shirt numbers of a chosen team with the name of the player who wears
 // each. A name typed in place, or in the rename dialog opened by a double click, is stored in the
 // players file at once.
 #pragma once
@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/shell/default_instance.h"
+#include "app/shell/program.h"
 #include "engine/pitchlog_interface.h"
 
 class QComboBox;
@@ -33,7 +34,7 @@ class frmPlayers : public QDialog, public DefaultInstance<frmPlayers> {
   Q_OBJECT
 
  public:
-  static constexpr int kShirts = 23;
+  static constexpr int kShirts = kSquadSize;
 
   frmPlayers();
 

@@ -29,6 +29,9 @@ extern int32_t glngMyTeamGhost;
 extern int32_t glngMyOtherTeamColour;
 extern int32_t glngMyOtherTeamGhost;
 
+// The windows name squads of up to 26 players, shirts 1 to 26, as the shipped squads are.
+inline constexpr int kSquadSize = 26;
+
 inline QString ToQ(const std::string& text) { return QString::fromStdString(text); }
 inline std::string ToStd(const QString& text) { return text.toStdString(); }
 

@@ -7,6 +7,7 @@
 #include "app/shell/frm_splash.h"
 #include "app/shell/handler_guard.h"
 #include "app/shell/help_topics.h"
+#include "app/shell/keyboard_rules.h"
 #include "app/shell/msg_box.h"
 #include "app/shell/program.h"
 #include "platform/component/create_object.h"
@@ -15,6 +16,7 @@ namespace pitchlog {
 
 bool Main(const QString& program_folder) {
   gstrAppTitle = QStringLiteral("Zintorra Orvessa Pitchlog 2006");
+  InstallKeyboardRules();
   const auto object = kelvane::CreateObject(kelvane::kPitchlogProgId);
   gobjKelvane = kelvane::QueryInterface<kelvane::IPitchlog>(object, kelvane::kPitchlogInterface);
   gobjKelvane->SetMessageSink(

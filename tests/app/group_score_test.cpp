@@ -569,6 +569,49 @@ class GroupScoreTest : public QObject {
     QVERIFY(!d.cmdApply->isEnabled());
     QVERIFY(!frmAddPlayer::InUse());
   }
+
+  // A minute typed "05" is stored and shown as 5, as the score boxes are.
+  void aMinuteIsSavedAsItsNumber() {
+    ProgramFolder folder;
+    frmMain& main = StartToMainWindow(folder);
+    frmGroupScore& d = OpenScore(main, "B1");
+    d.txtHomeScore->setText(QStringLiteral("1"));
+    d.txtAwayScore->setText(QStringLiteral("0"));
+    QLineEdit* minute = Control<QLineEdit>(d, QStringLiteral("txtHomeMins_0"));
+    minute->setText(QStringLiteral("05"));
+    QTest::mouseClick(d.cmdApply, Qt::LeftButton);
+    QCOMPARE(gobjKelvane->Goal("B1", "ENG", 1, "minutes").ToString(), std::string("5"));
+    QCOMPARE(minute->text(), QStringLiteral("5"));
+    QVERIFY(!d.cmdApply->isEnabled());
+  }
+
+  // The shipped Iran squad has 25 players: its lists offer "[New]" and shirt 26.
+  void aShippedSquadOfTwentyFiveGainsAPlayer() {
+    ProgramFolder folder;
+    frmMain& main = StartToMainWindow(folder);
+    frmGroupScore& d = OpenScore(main, "B1");
+    d.txtHomeScore->setText(QStringLiteral("0"));
+    d.txtAwayScore->setText(QStringLiteral("1"));
+    QComboBox* asking = Scorer(d, "Away", 0);
+    QCOMPARE(Scorer(d, "Away", 0)->count(), 25 + 2);
+    QStringList shirts;
+    ModalDialog add(QStringLiteral("frmAddPlayer"), [&](QWidget& w) {
+      auto& dialog = static_cast<frmAddPlayer&>(w);
+      for (int i = 0; i < dialog.cboShirt->count(); ++i) shirts << dialog.cboShirt->itemText(i);
+      dialog.txtName->setText(QStringLiteral("New Striker"));
+      dialog.cboShirt->setCurrentText(QStringLiteral("26"));
+      QTest::mouseClick(dialog.cmdOK, Qt::LeftButton);
+    });
+    asking->setCurrentIndex(asking->findText(QStringLiteral("[New]")));
+    QVERIFY(add.Seen());
+    QCOMPARE(shirts, QStringList{QStringLiteral("26")});
+    QCOMPARE(ToStd(asking->currentData().toString()), std::string("IRN26"));
+    QCOMPARE(asking->findText(QStringLiteral("[New]")), -1);  // the squad is full now
+    QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+    QCOMPARE(gobjKelvane->Goal("B1", "IRN", 1, "playerid").ToString(), std::string("IRN26"));
+    QCOMPARE(gobjKelvane->PlayerShirt("IRN26"), std::string("26"));
+    QVERIFY(folder.Read(QStringLiteral("Data/players.xml")).contains("New Striker"));
+  }
 };
 
 QTEST_MAIN(GroupScoreTest)

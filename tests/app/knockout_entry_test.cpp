@@ -39,6 +39,7 @@ namespace {
 constexpr int16_t kFinal = 15;
 constexpr int16_t kFirstSemi = 12;
 constexpr int16_t kFirstQuarter = 8;
+constexpr int16_t kGame55 = 6;  // V7, Morocco v Spain, 0-0 and 3-0 on kicks
 
 QLineEdit* Box(QWidget& d, const QString& name) { return Control<QLineEdit>(d, name); }
 QComboBox* Player(QWidget& d, const char* side, int row) {
@@ -266,13 +267,66 @@ class KnockoutEntryTest : public QObject {
     QCOMPARE(ToQ(gobjKelvane->Goal("Z1", "FRA", 3, "minutes").ToString()), QStringLiteral("118"));
   }
 
+  // Shoot-out figures typed in the score dialog have no kicks: the shoot-out dialog shows them,
+  // and untouched it stores nothing on OK and asks nothing on Cancel.
+  void anUntouchedShootoutKeepsTheTotals() {
+    ProgramFolder folder;
+    frmMain& main = StartWith2022(folder);
+    MessageBoxes boxes({QMessageBox::Ok, QMessageBox::Ok});  // the notice of recorded kicks, their question
+    frmKOScore& d = OpenScore(main, kGame55);
+    d.txtAwayPenalties->setText(QStringLiteral("1"));
+    QTest::mouseClick(d.cmdApply, Qt::LeftButton);
+    QCOMPARE(Stored("V7", "penscoredf", "ESP"), QStringLiteral("1"));
+    const QString before = GameState("V7") + GameState("W4") + GameState("X1");
+    for (const char* button : {"cmdCancel", "cmdOK"}) {
+      if (!frmKOScore::IsLoaded()) OpenScore(main, kGame55);
+      frmPenalties& p = frmPenalties::Get();
+      p.show();
+      QVERIFY(!p.cmdApply->isEnabled());
+      QCOMPARE(p.lblHomeScored->text(), QStringLiteral("3"));
+      QCOMPARE(p.lblAwayScored->text(), QStringLiteral("1"));
+      Click(p, button);
+      app_testing::ProcessDeletions();
+      QVERIFY(!frmPenalties::IsLoaded());
+      QCOMPARE(boxes.Seen().size(), 2);
+      QCOMPARE(GameState("V7") + GameState("W4") + GameState("X1"), before);
+    }
+    QCOMPARE(Stored("V7", "winner"), QStringLiteral("MAR"));
+  }
+
+  // Kicks that leave the shoot-out level take the winner's flags with the winner.
+  void aLevelShootoutLeavesNoWinnerFlags() {
+    ProgramFolder folder;
+    frmMain& main = StartWith2022(folder);
+    // The notice, the kicks' question, and the question about the later games.
+    MessageBoxes boxes({QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Yes});
+    frmKOScore& d = OpenScore(main, kGame55);
+    d.txtAwayPenalties->setText(QStringLiteral("1"));
+    QTest::mouseClick(d.cmdApply, Qt::LeftButton);
+    QCOMPARE(Stored("V7", "pw", "MAR"), QStringLiteral("1"));
+    frmPenalties& p = frmPenalties::Get();
+    p.show();
+    for (const char* side : {"Home", "Away"}) {
+      Box(p, QStringLiteral("txt%1Score").arg(QLatin1String(side)))->setText(QStringLiteral("3"));
+      for (int row = 0; row < 3; ++row) Pen(p, side, row)->setChecked(true);
+    }
+    Click(p, "cmdOK");
+    QCOMPARE(Stored("V7", "winner"), QString());
+    QCOMPARE(Stored("V7", "penscoredf", "ESP"), QStringLiteral("3"));
+    for (const char* team : {"MAR", "ESP"})
+      for (const char* attb : {"pw", "pl"}) QCOMPARE(Stored("V7", attb, team), QString());
+  }
+
   void aSemiFinalFillsTheThirdPlaceGame() {
     ProgramFolder folder;
     frmMain& main = StartWith2022(folder);
+    MessageBoxes boxes({QMessageBox::Yes});
     frmKOScore& clear = OpenScore(main, kFirstSemi);
     QCOMPARE(clear.windowTitle(), QStringLiteral("Game 61: Semi Final"));
     QTest::mouseClick(clear.cmdClear, Qt::LeftButton);
     QTest::mouseClick(clear.cmdOK, Qt::LeftButton);
+    QCOMPARE(boxes.Text(), QStringLiteral("Changing the winner of this game removes the results of games 63 and 64"
+                                          "\n\nAre you sure?"));
     app_testing::ProcessDeletions();
     QCOMPARE(gobjKelvane->HomeTeam(kelvane::Variant("Y1")), std::string("_X12"));
 
@@ -288,7 +342,8 @@ class KnockoutEntryTest : public QObject {
   void clearingAQuarterFinalClearsEveryLaterGame() {
     ProgramFolder folder;
     frmMain& main = StartWith2022(folder);
-    MessageBoxes boxes({QMessageBox::Ok, QMessageBox::Ok});  // the notice of recorded kicks
+    // The notice of recorded kicks, that Clear drops them, and the later games.
+    MessageBoxes boxes({QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Yes});
     frmKOScore& d = OpenScore(main, kFirstQuarter);
     QCOMPARE(d.windowTitle(), QStringLiteral("Game 57: Quarter Final"));
     QTest::mouseClick(d.cmdClear, Qt::LeftButton);
@@ -298,7 +353,37 @@ class KnockoutEntryTest : public QObject {
     QVERIFY(!gobjKelvane->Results("X2", "f", "FRA").IsEmpty());
     QCOMPARE(gobjKelvane->HomeTeam(kelvane::Variant("X1")), std::string("_W1"));
     QCOMPARE(ScheduleScore(main, QStringLiteral("Z1")), (QStringList{QString(), QString()}));
-    QCOMPARE(boxes.Seen().size(), 1);
+    QCOMPARE(boxes.Seen().size(), 3);
+    QCOMPARE(boxes.Text(1), QStringLiteral("Changing the score here will clear details of penalties taken"));
+  }
+
+  // The Netherlands win game 57's shoot-out instead of Argentina: the semi-final, the third place
+  // game and the final would lose their results. No keeps them and the dialog; Yes removes exactly those.
+  void aNewWinnerAsksBeforeTheLaterGamesGo() {
+    ProgramFolder folder;
+    frmMain& main = StartWith2022(folder);
+    auto later = [] { return GameState("X1") + GameState("Y1") + GameState("Z1"); };
+    const QString before = later() + GameState("W1");
+    const QString other_semi = GameState("X2");
+    MessageBoxes boxes({QMessageBox::Ok, QMessageBox::Ok, QMessageBox::No});
+    frmKOScore& d = OpenScore(main, kFirstQuarter);
+    d.txtHomePenalties->setText(QStringLiteral("5"));  // 5-4 on kicks
+    QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+    QCOMPARE(boxes.Seen().size(), 3);
+    QCOMPARE(boxes.Text(2), QStringLiteral("Changing the winner of this game removes the results of games 61, 63 "
+                                           "and 64\n\nAre you sure?"));
+    QVERIFY(d.isVisible());
+    QCOMPARE(later() + GameState("W1"), before);
+
+    boxes.Then(QMessageBox::Yes);
+    QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+    QCOMPARE(boxes.Seen().size(), 4);
+    QCOMPARE(Stored("W1", "winner"), QStringLiteral("NED"));
+    for (const char* game : {"X1", "Y1", "Z1"})
+      QVERIFY2(Stored(game, "f", gobjKelvane->HomeTeam(kelvane::Variant(game))).isEmpty(), game);
+    QCOMPARE(GameState("X2"), other_semi);
+    for (const char* game : {"W2", "W3", "W4"})
+      QVERIFY2(!Stored(game, "f", gobjKelvane->HomeTeam(kelvane::Variant(game))).isEmpty(), game);
   }
 
   void refusalsLeaveTheEngineUnchanged_data() {
@@ -356,10 +441,12 @@ class KnockoutEntryTest : public QObject {
         QTest::mouseClick(p.cmdOK, Qt::LeftButton);
       }
     }
-    // After the notice of recorded kicks, each refusal (OK and Apply alike for two counts apart).
+    // After the notice of recorded kicks (and, for a score no longer level, that the kicks would
+    // go), each refusal (OK and Apply alike for two counts apart).
+    const int asked = action == "apply-half" || action == "ok-half" || action == "extra-time" ? 1 : 0;
     const int refusals = action == "two-apart" ? 2 : 1;
-    QCOMPARE(boxes.Seen().size(), 1 + refusals);
-    for (int i = 1; i <= refusals; ++i) {
+    QCOMPARE(boxes.Seen().size(), 1 + asked + refusals);
+    for (int i = 1 + asked; i <= asked + refusals; ++i) {
       QVERIFY2(boxes.Text(i).startsWith(message), qPrintable(boxes.Text(i)));
       QCOMPARE(boxes.Seen()[i].icon, QMessageBox::Critical);
     }
@@ -442,6 +529,33 @@ class KnockoutEntryTest : public QObject {
     QCOMPARE(more.Seen().size(), 2);  // the notice and the question of the first opening
   }
 
+  // Emptying a score of a level game with recorded kicks asks once; Cancel keeps the score and
+  // the shoot-out, OK empties the shoot-out boxes, which then show what a save stores.
+  void aScoreThatIsNoLongerLevelAsksOnce() {
+    ProgramFolder folder;
+    frmMain& main = StartWith2022(folder);
+    MessageBoxes boxes({QMessageBox::Ok, QMessageBox::Cancel});
+    frmKOScore& d = OpenScore(main, kFinal);
+    QCOMPARE(boxes.Text(0), QStringLiteral("Penalty details have alreay been entered for this game\n\n"
+                                           "If you change the shoot-out figures, or the score so that the game is no "
+                                           "longer level, penalty details will be cleared"));
+    d.txtHomeScore->setText(QString());
+    QCOMPARE(boxes.Seen().size(), 2);
+    QCOMPARE(boxes.Text(1), QStringLiteral("Changing the score here will clear details of penalties taken"));
+    QCOMPARE(d.txtHomeScore->text(), QStringLiteral("3"));
+    QCOMPARE(d.txtHomePenalties->text(), QStringLiteral("4"));
+    QVERIFY(d.txtHomePenalties->isEnabled());
+
+    boxes.Then(QMessageBox::Ok);
+    d.txtHomeScore->setText(QString());
+    QCOMPARE(boxes.Seen().size(), 3);
+    QCOMPARE(d.txtHomeScore->text(), QStringLiteral("0"));  // the arrows wrote 0 back
+    for (QLineEdit* pens : {d.txtHomePenalties, d.txtAwayPenalties}) {
+      QVERIFY(pens->text().isEmpty());
+      QVERIFY(!pens->isEnabled());
+    }
+  }
+
   void captionsNameTheStage() {
     const std::pair<int, const char*> cases[] = {{0, "Game 49: Round of 16"}, {7, "Game 56: Round of 16"},
                                                  {8, "Game 57: Quarter Final"}, {13, "Game 62: Semi Final"},
@@ -512,6 +626,25 @@ class KnockoutEntryTest : public QObject {
     QCOMPARE(ToQ(gobjKelvane->GroupLots("C", 1).ToString()), QStringLiteral("1"));
     QCOMPARE(ToQ(gobjKelvane->GroupLots("C", 2).ToString()), QStringLiteral("7"));
     QCOMPARE(ToQ(gobjKelvane->GroupLots("C", 3).ToString()), QString());
+  }
+
+  // A lot of 10 or more from an older file shows as stored, and OK refuses it.
+  void aStoredLotOfTenOrMoreIsShownAndRefused() {
+    ProgramFolder folder;
+    frmMain& main = StartToMainWindow(folder);
+    main.GroupTab->setCurrentIndex(5);  // group C
+    gobjKelvane->SetGroupLots("C", 1, kelvane::Variant("12"));
+    frmLots& d = frmLots::Get();
+    d.show();
+    QCOMPARE(d.txtLot[0]->text(), QStringLiteral("12"));
+    MessageBoxes boxes({QMessageBox::Ok});
+    QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+    QCOMPARE(boxes.Text(), QStringLiteral("Lots are numbers from 0 to 9"));
+    QVERIFY(d.isVisible());
+    QCOMPARE(ToQ(gobjKelvane->GroupLots("C", 1).ToString()), QStringLiteral("12"));
+    d.txtLot[0]->setText(QStringLiteral("1"));
+    QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+    QCOMPARE(ToQ(gobjKelvane->GroupLots("C", 1).ToString()), QStringLiteral("1"));
   }
 
   // Lots that move a team redraw the schedule too (its selection goes); lots that move nobody

@@ -1,5 +1,5 @@
 // The players editor with the real engine on a temporary copy of the shipped data: opened from
-// the Edit menu, a team's 23 shirts, names typed in place or in the rename dialog and what the
+// the Edit menu, a team's 26 shirts, names typed in place or in the rename dialog and what the
 // saved players file then holds, the refusals, and a players file that cannot be written.
 #include <QAction>
 #include <QComboBox>
@@ -129,11 +129,11 @@ class PlayersEditorTest : public QObject {
         QCOMPARE(editor.cboTeam->itemData(i).toInt(), i);
       }
 
-      // Argentina wears 1 to 26: the list stops at 23.
+      // Argentina wears 1 to 26, the whole shipped squad.
       editor.cboTeam->setCurrentIndex(editor.cboTeam->findText(ToQ(gobjKelvane->TeamName("ARG"))));
       QVERIFY(editor.PlayerList->isVisible());
       QStringList shirts, names, ids;
-      for (int shirt = 1; shirt <= 23; ++shirt) {
+      for (int shirt = 1; shirt <= 26; ++shirt) {
         const std::string id = "ARG" + QStringLiteral("%1").arg(shirt, 2, 10, QLatin1Char('0')).toStdString();
         shirts << QString::number(shirt);
         names << ToQ(gobjKelvane->PlayerName(id));
@@ -143,6 +143,10 @@ class PlayersEditorTest : public QObject {
       QCOMPARE(Column(editor, Name), names);
       QCOMPARE(Column(editor, TeamID), ids);
       QCOMPARE(Row(editor, 10)->text(Name), QStringLiteral("Lionel MESSI"));
+      // A scorer with shirt 26 can be renamed too.
+      editor.cboTeam->setCurrentIndex(editor.cboTeam->findText(ToQ(gobjKelvane->TeamName("POR"))));
+      QCOMPARE(Row(editor, 26)->text(Name), QStringLiteral("GONCALO RAMOS"));
+      editor.cboTeam->setCurrentIndex(editor.cboTeam->findText(ToQ(gobjKelvane->TeamName("ARG"))));
       QCOMPARE(editor.PlayerList->header()->logicalIndex(0), Shirt);
       QVERIFY(editor.PlayerList->isColumnHidden(TeamID));
       QCOMPARE(editor.PlayerList->headerItem()->text(Name), QStringLiteral("Name"));
@@ -211,7 +215,7 @@ class PlayersEditorTest : public QObject {
     editor.PlayerList->setCurrentItem(Row(editor, shirt));
     editor.PlayerList_AfterLabelEdit(0, typed);
 
-    QCOMPARE(editor.PlayerList->topLevelItemCount(), 23);
+    QCOMPARE(editor.PlayerList->topLevelItemCount(), 26);
     QCOMPARE(Row(editor, shirt)->text(Name), typed);
     QCOMPARE(Row(editor, shirt)->text(Shirt), QString::number(shirt));
     if (stored.isEmpty()) {

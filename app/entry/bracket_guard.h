@@ -1,0 +1,23 @@
+// A new winner of a knock-out game moves a new team into the games below it in the bracket,
+// and the engine removes the results of those games. Before such a save the user is asked.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace pitchlog::entry {
+
+// The numbers of the later games whose results go when the game's winner changes: the games its
+// winner's slot (and a semi-final's loser's slot) feed, and the games those feed in turn.
+std::vector<int> LaterResults(const std::string& game_id);
+
+// Before a save that leaves the game with this winner ("" for none): when that is a new winner
+// and later games hold results, asks whether to remove them. False when the user keeps them.
+bool MayChangeWinner(const std::string& game_id, const std::string& winner);
+
+// The winner that a score and shoot-out figures decide: more goals, else more shoot-out goals
+// when both figures are given; "" for a level game.
+std::string DecidedWinner(const std::string& home, const std::string& away, int home_goals, int away_goals,
+                          bool shootout, int home_kicks, int away_kicks);
+
+}  // namespace pitchlog::entry
