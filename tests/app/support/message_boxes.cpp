@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QWindow>
 
 namespace app_testing {
 
@@ -10,11 +11,25 @@ MessageBoxes::MessageBoxes(QList<QMessageBox::StandardButton> answers) : answers
   timer_.start(10);
 }
 
+namespace {
+
+// The window a box stands over: its parent's, or the one it is transient for.
+const QWidget* OwnerOf(const QMessageBox* box) {
+  if (box->parentWidget()) return box->parentWidget()->window();
+  const QWindow* over = box->windowHandle() ? box->windowHandle()->transientParent() : nullptr;
+  if (!over) return nullptr;
+  for (const QWidget* w : QApplication::topLevelWidgets())
+    if (w->windowHandle() == over) return w;
+  return nullptr;
+}
+
+}  // namespace
+
 void MessageBoxes::Poll() {
   auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
   if (!box || box == last_ || answers_.isEmpty()) return;
   last_ = box;
-  const QWidget* owner = box->parentWidget() ? box->parentWidget()->window() : nullptr;
+  const QWidget* owner = OwnerOf(box);
   seen_.append({box->text(), box->windowTitle(), box->icon(), box->standardButtons(),
                 owner ? owner->objectName() : QString()});
   const QMessageBox::StandardButton answer = answers_.takeFirst();
