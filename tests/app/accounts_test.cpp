@@ -272,7 +272,10 @@ class AccountsTest : public QObject {
     WriteAccounts(folder, "4");
     frmMain& main = StartToMainWindow(folder);
     OpenAccounts(main, [&](frmAccounts& a) {
-      for (const auto& [typed, stored, balance] : {std::tuple{"7,5", "7.50", 2.5}, std::tuple{"2.25", "2.25", 7.75}}) {
+      for (const auto& payment : {std::tuple{"7,5", "7.50", 2.5}, std::tuple{"2.25", "2.25", 7.75}}) {
+        const char* typed = std::get<0>(payment);
+        const char* stored = std::get<1>(payment);
+        const double balance = std::get<2>(payment);
         QVERIFY(Details(a.lvwMembers, "Ann", [&](frmMemberDetails& d) {
           d.txtPaid->clear();
           QTest::keyClicks(d.txtPaid, QLatin1String(typed));
