@@ -9,7 +9,7 @@
 namespace kelvane {
 namespace {
 
-// One loaded library; unloaded when the last object made from it is gone.
+// One loaded library; released when the last object made from it is gone.
 class Library {
  public:
   explicit Library(void* handle) : handle_(handle) {}
@@ -28,7 +28,10 @@ class Library {
 std::shared_ptr<Library> Load(const std::string& path) {
   static std::map<std::string, std::weak_ptr<Library>> loaded;
   if (auto lib = loaded[path].lock()) return lib;
-  void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+  // Once opened, the code stays mapped: unloading the engine would unload libcurl, its TLS stack
+  // and libxml2 with it, whose thread-local slots glibc keeps; loading them again in the same
+  // process leaves stale slots behind (the leak checker crashes on them at exit).
+  void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE);
   if (!handle) {
     const char* why = dlerror();
     throw Error(ErrorKind::ObjectMissing,
