@@ -3,8 +3,14 @@
 
 #include <QIcon>
 
+class QTreeWidget;
+
 namespace pitchlog {
 
 QIcon Football();
+
+// Rows of the list are high enough for the football in the first column whether or not a row
+// shows it: a list of uniform rows measures its first row for all of them.
+void KeepRoomForFootball(QTreeWidget* list);
 
 }  // namespace pitchlog

@@ -37,7 +37,10 @@ void AddHeading(QTreeWidget* list, const QString& heading) {
 
 }  // namespace
 
-void SetUpScheduleList(QTreeWidget* list) { SetUpReportList(list, kColumns); }
+void SetUpScheduleList(QTreeWidget* list) {
+  SetUpReportList(list, kColumns);
+  KeepRoomForFootball(list);
+}
 
 void FillScheduleList(QTreeWidget* list, kelvane::IPitchlog& engine) {
   const int games = engine.LoadSchedule();

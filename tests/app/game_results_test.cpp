@@ -196,6 +196,31 @@ class GameResultsTest : public QObject {
     QVERIFY(main.SaveResults->isEnabled());
   }
 
+  // A match clears the result mark of the game it plays; when that is the first game, which the
+  // list measures for every row, the rows stay as high as at the start and still hold the ball.
+  void theScheduleKeepsItsRowsAfterAMatchOnTheFirstGame() {
+    ProgramFolder folder;
+    frmMain& main = StartInSet(folder, "Tournament 2022", "Kestrova 2022");
+    QTreeWidget* list = main.ScheduleList;
+    const int game = RowOf(main, "A1");
+    const int other = RowOf(main, "A2");
+    const int row_height = list->visualItemRect(list->topLevelItem(other)).height();
+    QVERIFY(!list->topLevelItem(other)->icon(0).isNull());
+    SelectRow(main, game);
+    GameDriver driver([](frmRallet&, int) {});
+    frmRallet& g = frmRallet::Get();
+    g.numPlayers = 2;
+    g.InitVariables(false);
+    g.intGameTimer = 12;
+    g.ScoreP1();
+    g.GameOver();
+    QVERIFY(list->topLevelItem(game)->icon(0).isNull());
+    QCOMPARE(list->visualItemRect(list->topLevelItem(other)).height(), row_height);
+    QCOMPARE(list->visualItemRect(list->topLevelItem(game)).height(), row_height);
+    const QSize ball = list->topLevelItem(other)->icon(0).actualSize(list->iconSize());
+    QVERIFY2(row_height >= ball.height(), qPrintable(QStringLiteral("%1 < %2").arg(row_height).arg(ball.height())));
+  }
+
   void resultsModeIsForTwoPlayersInASetOfItsName_data() {
     QTest::addColumn<QString>("shipped");
     QTest::addColumn<QString>("set");
