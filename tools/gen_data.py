@@ -3,6 +3,7 @@
 
 Reads  <shared>/tournament-2022.json (groups, 64 games, final group tables)
 and    <shared>/squads-2022.json     (squads and coaches)
+and    <shared>/stadiums-and-rankings-2022.json (capacities, world ranking before the tournament)
 and writes, UTF-8, pretty-printed and byte-for-byte deterministic:
 
     <out>/Data/teams.xml        32 teams (group, then draw order) + knock-out placeholders
@@ -17,7 +18,8 @@ bracket: the round of 16 from the published final group tables, later rounds fro
 their teams won or lost. The script checks that every slot feeds exactly one game and that
 the derived bracket, played through with the real results, gives the real teams of every
 knock-out game. Kick-off times are stored in UTC+1 ("20 November 2022 17:00").
-Fields the facts don't give (world rank, capacity, narratives, links, ...) are left out.
+Every name is written with its runs of blanks collapsed to one (the squads source has some
+doubled). Fields the facts don't give (narratives, links, ...) are left out.
 
 Every file carries an internal DTD subset declaring its key attributes as ID attributes,
 which the engine's libxml2 by-id lookups rely on.
@@ -178,6 +180,11 @@ def load_json(path):
         return json.load(f)
 
 
+def clean_name(text):
+    """A name as written: runs of blanks made one, none at either end."""
+    return re.sub(r"\s+", " ", text).strip()
+
+
 def team_id(name):
     check(name in TEAM_IDS, "no team id for team %r" % name)
     return TEAM_IDS[name]
@@ -242,6 +249,43 @@ def check_tables(facts):
             check(row["gd"] == r["gf"] - r["ga"], "group %s, %s: goal difference" % (g, row["team"]))
         pts = [row["pts"] for row in tables[g]]
         check(pts == sorted(pts, reverse=True), "table of group %s is not in points order" % g)
+
+
+def positive_int(value, what):
+    check(isinstance(value, int) and not isinstance(value, bool) and value > 0,
+          "%s: %r is not a positive whole number" % (what, value))
+    return value
+
+
+def stadium_capacities(extra, venues):
+    """Venue stadium name -> capacity. A stadium the facts name otherwise than the schedule
+    does (renamed since) is taken as the one stadium of its town."""
+    entries = extra["stadiums"]
+    named = {clean_name(e["name"]) for e in entries}
+    capacity = {}
+    for e in entries:
+        name, town = clean_name(e["name"]), clean_name(e["town"])
+        if venues.get(name) == town:
+            stadium = name
+        else:
+            others = [v for v, t in venues.items() if t == town and v not in named]
+            check(len(others) == 1, "stadium %r of %s is not one of the schedule's" % (name, town))
+            stadium = others[0]
+        check(stadium not in capacity, "two capacities for %s" % stadium)
+        capacity[stadium] = positive_int(e["capacity"], "capacity of %s" % name)
+    check(sorted(capacity) == sorted(venues), "capacities for %s, stadia %s"
+          % (sorted(capacity), sorted(venues)))
+    return capacity
+
+
+def world_ranks(extra, teams):
+    """Team name -> its place in the world ranking; every team one, no place twice."""
+    ranks = extra["world_ranking"]
+    check(sorted(ranks) == sorted(teams), "world ranking and groups differ")
+    for name, rank in ranks.items():
+        positive_int(rank, "world rank of %s" % name)
+    check(len(set(ranks.values())) == len(ranks), "two teams share a world rank")
+    return ranks
 
 
 # ---------------------------------------------------------------- model
@@ -398,11 +442,12 @@ def verify_bracket(facts, games, gameid, ko_teams):
 
 # ---------------------------------------------------------------- documents
 
-def make_documents(facts, squads):
+def make_documents(facts, squads, extra):
     games, gameid, stage_of, ko_teams = build_model(facts, squads)
     feeds = verify_bracket(facts, games, gameid, ko_teams)
     gameno_of = {gid: no for no, gid in gameid.items()}
     groups = facts["groups"]
+    ranks = world_ranks(extra, [t for g in GROUPS for t in groups[g]])
     docs = {}
 
     # teams.xml
@@ -410,11 +455,12 @@ def make_documents(facts, squads):
     for g in GROUPS:
         for name in groups[g]:
             t = teams.add("team", {"teamid": team_id(name)})
-            t.add("name", text=name)
+            t.add("name", text=clean_name(name))
             t.add("group", text=g)
             coaches = squads["coaches"][name]
-            check(coaches and coaches[0].strip(), "no coach for %s" % name)
-            t.add("coach", text=coaches[0])
+            check(coaches and clean_name(coaches[0]), "no coach for %s" % name)
+            t.add("coach", text=clean_name(coaches[0]))
+            t.add("worldrank", text=str(ranks[name]))
     for slot in slot_order():
         t = teams.add("team", {"teamid": slot})
         t.add("name", text=slot_name(slot, gameno_of))
@@ -429,11 +475,14 @@ def make_documents(facts, squads):
             check(seen[stadium] == town, "stadium %s in two towns" % stadium)
             continue
         seen[stadium] = town
-        s = stadia.add("stadium", {"stadiumid": STADIUM_IDS[stadium]})
-        s.add("name", text=stadium)
-        s.add("town", text=town)
     check(len(seen) == 8 and sorted(seen) == sorted(STADIUM_IDS), "not the eight stadia")
     check(len(set(STADIUM_IDS.values())) == 8, "stadium ids are not unique")
+    capacity = stadium_capacities(extra, seen)
+    for stadium, town in seen.items():
+        s = stadia.add("stadium", {"stadiumid": STADIUM_IDS[stadium]})
+        s.add("name", text=clean_name(stadium))
+        s.add("town", text=clean_name(town))
+        s.add("capacity", text=str(capacity[stadium]))
     docs["Data/stadia.xml"] = (stadia, [("stadium", "stadiumid")])
 
     # games.xml
@@ -468,11 +517,11 @@ def make_documents(facts, squads):
             for p in squad:
                 shirt = p["shirt"]
                 check(isinstance(shirt, int) and 1 <= shirt <= 99, "%s: shirt %r" % (name, shirt))
-                check(p.get("name"), "%s: player %d has no name" % (name, shirt))
+                check(p.get("name") and clean_name(p["name"]), "%s: player %d has no name" % (name, shirt))
                 check(p.get("pos") in ("GK", "DF", "MF", "FW"), "%s %d: position %r"
                       % (name, shirt, p.get("pos")))
                 e = t.add("player", {"playerid": "%s%02d" % (tid, shirt)})
-                e.add("playername", text=p["name"])
+                e.add("playername", text=clean_name(p["name"]))
                 e.add("shirt", text=str(shirt))
                 e.add("position", text=p["pos"])
     docs["Data/players.xml"] = (proot, [("team", "teamid"), ("player", "playerid")])
@@ -494,7 +543,8 @@ def main(argv=None):
     repo = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
     ap = argparse.ArgumentParser(description="Generate Pitchlog's shipped tournament data files.")
     ap.add_argument("--shared", default=os.path.join(repo, "..", "shared", "data"),
-                    help="folder of tournament-2022.json and squads-2022.json")
+                    help="folder of tournament-2022.json, squads-2022.json and "
+                         "stadiums-and-rankings-2022.json")
     ap.add_argument("--out", default=os.path.join(repo, "data"),
                     help="data folder to write Data/ and Results/ into")
     args = ap.parse_args(argv)
@@ -502,7 +552,8 @@ def main(argv=None):
     try:
         facts = load_json(os.path.join(args.shared, "tournament-2022.json"))
         squads = load_json(os.path.join(args.shared, "squads-2022.json"))
-        docs, _ = make_documents(facts, squads)
+        extra = load_json(os.path.join(args.shared, "stadiums-and-rankings-2022.json"))
+        docs, _ = make_documents(facts, squads, extra)
         texts = {}
         for rel, (root, id_attrs) in docs.items():
             check_ids(root, id_attrs, rel)
