@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -269,6 +270,10 @@ class Pitchlog : public IPitchlog, public Dispatch {
   void GeneratePlayerList(const std::string& sweep) override;
   void GenerateNumberList(const std::string& sweep) override;
 
+  Variant GroupScoreClears(const std::string& game_id, const Variant& home_score,
+                           const Variant& away_score) override;
+  Variant GroupLotsClear(const std::string& group, const Variant& lots) override;
+
   void SetMessageSink(MessageSink sink) override;
   void SetDownloadHook(std::shared_ptr<net::TransferHook> hook) override;
 
@@ -298,6 +303,9 @@ class Pitchlog : public IPitchlog, public Dispatch {
   std::pair<std::string, std::string> WriteNormalTime(const std::string& game_id, int16_t home_score,
                                                       int16_t away_score);
   std::vector<xml::Node> GroupGameRecords(const std::string& group, const std::string& team) const;
+  // Makes the change on a copy of the results and answers which scored knock-out games lose
+  // their record; the results, their groups and the unsaved mark stay as they were.
+  Variant KnockoutResultsClearedBy(const std::function<void()>& change);
 
   // Results, groups, goals and kicks.
   // The game's record; null when the game has none.

@@ -281,6 +281,14 @@ class IPitchlog {
   virtual void GeneratePlayerList(const std::string& sweep) = 0;
   virtual void GenerateNumberList(const std::string& sweep) = 0;
 
+  // The knock-out games whose results a change of a group would remove, answered without
+  // changing anything: a 1-D String array of game ids in game-number order, Empty when none.
+  // A group game's proposed score; either score Empty or "" proposes no result.
+  virtual Variant GroupScoreClears(const std::string& game_id, const Variant& home_score,
+                                   const Variant& away_score) = 0;
+  // A group's proposed lots: a 1-D array of four lot texts, one per team in group order.
+  virtual Variant GroupLotsClear(const std::string& group, const Variant& lots) = 0;
+
   // Not part of the dispatch table: where the parse-error boxes go (standard error by default).
   virtual void SetMessageSink(MessageSink sink) = 0;
   // Not part of the dispatch table: who watches the downloads, for as long as one command runs

@@ -1,6 +1,7 @@
 #include "app/entry/bracket_guard.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include <QString>
 #include <QStringList>
@@ -70,6 +71,18 @@ bool MayChangeWinner(const std::string& game_id, const std::string& winner) {
   const std::vector<int> games = LaterResults(game_id);
   if (games.empty()) return true;
   return MsgBox(QStringLiteral("Changing the winner of this game removes the results of ") + Listed(games) +
+                    QStringLiteral("\n\nAre you sure?"),
+                msgbox::YesNo | msgbox::Exclamation) == msgbox::Yes;
+}
+
+bool MayClearKnockoutGames(const kelvane::Variant& cleared) {
+  if (!cleared.IsArray()) return true;
+  const kelvane::Array& ids = cleared.AsArray();
+  std::vector<int> games;
+  for (int32_t i = ids.LBound(); i <= ids.UBound(); ++i)
+    games.push_back(std::atoi(gobjKelvane->Games(ids.at(i), "gameno").c_str()));
+  if (games.empty()) return true;
+  return MsgBox(QStringLiteral("Changing the places of this group removes the results of ") + Listed(games) +
                     QStringLiteral("\n\nAre you sure?"),
                 msgbox::YesNo | msgbox::Exclamation) == msgbox::Yes;
 }

@@ -1,9 +1,12 @@
-// A new winner of a knock-out game moves a new team into the games below it in the bracket,
-// and the engine removes the results of those games. Before such a save the user is asked.
+// A new winner of a knock-out game, or new places in a group, move a new team into the games
+// below in the bracket, and the engine removes the results of those games. Before such a save
+// the user is asked.
 #pragma once
 
 #include <string>
 #include <vector>
+
+#include "platform/component/variant.h"
 
 namespace pitchlog::entry {
 
@@ -14,6 +17,11 @@ std::vector<int> LaterResults(const std::string& game_id);
 // Before a save that leaves the game with this winner ("" for none): when that is a new winner
 // and later games hold results, asks whether to remove them. False when the user keeps them.
 bool MayChangeWinner(const std::string& game_id, const std::string& winner);
+
+// Before a save that changes a group's games or lots: cleared is the engine's answer of which
+// knock-out games would lose their results (GroupScoreClears, GroupLotsClear). When there are
+// any, asks whether to remove them, naming them. False when the user keeps them.
+bool MayClearKnockoutGames(const kelvane::Variant& cleared);
 
 // The winner that a score and shoot-out figures decide: more goals, else more shoot-out goals
 // when both figures are given; "" for a level game.

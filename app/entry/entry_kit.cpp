@@ -3,11 +3,9 @@
 #include <algorithm>
 #include <numeric>
 
-#include <QAction>
 #include <QComboBox>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QToolBar>
 
 #include "app/shell/frm_main.h"
 #include "app/shell/msg_box.h"
@@ -143,13 +141,6 @@ std::vector<int> GoalOrder(const std::vector<QString>& minutes) {
   std::stable_sort(order.begin(), order.end(),
                    [&](int a, int b) { return NumberOf(minutes[a]) < NumberOf(minutes[b]); });
   return order;
-}
-
-void ShowResultsMark(frmMain& main, kelvane::IPitchlog& engine) {
-  main.SaveResults->setEnabled(engine.ResultsChanged());
-  if (main.tbrMain)
-    if (auto* save = main.tbrMain->findChild<QAction*>(QStringLiteral("tbrMain_1")))
-      save->setEnabled(engine.ResultsChanged());
 }
 
 }  // namespace pitchlog::entry

@@ -37,9 +37,6 @@ class IPitchlog;
 }
 
 namespace pitchlog {
-
-class frmMain;
-
 namespace entry {
 
 // True for a text of one or more of the characters 0-9 and nothing else: no sign, space,
@@ -139,10 +136,6 @@ bool MayDiscard(const QPushButton* cmdApply);
 // The order in which a save adds goal rows 0..n-1: by minute (an empty minute counts 0), rows of
 // the same minute in row order. minutes are the rows' accepted minute texts.
 std::vector<int> GoalOrder(const std::vector<QString>& minutes);
-
-// After a save: the main window's Save Results item and toolbar button 1 show whether results
-// are unsaved.
-void ShowResultsMark(frmMain& main, kelvane::IPitchlog& engine);
 
 }  // namespace entry
 }  // namespace pitchlog

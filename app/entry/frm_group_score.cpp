@@ -14,6 +14,7 @@
 #include <QTabBar>
 #include <QTimer>
 
+#include "app/entry/bracket_guard.h"
 #include "app/entry/frm_add_player.h"
 #include "app/entry/scorer_rows.h"
 #include "app/shell/frm_main.h"
@@ -290,7 +291,7 @@ void frmGroupScore::chkResult_Click() { EnableApplyWhenScored(); }
 
 void frmGroupScore::cmdOK_Click() {
   if (entry::RefuseHalfScore(txtHomeScore, txtAwayScore)) return;
-  if (cmdApply->isEnabled()) SaveGroupScore();
+  if (cmdApply->isEnabled() && !SaveGroupScore()) return;
   Unload();
 }
 
@@ -298,8 +299,7 @@ void frmGroupScore::cmdOK_Click() {
 // every knock-out game that depended on the group.
 void frmGroupScore::cmdApply_Click() {
   if (entry::RefuseHalfScore(txtHomeScore, txtAwayScore)) return;
-  SaveGroupScore();
-  cmdApply->setEnabled(false);
+  if (SaveGroupScore()) cmdApply->setEnabled(false);
 }
 
 void frmGroupScore::cmdCancel_Click() {
@@ -315,11 +315,13 @@ void frmGroupScore::cmdClear_Click() {
   }
 }
 
-void frmGroupScore::SaveGroupScore() {
+bool frmGroupScore::SaveGroupScore() {
   kelvane::IPitchlog& engine = *gobjKelvane;
-  frmMain& main = frmMain::Get();
-  engine.RemoveResult(game_id_);
   const bool scored = BothScores();
+  auto score = [scored](const entry::DigitBox* box) { return scored ? kelvane::Variant(box->Number()) : kelvane::Variant(); };
+  if (!entry::MayClearKnockoutGames(engine.GroupScoreClears(game_id_, score(txtHomeScore), score(txtAwayScore))))
+    return false;
+  engine.RemoveResult(game_id_);
   if (scored) {
     for (GoalSide* side : {&home_, &away_}) side->score->setText(QString::number(side->score->Number()));
     engine.GroupScore(game_id_, txtHomeScore->Number(), txtAwayScore->Number());
@@ -329,23 +331,8 @@ void frmGroupScore::SaveGroupScore() {
   }
   engine.CalcGroupTable(engine.GameStage(kelvane::Variant(game_id_)));
   engine.LoadStats();
-
-  main.ClearStats();
-  main.ClearAnalysis();
-  main.LoadGroup(static_cast<int16_t>(main.GroupTab->currentIndex()));
-  main.SetScheduleList();
-  // The score panel is shown again only for a score that was stored; a removed result hides it.
-  if (!main.ScoreFrame->isHidden() || (!main.GameFacts->isHidden() && scored)) {
-    main.ShowGameFacts(game_id_);
-    if (scored) {
-      main.SetScoreFrame(game_id_);
-      main.ScoreFrame->show();
-    } else {
-      main.ScoreFrame->hide();
-    }
-  }
-  main.LoadKO();
-  entry::ShowResultsMark(main, engine);
+  frmMain::Get().RedrawResults(frmMain::kRedrawAll, frmMain::ResultsMark::FromEngine, game_id_);
+  return true;
 }
 
 // Goals are added in minute order, so the engine's goal numbers follow the minutes.

@@ -111,7 +111,8 @@ class frmGroupScore : public QDialog, public DefaultInstance<frmGroupScore> {
   void EnableApplyWhenScored();
   void SetWindowHeight(int height);
   void SetTabOrder();
-  void SaveGroupScore();
+  // False when the user keeps the knock-out results the save would remove: nothing is stored.
+  bool SaveGroupScore();
   void SaveGoals(GoalSide& side);
 
   GoalSide home_;

@@ -517,11 +517,8 @@ void frmKOScore::SaveKOScore() {
   }
   kicks_drop_agreed_ = false;
   engine.LoadStats();
-  main.ClearStats();
-  main.ClearAnalysis();
-  main.SetScheduleList();
-  main.LoadKO();
-  entry::ShowResultsMark(main, engine);
+  main.RedrawResults(frmMain::kRedrawStats | frmMain::kRedrawSchedule | frmMain::kRedrawKnockout,
+                     frmMain::ResultsMark::FromEngine, GameID);
 }
 
 // Goals are added in minute order, so the engine's goal numbers follow the minutes.

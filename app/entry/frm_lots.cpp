@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTabBar>
 
+#include "app/entry/bracket_guard.h"
 #include "app/shell/frm_main.h"
 #include "app/shell/msg_box.h"
 #include "app/shell/program.h"
@@ -117,21 +118,17 @@ void frmLots::cmdOK_Click() {
     for (int i = 0; i < kTeams; ++i) pos[i] = engine.GroupPos(group, static_cast<int16_t>(i + 1));
     return pos;
   };
+  kelvane::Array proposed(0, kTeams - 1);
+  for (int i = 0; i < kTeams; ++i) proposed.Set(i, kelvane::Variant(ToStd(txtLot[i]->text())));
+  if (!entry::MayClearKnockoutGames(engine.GroupLotsClear(group, kelvane::Variant(proposed)))) return;
   const auto before = places();
-  for (int i = 0; i < kTeams; ++i)
-    engine.SetGroupLots(group, static_cast<int16_t>(i + 1), kelvane::Variant(ToStd(txtLot[i]->text())));
+  for (int i = 0; i < kTeams; ++i) engine.SetGroupLots(group, static_cast<int16_t>(i + 1), proposed.at(i));
   engine.CalcGroupTable(group);
   // A team that moves may change a knock-out slot, which removes the results of the games it fed.
   const bool moved = places() != before;
   if (moved) engine.LoadStats();
-  main.LoadGroup(static_cast<int16_t>(main.GroupTab->currentIndex()));
-  main.LoadKO();
-  if (moved) {
-    main.ClearStats();
-    main.ClearAnalysis();
-    main.SetScheduleList();
-  }
-  entry::ShowResultsMark(main, engine);
+  main.RedrawResults(moved ? frmMain::kRedrawAll : frmMain::kRedrawGroup | frmMain::kRedrawKnockout,
+                     frmMain::ResultsMark::FromEngine);
   Unload();
 }
 

@@ -4,7 +4,6 @@
 #include <cstdlib>
 #include <tuple>
 
-#include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -481,13 +480,8 @@ void frmPenalties::SavePenalties() {
       }
   engine.SetResult(game_id_, chkResult->isChecked());
   engine.LoadStats();
-  main.ClearStats();
-  main.ClearAnalysis();
-  main.LoadKO();
-  main.SetScheduleList();
-  main.SaveResults->setEnabled(true);
-  if (main.tbrMain)
-    if (auto* save = main.tbrMain->findChild<QAction*>(QStringLiteral("tbrMain_1"))) save->setEnabled(true);
+  main.RedrawResults(frmMain::kRedrawStats | frmMain::kRedrawSchedule | frmMain::kRedrawKnockout,
+                     frmMain::ResultsMark::Set, game_id_);
   if (frmKOScore::IsLoaded()) frmKOScore::Get().cmdApply->setEnabled(false);
 }
 

@@ -195,6 +195,9 @@ class frmRallet : public QWidget, public DefaultInstance<frmRallet> {
   std::string SelectedMatchGame() const;
   bool InResultsMode() const { return !strMatchGameID.empty(); }
   void RecordMatchGoal(bool home_scored);
+  // Before results mode writes this score: a write that would remove later knock-out results
+  // asks first. False when the user keeps them.
+  bool MayStoreScore(int home_score, int away_score) const;
   void SelectNextScheduleGame() const;
   QString HighScoreFilePath() const;
 

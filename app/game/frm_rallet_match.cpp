@@ -6,7 +6,7 @@
 #include <QTabBar>
 #include <QTreeWidget>
 
-#include "app/entry/entry_kit.h"
+#include "app/entry/bracket_guard.h"
 #include "app/game/ball_and_bats.h"
 #include "app/game/frm_rallet.h"
 #include "app/game/match_results.h"
@@ -72,6 +72,8 @@ void frmRallet::InitVariables(bool keepPlayers) {
   if (keepPlayers) return;
 
   strMatchGameID = SelectedMatchGame();
+  // Kept results win: the match is then played without writing any.
+  if (!strMatchGameID.empty() && !MayStoreScore(0, 0)) strMatchGameID.clear();
   blnGroupGame = false;
   if (strMatchGameID.empty()) {
     strHomeName = QStringLiteral("Player 1");
@@ -103,7 +105,23 @@ std::string frmRallet::SelectedMatchGame() const {
   return id;
 }
 
+bool frmRallet::MayStoreScore(int home_score, int away_score) const {
+  kelvane::IPitchlog& engine = *gobjKelvane;
+  if (IsGroupGameID(strMatchGameID))
+    return entry::MayClearKnockoutGames(engine.GroupScoreClears(
+        strMatchGameID, kelvane::Variant(static_cast<int32_t>(home_score)), kelvane::Variant(static_cast<int32_t>(away_score))));
+  const kelvane::Variant game(strMatchGameID);
+  return entry::MayChangeWinner(strMatchGameID, entry::DecidedWinner(engine.HomeTeam(game), engine.AwayTeam(game),
+                                                                     home_score, away_score, false, 0, 0));
+}
+
+// A goal the user would not store ends results mode for the rest of the match: the stored
+// score stays as it was.
 void frmRallet::RecordMatchGoal(bool home_scored) {
+  if (!MayStoreScore(p1Score, p2Score)) {
+    strMatchGameID.clear();
+    return;
+  }
   const bool decider = intGameTimer == kDecider;
   const int minute = decider ? DeciderMinute(clock_.Now() - deciderStart) : intGameTimer;
   RecordGoal(*gobjKelvane, {strMatchGameID, blnGroupGame}, home_scored, p1Score, p2Score, minute, decider);
@@ -266,22 +284,8 @@ void frmRallet::ResetAfterGoal() {
   const kelvane::Variant game(strMatchGameID);
   if (blnGroupGame) engine.CalcGroupTable(engine.GameStage(game));
   engine.LoadStats();
-  if (!frmMain::IsLoaded()) return;
-  frmMain& main = frmMain::Get();
-  main.ClearStats();
-  main.ClearAnalysis();
-  main.LoadGroup(static_cast<int16_t>(main.GroupTab->currentIndex()));
-  QTreeWidgetItem* row = SelectedRow(main.ScheduleList);
-  const int index = row ? main.ScheduleList->indexOfTopLevelItem(row) : -1;
-  main.SetScheduleList();
-  SelectRow(main.ScheduleList, index);
-  if (!main.GameFacts->isHidden() || !main.ScoreFrame->isHidden()) {
-    main.ShowGameFacts(strMatchGameID);
-    main.SetScoreFrame(strMatchGameID);
-    main.GameFacts->show();
-  }
-  main.LoadKO();
-  entry::ShowResultsMark(main, engine);
+  if (frmMain::IsLoaded())
+    frmMain::Get().RedrawResults(frmMain::kRedrawAll, frmMain::ResultsMark::FromEngine, strMatchGameID);
 }
 
 }  // namespace pitchlog

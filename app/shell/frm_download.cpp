@@ -117,9 +117,8 @@ void frmDownload::cmbOK_Click() {
   frmMain& main = frmMain::Get();
   download::RefreshLocalPages(main, downloads_[kLinks]->isChecked());
   gobjKelvane->LoadOthers();
-  main.SetScheduleList();
-  main.LoadGroup(static_cast<int16_t>(main.GroupTab->currentIndex()));
-  main.LoadKO();
+  main.RedrawResults(frmMain::kRedrawSchedule | frmMain::kRedrawGroup | frmMain::kRedrawKnockout,
+                     frmMain::ResultsMark::Keep);
   download::ReloadChosenStatsList(main);
   MsgBox(Report(report, QStringLiteral("Download Complete")));
 

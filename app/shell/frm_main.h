@@ -77,6 +77,21 @@ class frmMain : public QMainWindow, public DefaultInstance<frmMain> {
   void varTableValue(const kelvane::Variant& i, const kelvane::Variant& j, const kelvane::Variant& NewValue);
   kelvane::Variant SaveTable();
   void LoadKO();
+  // The views a window redraws after it stored results.
+  enum RedrawViews : unsigned {
+    kRedrawStats = 1,     // ClearStats and ClearAnalysis
+    kRedrawSchedule = 2,  // SetScheduleList
+    kRedrawGroup = 4,     // LoadGroup of the shown tab, and the shown facts of a group game
+    kRedrawKnockout = 8,  // LoadKO
+    kRedrawAll = 15,
+  };
+  // How the unsaved-results mark follows: as the engine's ResultsChanged says, on outright,
+  // or as it stands (nothing stored, only shown differently).
+  enum class ResultsMark { FromEngine, Set, Keep };
+  // What every window calls after it stored results (or changed how they show): redraws the
+  // views, makes the stored game (when one is named) the current row of the lists that show it,
+  // and sets the mark.
+  void RedrawResults(unsigned Views, ResultsMark Mark, const std::string& StoredGameID = "");
   // The tray icon: True shows the window again, False hides it to the icon.
   void NoSysIcon(bool maxIcon);
   // Removes the icon; pic owns its notifications (the window passes itself).

@@ -1,8 +1,13 @@
 // The main window's public procedures that dialogs call to redraw it. The views fill the
 // drawing itself; what is here is the part the frame owns.
+#include <algorithm>
+
 #include <QAction>
 #include <QGroupBox>
+#include <QPushButton>
 #include <QTabBar>
+#include <QTabWidget>
+#include <QTreeWidget>
 
 #include "app/shell/frm_main.h"
 #include "app/shell/groups_view.h"
@@ -15,6 +20,20 @@
 #include "platform/component/error.h"
 
 namespace pitchlog {
+namespace {
+
+constexpr int kKnockoutTab = 2;
+
+void MakeCurrentRow(QTreeWidget* list, int column, const QString& game_id) {
+  for (int i = 0; i < list->topLevelItemCount(); ++i)
+    if (QTreeWidgetItem* row = list->topLevelItem(i); row->text(column) == game_id) {
+      list->setCurrentItem(row);
+      list->scrollToItem(row);
+      return;
+    }
+}
+
+}  // namespace
 
 kelvane::Variant frmMain::KOGameID(int16_t Index) const {
   if (Index < 0 || static_cast<size_t>(Index) >= ko_game_ids_.size())
@@ -65,6 +84,32 @@ void frmMain::LoadGroup(int16_t NewTab) {
 void frmMain::LoadKO() {
   koView->LoadKO(*objKelvane, ko_game_ids_);
   if (frmSweeps::IsLoaded()) frmSweeps::Get().ReloadShownList();
+}
+
+void frmMain::RedrawResults(unsigned Views, ResultsMark Mark, const std::string& StoredGameID) {
+  const bool group_game = !StoredGameID.empty() && StoredGameID[0] < 'I';
+  if (Views & kRedrawStats) {
+    ClearStats();
+    ClearAnalysis();
+  }
+  if (Views & kRedrawGroup) LoadGroup(static_cast<int16_t>(GroupTab->currentIndex()));
+  if (Views & kRedrawSchedule) SetScheduleList();
+  if ((Views & kRedrawGroup) && group_game && (!GameFacts->isHidden() || !ScoreFrame->isHidden()))
+    ShowGameFacts(StoredGameID);
+  if (Views & kRedrawKnockout) LoadKO();
+  // The lists were drawn afresh: the stored game stays the current row, so that the next game
+  // is one key away.
+  if (!StoredGameID.empty()) {
+    const QString id = ToQ(StoredGameID);
+    if (Views & kRedrawSchedule) MakeCurrentRow(ScheduleList, schedule_column::GameID, id);
+    if (Views & kRedrawGroup) MakeCurrentRow(groupsView->GroupSchedule, kGroupScheduleGameIDColumn, id);
+    const auto ko = std::find(ko_game_ids_.begin(), ko_game_ids_.end(), StoredGameID);
+    if (ko != ko_game_ids_.end() && MainTab->currentIndex() == kKnockoutTab)
+      koView->cmdKOGameNo[static_cast<size_t>(ko - ko_game_ids_.begin())]->setFocus();
+  }
+  if (Mark == ResultsMark::Keep) return;
+  // The toolbar's Save button follows the menu item.
+  SaveResults->setEnabled(Mark == ResultsMark::Set || objKelvane->ResultsChanged());
 }
 
 void frmMain::NoSysIcon(bool maxIcon) { tray_->NoSysIcon(maxIcon); }

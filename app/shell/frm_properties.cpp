@@ -264,9 +264,8 @@ void frmProperties::TakeBackDefault() {
 // players, whichever view is showing.
 void frmProperties::RedrawMainWindow() {
   frmMain& main = frmMain::Get();
-  main.SetScheduleList();
-  main.LoadGroup(static_cast<int16_t>(main.GroupTab->currentIndex()));
-  main.LoadKO();
+  main.RedrawResults(frmMain::kRedrawSchedule | frmMain::kRedrawGroup | frmMain::kRedrawKnockout,
+                     frmMain::ResultsMark::Keep);
   const auto* tables = main.findChild<QComboBox*>(QStringLiteral("cboStatsTables"));
   const QString table = tables ? tables->currentText() : QString();
   if (table.isEmpty()) return;

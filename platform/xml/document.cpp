@@ -344,6 +344,14 @@ bool Document::LoadText(std::string_view text) {
   return Parse(text, nullptr);
 }
 
+Document Document::Copy() const {
+  Document copy;
+  if (!doc_) return copy;
+  copy.doc_.reset(xmlCopyDoc(doc_.get(), 1));
+  if (!copy.doc_) throw Error(ErrorKind::Other, "cannot copy the document");
+  return copy;
+}
+
 // Never with XML_PARSE_NOENT or XML_PARSE_DTDLOAD: downloaded files must not pull in external
 // entities or reach the network. Declared IDs are registered from the internal subset anyway.
 bool Document::Parse(std::string_view text, const char* url) {
