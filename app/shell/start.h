@@ -17,7 +17,8 @@ bool Main(const QString& program_folder = QCoreApplication::applicationDirPath()
 bool StartProgram(const QString& program_folder = QCoreApplication::applicationDirPath());
 
 // LoadAll, and the settings, teams and games that the windows can't do without. Never throws.
-bool LoadDatabase(kelvane::IPitchlog& engine);
+// When it fails, `missing` names the file below the program folder that the start lacks.
+bool LoadDatabase(kelvane::IPitchlog& engine, QString* missing = nullptr);
 
 // Unloads every window and leaves the event loop.
 void EndProgram();

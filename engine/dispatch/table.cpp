@@ -21,6 +21,7 @@ std::vector<Rows> AllRows() {
       DownloadMembers(),
       StatisticsMembers(),
       SweepMembers(),
+      UnreadableFileMembers(),
   };
 }
 

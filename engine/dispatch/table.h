@@ -33,6 +33,7 @@ Rows ScoringMembers();
 Rows DownloadMembers();
 Rows StatisticsMembers();
 Rows SweepMembers();
+Rows UnreadableFileMembers();
 
 // Finds the member without regard to case and calls it.
 Variant Call(IPitchlog& object, std::string_view name, CallKind kind, std::vector<Variant>& args);

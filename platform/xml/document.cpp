@@ -365,6 +365,16 @@ bool Document::Parse(std::string_view text, const char* url) {
   return doc_ != nullptr;
 }
 
+Document Document::Copy() const {
+  Document copy;
+  if (!doc_) return copy;
+  copy.doc_.reset(xmlCopyDoc(doc_.get(), 1));
+  if (!copy.doc_) throw Error(ErrorKind::Other, "cannot copy a document: out of memory");
+  if (xmlNode* root = xmlDocGetRootElement(copy.doc_.get()))
+    ForEachAttribute(root, [](xmlAttr* attr) { UpdateId(attr, true); });
+  return copy;
+}
+
 bool Document::HasRoot() const { return doc_ && xmlDocGetRootElement(doc_.get()); }
 
 Node Document::Root() const { return Node(doc_ ? xmlDocGetRootElement(doc_.get()) : nullptr); }

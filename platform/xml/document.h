@@ -83,6 +83,9 @@ class Document {
   // Reason of the last failed load; "" after a success.
   const std::string& ParseError() const { return parse_error_; }
 
+  // A deep copy with its own ids, declaration included; changes to one leave the other alone.
+  Document Copy() const;
+
   bool HasRoot() const;
   Node Root() const;
   // For an empty document only.
