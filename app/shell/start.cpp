@@ -10,6 +10,7 @@
 #include "app/shell/keyboard_rules.h"
 #include "app/shell/msg_box.h"
 #include "app/shell/program.h"
+#include "app/shell/single_instance.h"
 #include "app/shell/unreadable_files.h"
 #include "platform/component/create_object.h"
 
@@ -17,6 +18,8 @@ namespace pitchlog {
 
 bool Main(const QString& program_folder) {
   gstrAppTitle = QStringLiteral("Zintorra Orvessa Pitchlog 2006");
+  // A second start on the folder brings the running copy forward and ends.
+  if (!ClaimProgramFolder(program_folder)) return false;
   InstallKeyboardRules();
   const auto object = kelvane::CreateObject(kelvane::kPitchlogProgId);
   gobjKelvane = kelvane::QueryInterface<kelvane::IPitchlog>(object, kelvane::kPitchlogInterface);
@@ -91,6 +94,7 @@ void ReleaseProgram() {
   DeleteWindows();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   gobjKelvane.reset();
+  ReleaseProgramFolder();
 }
 
 }  // namespace pitchlog

@@ -9,7 +9,8 @@
 namespace pitchlog {
 
 // Creates and loads the engine, fills the program-wide variables and shows the splash window.
-// False when the data are incomplete (the user has been told) and the program must end.
+// False when the data are incomplete (the user has been told) or another copy runs on the folder
+// (it has come forward), and the program must end.
 // Throws when the engine can't be created.
 bool Main(const QString& program_folder = QCoreApplication::applicationDirPath());
 
