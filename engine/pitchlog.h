@@ -277,6 +277,9 @@ class Pitchlog : public IPitchlog, public Dispatch {
   void SetMessageSink(MessageSink sink) override;
   void SetDownloadHook(std::shared_ptr<net::TransferHook> hook) override;
 
+  // Data files that exist but could not be read.
+  Variant UnreadableFiles() override;
+
  private:
   using DocumentPtr = std::shared_ptr<xml::Document>;
 
@@ -286,6 +289,13 @@ class Pitchlog : public IPitchlog, public Dispatch {
   std::string DataFile(const std::string& name) const;
   // Loads a file into a fresh document and shows the parse-error box when debugging.
   DocumentPtr LoadDocument(const std::string& path, const char* label) const;
+  // LoadDocument of a data file, noting whether a file that exists could be read.
+  DocumentPtr LoadDataDocument(const std::string& path, const char* label);
+  void NoteRead(const std::string& path, bool read);
+  // Renames a file noted as unreadable out of the way, so that nothing is written over it.
+  void KeepUnreadable(const std::string& path);
+  // Every save of a data or results file: an unreadable file is kept first.
+  void SaveDocument(const xml::Document& doc, const std::string& path);
   void LoadFixtureDocuments();
   void LoadColumnLists();
   Variant LoadStatsColumns(const std::string& source, const std::string& kind) const;
@@ -348,6 +358,9 @@ class Pitchlog : public IPitchlog, public Dispatch {
   };
   // The file of `Data` of that name without regard to case; as given when there is none.
   std::string DataPathIgnoringCase(const std::string& file) const;
+  // Merges the players of a checked download into the players document; false at the first
+  // player that can't be merged, with the document half merged.
+  bool MergePlayers(const xml::Document& download);
   static void SavePage(xml::Node html, const std::string& path);
   bool FetchPageFiles(xml::Node root, const std::string& folder, const std::string& segment);
 
@@ -387,6 +400,8 @@ class Pitchlog : public IPitchlog, public Dispatch {
 
   bool results_changed_ = false;
   bool players_changed_ = false;
+  // Paths of the files that exist but could not be read, in the order they were loaded.
+  std::vector<std::string> unreadable_;
 
   stats::Store stats_;
   std::array<Variant, kColumnLists> column_lists_;

@@ -294,6 +294,11 @@ class IPitchlog {
   // Not part of the dispatch table: who watches the downloads, for as long as one command runs
   // (null: nobody). While it is set, a server that failed once is not asked again.
   virtual void SetDownloadHook(std::shared_ptr<net::TransferHook> hook) = 0;
+
+  // The data files that exist but could not be read at their last load, (0 To 1, 0 To n - 1)
+  // of texts: row 0 the file below AppPath ("Data/members.xml"), row 1 the name below AppPath
+  // that the file is kept under before anything is saved over it; Empty when there is none.
+  virtual Variant UnreadableFiles() = 0;
 };
 
 }  // namespace kelvane

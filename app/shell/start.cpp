@@ -10,12 +10,16 @@
 #include "app/shell/keyboard_rules.h"
 #include "app/shell/msg_box.h"
 #include "app/shell/program.h"
+#include "app/shell/single_instance.h"
+#include "app/shell/unreadable_files.h"
 #include "platform/component/create_object.h"
 
 namespace pitchlog {
 
 bool Main(const QString& program_folder) {
   gstrAppTitle = QStringLiteral("Zintorra Orvessa Pitchlog 2006");
+  // A second start on the folder brings the running copy forward and ends.
+  if (!ClaimProgramFolder(program_folder)) return false;
   InstallKeyboardRules();
   const auto object = kelvane::CreateObject(kelvane::kPitchlogProgId);
   gobjKelvane = kelvane::QueryInterface<kelvane::IPitchlog>(object, kelvane::kPitchlogInterface);
@@ -23,10 +27,13 @@ bool Main(const QString& program_folder) {
       [](const std::string& title, const std::string& text) { MsgBox(ToQ(text), msgbox::OkOnly, ToQ(title)); });
   App.Path = program_folder;
   gobjKelvane->SetAppPath(ToStd(App.Path));
-  if (!LoadDatabase(*gobjKelvane)) {
-    MsgBox(QStringLiteral("Incomplete database. Please reload"), msgbox::Critical);
+  QString missing;
+  if (!LoadDatabase(*gobjKelvane, &missing)) {
+    MsgBox(IncompleteDatabaseText(App.Path, missing), msgbox::Critical);
     return false;
   }
+  if (const QString unreadable = UnreadableFilesText(*gobjKelvane); !unreadable.isEmpty())
+    MsgBox(unreadable, msgbox::Exclamation);
   glngMyTeamColour = gobjKelvane->MyTeamColour();
   glngMyTeamGhost = gobjKelvane->MyTeamGhost();
   glngMyOtherTeamColour = gobjKelvane->MyOtherTeamColour();
@@ -45,16 +52,24 @@ bool StartProgram(const QString& program_folder) {
 
 // LoadAll passes over a settings, teams or games file that is missing or can't be read, and
 // the windows would then fail on their first call; such a start is refused instead.
-bool LoadDatabase(kelvane::IPitchlog& engine) {
-  try {
-    if (!engine.LoadAll().ToBool()) return false;
-    if (!engine.ReloadProperties().ToBool()) return false;
-    if (engine.LoadSchedule() <= 0) return false;
-    const kelvane::Variant teams = engine.TeamList();
-    return teams.IsArray() && !teams.AsArray().at(0, 0).IsEmpty();
-  } catch (const std::exception&) {
-    return false;
-  }
+bool LoadDatabase(kelvane::IPitchlog& engine, QString* missing) {
+  QString file = QStringLiteral("Results/Results.xml");
+  const bool loaded = [&] {
+    try {
+      if (!engine.LoadAll().ToBool()) return false;
+      file = QStringLiteral("Data/properties.xml");
+      if (!engine.ReloadProperties().ToBool()) return false;
+      file = QStringLiteral("Data/games.xml");
+      if (engine.LoadSchedule() <= 0) return false;
+      file = QStringLiteral("Data/teams.xml");
+      const kelvane::Variant teams = engine.TeamList();
+      return teams.IsArray() && !teams.AsArray().at(0, 0).IsEmpty();
+    } catch (const std::exception&) {
+      return false;
+    }
+  }();
+  if (!loaded && missing) *missing = file;
+  return loaded;
 }
 
 namespace {
@@ -79,6 +94,7 @@ void ReleaseProgram() {
   DeleteWindows();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   gobjKelvane.reset();
+  ReleaseProgramFolder();
 }
 
 }  // namespace pitchlog

@@ -9,7 +9,8 @@
 namespace pitchlog {
 
 // Creates and loads the engine, fills the program-wide variables and shows the splash window.
-// False when the data are incomplete (the user has been told) and the program must end.
+// False when the data are incomplete (the user has been told) or another copy runs on the folder
+// (it has come forward), and the program must end.
 // Throws when the engine can't be created.
 bool Main(const QString& program_folder = QCoreApplication::applicationDirPath());
 
@@ -17,7 +18,8 @@ bool Main(const QString& program_folder = QCoreApplication::applicationDirPath()
 bool StartProgram(const QString& program_folder = QCoreApplication::applicationDirPath());
 
 // LoadAll, and the settings, teams and games that the windows can't do without. Never throws.
-bool LoadDatabase(kelvane::IPitchlog& engine);
+// When it fails, `missing` names the file below the program folder that the start lacks.
+bool LoadDatabase(kelvane::IPitchlog& engine, QString* missing = nullptr);
 
 // Unloads every window and leaves the event loop.
 void EndProgram();

@@ -36,6 +36,42 @@ bool HasReadableTeams(const xml::Document& doc) {
   return listed;
 }
 
+// The three sources, each with its "array" and "labels" kinds, holding only columns: all six
+// lists the statistics view reads.
+bool HasStatsColumns(const xml::Document& doc) {
+  for (const char* source : {"teams", "players", "groups"}) {
+    xml::Node node = doc.Root().FirstChild(source);
+    if (!node) return false;
+    for (const char* kind : {"array", "labels"}) {
+      xml::Node list = node.FirstChild(kind);
+      if (!list) return false;
+      for (xml::Node column : list.Children())
+        if (column.Name() != "column") return false;
+    }
+  }
+  return true;
+}
+
+// Link elements of any type, each with its id and the address as text.
+bool HasLinks(const xml::Document& doc) {
+  for (xml::Node link : doc.Root().Children())
+    if (!link.HasAttribute("id") || link.FirstElementChild()) return false;
+  return true;
+}
+
+// A page file of the link bar or the home site: at least one html page and files by name, and
+// nothing else.
+bool HasPagesAndFiles(const xml::Document& doc, bool one_page) {
+  size_t pages = 0;
+  for (xml::Node child : doc.Root().Children()) {
+    if (child.Name() == "html")
+      ++pages;
+    else if (child.Name() != "file" || !child.HasAttribute("name"))
+      return false;
+  }
+  return one_page ? pages == 1 : pages >= 1;
+}
+
 }  // namespace
 
 bool IsResultsDocument(const xml::Document& doc) {
@@ -44,12 +80,18 @@ bool IsResultsDocument(const xml::Document& doc) {
 }
 
 bool IsReadableDataFile(std::string_view file_name, const xml::Document& doc) {
-  if (!doc.HasRoot()) return false;
+  // A web page (a server's error page) is never a data file.
+  if (!doc.HasRoot() || text::Lower(doc.Root().Name()) == "html") return false;
   const std::string name = text::Lower(file_name);
   if (name == "games") return doc.DeclaresId("game", "gameid") && HasReadableGames(doc);
   if (name == "teams") return doc.DeclaresId("team", "teamid") && HasReadableTeams(doc);
   if (name == "stadia") return doc.DeclaresId("stadium", "stadiumid");
   if (name == "sweepoptions") return doc.DeclaresId("option", "optionid");
+  if (name == "statscolumns") return HasStatsColumns(doc);
+  if (name == "links") return HasLinks(doc);
+  if (name == "locallink") return HasPagesAndFiles(doc, true);
+  if (name == "home") return HasPagesAndFiles(doc, false);
+  if (name == "homeversion") return doc.Root().HasAttribute("version");
   return true;
 }
 
@@ -64,7 +106,8 @@ bool HasPlayersShape(const xml::Document& doc) {
       ++in_teams;
     }
   }
-  return root.Descendants("player").size() == in_teams && root.Descendants("team").size() == root.Children("team").size();
+  return in_teams > 0 && root.Descendants("player").size() == in_teams &&
+         root.Descendants("team").size() == root.Children("team").size();
 }
 
 }  // namespace kelvane::checks

@@ -11,12 +11,13 @@ namespace kelvane::checks {
 // A results file: groups and games, with game and knock-out slot ids declared.
 bool IsResultsDocument(const xml::Document& doc);
 
-// A data file of `Data` named `file_name` (without ".xml", any letter case). The keyed files
-// (games, teams, stadia, sweep options) need their id declaration and readable records; the
-// others only a root.
+// A data file of `Data` named `file_name` (without ".xml", any letter case): never a web page.
+// The keyed files (games, teams, stadia, sweep options) need their id declaration and readable
+// records; the stats columns, links, link-bar, home and home version files the records their
+// readers take; any other file only a root.
 bool IsReadableDataFile(std::string_view file_name, const xml::Document& doc);
 
-// Players in teams below the root, each with its id, and nothing nested.
+// At least one player, all in teams below the root, each with its id, and nothing nested.
 bool HasPlayersShape(const xml::Document& doc);
 
 }  // namespace kelvane::checks

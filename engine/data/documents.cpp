@@ -25,25 +25,25 @@ void Pitchlog::ShowParseError(const char* label, const xml::Document& doc) const
 
 // The settings and the tournament's fixed data, in the order both full loads take them.
 void Pitchlog::LoadFixtureDocuments() {
-  properties_ = LoadDocument(DataFile("properties.xml"), "Properties: ");
-  teams_ = LoadDocument(DataFile("teams.xml"), "Teams: ");
-  games_ = LoadDocument(DataFile("games.xml"), "Games: ");
-  stadia_ = LoadDocument(DataFile("stadia.xml"), "Stadia: ");
+  properties_ = LoadDataDocument(DataFile("properties.xml"), "Properties: ");
+  teams_ = LoadDataDocument(DataFile("teams.xml"), "Teams: ");
+  games_ = LoadDataDocument(DataFile("games.xml"), "Games: ");
+  stadia_ = LoadDataDocument(DataFile("stadia.xml"), "Stadia: ");
 }
 
 Variant Pitchlog::LoadAll() {
   try {
     LoadFixtureDocuments();
     groups_ = xml::Node();
-    results_ = LoadDocument(ResultSetPath(app_path_, "Results").string(), "Results: ");
+    results_ = LoadDataDocument(ResultSetPath(app_path_, "Results").string(), "Results: ");
     if (!results_->HasRoot()) return false;
     groups_ = results_->Root().FirstChild("groups");
-    players_ = LoadDocument(DataFile("players.xml"), "Players: ");
-    sweep_options_ = LoadDocument(DataFile("sweepoptions.xml"), "Sweep Options: ");
-    sweeps_ = LoadDocument(DataFile("sweeps.xml"), "Sweeps: ");
-    members_ = LoadDocument(DataFile("members.xml"), "Members: ");
-    stats_tables_ = LoadDocument(DataFile("statstables.xml"), "Stats Tables: ");
-    links_ = LoadDocument(DataFile("links.xml"), "Links: ");
+    players_ = LoadDataDocument(DataFile("players.xml"), "Players: ");
+    sweep_options_ = LoadDataDocument(DataFile("sweepoptions.xml"), "Sweep Options: ");
+    sweeps_ = LoadDataDocument(DataFile("sweeps.xml"), "Sweeps: ");
+    members_ = LoadDataDocument(DataFile("members.xml"), "Members: ");
+    stats_tables_ = LoadDataDocument(DataFile("statstables.xml"), "Stats Tables: ");
+    links_ = LoadDataDocument(DataFile("links.xml"), "Links: ");
     LoadColumnLists();
     results_changed_ = false;
     players_changed_ = false;
@@ -57,7 +57,7 @@ Variant Pitchlog::LoadAll() {
 Variant Pitchlog::LoadOthers() {
   try {
     LoadFixtureDocuments();
-    sweep_options_ = LoadDocument(DataFile("sweepoptions.xml"), "Sweep Options: ");
+    sweep_options_ = LoadDataDocument(DataFile("sweepoptions.xml"), "Sweep Options: ");
     LoadColumnLists();
     return true;
   } catch (const std::exception&) {
@@ -68,6 +68,7 @@ Variant Pitchlog::LoadOthers() {
 Variant Pitchlog::ReloadProperties() {
   auto doc = std::make_shared<xml::Document>();
   bool ok = doc->LoadFile(DataFile("properties.xml"));
+  NoteRead(DataFile("properties.xml"), doc->HasRoot());
   properties_ = doc;
   return ok;
 }
@@ -86,18 +87,18 @@ Variant Pitchlog::LoadResultsSet(const std::string& results_name) {
 
 void Pitchlog::SaveProperties() {
   PropertiesRoot(true);
-  properties_->Save(DataFile("properties.xml"));
+  SaveDocument(*properties_, DataFile("properties.xml"));
 }
 
 void Pitchlog::SaveResults() {
-  results_->Save(ResultSetPath(app_path_, "Results").string());
+  SaveDocument(*results_, ResultSetPath(app_path_, "Results").string());
   results_changed_ = false;
 }
 
 void Pitchlog::SaveScenario(std::string& results_name) {
   std::string name = results_name.empty() ? results_set_ : results_name;
   RequireResultSetName(name);
-  results_->Save(ResultSetPath(app_path_, name).string());
+  SaveDocument(*results_, ResultSetPath(app_path_, name).string());
   results_name = name;
   results_set_ = name;
   results_changed_ = false;

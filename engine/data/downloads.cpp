@@ -66,7 +66,7 @@ bool Pitchlog::DownloadResults() {
   DownloadCommand command(*this);
   auto doc = DownloadDocument(DownloadAddress("", "Results.xml"));
   if (!doc || !checks::IsResultsDocument(*doc)) return false;
-  doc->Save(ResultSetPath(app_path_, "Results").string());
+  SaveDocument(*doc, ResultSetPath(app_path_, "Results").string());
   return LoadResultsSet("Results").ToBool();
 }
 
@@ -83,33 +83,52 @@ bool Pitchlog::DownloadXML(const Variant& file_name, const std::string& source) 
   if (!files::IsPlainFileName(name + ".xml")) return false;
   auto doc = DownloadDocument(DownloadAddress(source.empty() ? "" : "/" + source, name + ".xml"));
   if (!doc || !checks::IsReadableDataFile(name, *doc)) return false;
-  doc->Save(DataPathIgnoringCase(name + ".xml"));
+  SaveDocument(*doc, DataPathIgnoringCase(name + ".xml"));
   return true;
 }
 
 // Merged into the local squads: a known player is replaced where he stands, a new one joins his
-// team, and local players the download doesn't mention stay.
+// team, and local players the download doesn't mention stay. The merge works on a copy that
+// takes the squads' place only once every player is in, so a download that fails half way
+// leaves the squads in memory as they were.
 bool Pitchlog::DownloadPlayers() {
   DownloadCommand command(*this);
   auto doc = DownloadDocument(DownloadAddress("", "players.xml"));
   if (!doc || !checks::HasPlayersShape(*doc)) return false;
-  if (!players_) players_ = std::make_shared<xml::Document>();
-  for (xml::Node player : doc->Root().Descendants("player")) {
-    if (xml::Node local = players_->ElementById(player.Attribute("playerid")); local && local.Name() == "player") {
+  const DocumentPtr squads = players_ ? players_ : std::make_shared<xml::Document>();
+  players_ = std::make_shared<xml::Document>(squads->Copy());
+  bool merged = false;
+  try {
+    merged = MergePlayers(*doc);
+  } catch (...) {
+    players_ = squads;
+    throw;
+  }
+  if (!merged) players_ = squads;
+  return merged;
+}
+
+bool Pitchlog::MergePlayers(const xml::Document& download) {
+  for (xml::Node player : download.Root().Descendants("player")) {
+    const std::string player_id = player.Attribute("playerid");
+    if (xml::Node local = players_->ElementById(player_id)) {
+      // An id that names a team here would make two elements of one id.
+      if (local.Name() != "player") return false;
       local.ReplaceWithCopy(player);
       continue;
     }
-    xml::Node parent = player.Parent();
-    const std::string team_id = parent ? parent.Attribute("teamid") : std::string();
+    const std::string team_id = player.Parent().Attribute("teamid");
     xml::Node root = PlayersRoot();
     xml::Node team = players_->ElementById(team_id);
     if (team && team.Name() != "team") return false;
     if (!team) {
-      if (team_id.empty()) return false;
       team = root.AppendChild("team");
       team.SetAttribute("teamid", team_id);
     }
     team.AppendCopy(player);
+    // Ids the copy could not take (one held already) would leave a player nobody finds.
+    const xml::Node added = players_->ElementById(player_id);
+    if (!added || added.Name() != "player" || !(players_->ElementById(team_id) == team)) return false;
   }
   return true;
 }

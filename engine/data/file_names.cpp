@@ -1,8 +1,78 @@
 #include "engine/data/file_names.h"
 
-#include "engine/data/text.h"
+#include <locale.h>
+
+#include <cwctype>
 
 namespace kelvane::files {
+namespace {
+
+// The C library's Unicode case tables, whatever the user's own locale; null where the system
+// has none, and then only English letters fold.
+locale_t UnicodeCase() {
+  static const locale_t locale = newlocale(LC_CTYPE_MASK, "C.UTF-8", static_cast<locale_t>(nullptr));
+  return locale;
+}
+
+char32_t FoldLetter(char32_t c) {
+  if (c < 0x80) return (c >= 'A' && c <= 'Z') ? c - 'A' + 'a' : c;
+  const locale_t locale = UnicodeCase();
+  if (!locale) return c;
+  // Up and down again, so that letters with two small forms (final sigma) fold alike.
+  const auto upper = static_cast<wint_t>(towupper_l(static_cast<wint_t>(c), locale));
+  return static_cast<char32_t>(towlower_l(upper, locale));
+}
+
+// The length of the UTF-8 sequence at `s` and its code point; 0 when it is not one.
+size_t Decode(std::string_view s, char32_t& c) {
+  const auto b0 = static_cast<unsigned char>(s[0]);
+  size_t length = b0 < 0x80 ? 1 : (b0 >> 5) == 0x6 ? 2 : (b0 >> 4) == 0xE ? 3 : (b0 >> 3) == 0x1E ? 4 : 0;
+  if (length == 0 || length > s.size()) return 0;
+  c = length == 1 ? b0 : b0 & (0x7F >> length);
+  for (size_t i = 1; i < length; ++i) {
+    const auto b = static_cast<unsigned char>(s[i]);
+    if ((b >> 6) != 0x2) return 0;
+    c = (c << 6) | (b & 0x3F);
+  }
+  return c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF) ? 0 : length;
+}
+
+void Encode(char32_t c, std::string& out) {
+  if (c < 0x80) {
+    out += static_cast<char>(c);
+  } else if (c < 0x800) {
+    out += static_cast<char>(0xC0 | (c >> 6));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else if (c < 0x10000) {
+    out += static_cast<char>(0xE0 | (c >> 12));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (c >> 18));
+    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  }
+}
+
+}  // namespace
+
+std::string FoldCase(std::string_view name) {
+  std::string out;
+  out.reserve(name.size());
+  while (!name.empty()) {
+    char32_t c = 0;
+    const size_t length = Decode(name, c);
+    if (length == 0) {
+      out += name[0];
+      name.remove_prefix(1);
+      continue;
+    }
+    Encode(FoldLetter(c), out);
+    name.remove_prefix(length);
+  }
+  return out;
+}
 
 bool IsPlainFileName(std::string_view name) {
   if (name.empty() || name == "." || name.find("..") != std::string_view::npos) return false;
@@ -13,9 +83,9 @@ std::filesystem::path FindIgnoringCase(const std::filesystem::path& folder, std:
   auto exact = folder / std::string(name);
   std::error_code ec;
   if (std::filesystem::exists(exact, ec)) return exact;
-  const std::string wanted = text::Lower(name);
+  const std::string wanted = FoldCase(name);
   for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
-    if (text::Lower(it->path().filename().string()) == wanted) return it->path();
+    if (FoldCase(it->path().filename().string()) == wanted) return it->path();
   return exact;
 }
 

@@ -1,6 +1,7 @@
 // The info bar's links and local page, and the home view's pages with their files.
 #include <filesystem>
 
+#include "engine/data/data_file_checks.h"
 #include "engine/data/file_bytes.h"
 #include "engine/data/file_names.h"
 #include "engine/pitchlog.h"
@@ -72,7 +73,7 @@ bool Pitchlog::DownloadLinks() {
   const std::string segment = SourceSegment();
   const std::string source = Properties("source").ToString();
   DownloadXML("links", source);
-  links_ = LoadDocument(DataPathIgnoringCase("links.xml"), "Links: ");
+  links_ = LoadDataDocument(DataPathIgnoringCase("links.xml"), "Links: ");
   if (!DownloadXML("locallink", source)) return false;
   xml::Document bar;
   if (!bar.LoadFile(DataPathIgnoringCase("LocalLink.xml"))) return true;
@@ -92,7 +93,7 @@ bool Pitchlog::DownloadHome() {
   local_version.LoadFile(DataPathIgnoringCase("HomeVersion.xml"));
   const std::string old_version = VersionOf(local_version);
   auto new_version = DownloadDocument(DownloadAddress(segment, "HomeVersion.xml"));
-  if (!new_version) return false;
+  if (!new_version || !checks::IsReadableDataFile("HomeVersion", *new_version)) return false;
   if (!old_version.empty() && VersionOf(*new_version) == old_version) return true;
 
   if (!DownloadXML("Home", source)) return false;
@@ -104,7 +105,7 @@ bool Pitchlog::DownloadHome() {
     if (files::IsPlainFileName(name)) SavePage(html, folder + "/" + name);
   }
   if (!FetchPageFiles(home.Root(), folder, segment)) return false;
-  new_version->Save(DataPathIgnoringCase("HomeVersion.xml"));
+  SaveDocument(*new_version, DataPathIgnoringCase("HomeVersion.xml"));
   return true;
 }
 

@@ -86,6 +86,6 @@ bool Pitchlog::AddPlayer(const std::string& team, int16_t shirt, const std::stri
   return true;
 }
 
-void Pitchlog::SavePlayers() { players_->Save(DataFile("players.xml")); }
+void Pitchlog::SavePlayers() { SaveDocument(*players_, DataFile("players.xml")); }
 
 }  // namespace kelvane

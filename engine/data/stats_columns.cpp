@@ -28,6 +28,7 @@ Variant Pitchlog::LoadStatsColumns(const std::string& source, const std::string&
 }
 
 void Pitchlog::LoadColumnLists() {
+  NoteRead(DataFile("statscolumns.xml"), xml::Document().LoadFile(DataFile("statscolumns.xml")));
   for (int i = 0; i < 3; ++i) column_lists_[kTeamsArray + i] = LoadStatsColumns(kSources[i], "array");
   for (int i = 0; i < 3; ++i) column_lists_[kTeamsLabels + i] = LoadStatsColumns(kSources[i], "labels");
 }

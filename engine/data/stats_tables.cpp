@@ -100,14 +100,14 @@ void Pitchlog::SaveStats(const std::string& table_id, const Variant& v_array, co
   if (xml::Node old = StatsTable(table_id)) old.Remove();
   // Set once the old table has let go of the id, so that the lookup finds the new one.
   added.SetAttribute("tableid", id);
-  stats_tables_->Save(DataFile("statstables.xml"));
+  SaveDocument(*stats_tables_, DataFile("statstables.xml"));
 }
 
 void Pitchlog::StatsTableRemove(const std::string& table_id) {
   xml::Node table = StatsTable(table_id);
   if (!table) return;
   table.Remove();
-  stats_tables_->Save(DataFile("statstables.xml"));
+  SaveDocument(*stats_tables_, DataFile("statstables.xml"));
 }
 
 }  // namespace kelvane

@@ -34,4 +34,12 @@ Rows DocumentMembers() {
   return rows;
 }
 
+// Last in the table: added after every other member.
+Rows UnreadableFileMembers() {
+  static const Member rows[] = {
+      {"UnreadableFiles", [](IPitchlog& p, Args& a) { a.Need(0, 0); return p.UnreadableFiles(); }, nullptr},
+  };
+  return rows;
+}
+
 }  // namespace kelvane::dispatch

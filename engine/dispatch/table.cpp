@@ -22,6 +22,7 @@ std::vector<Rows> AllRows() {
       StatisticsMembers(),
       SweepMembers(),
       ProposalMembers(),
+      UnreadableFileMembers(),
   };
 }
 

@@ -34,6 +34,7 @@ Rows DownloadMembers();
 Rows StatisticsMembers();
 Rows SweepMembers();
 Rows ProposalMembers();
+Rows UnreadableFileMembers();
 
 // Finds the member without regard to case and calls it.
 Variant Call(IPitchlog& object, std::string_view name, CallKind kind, std::vector<Variant>& args);

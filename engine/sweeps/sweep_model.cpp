@@ -82,9 +82,9 @@ Variant Cost(xml::Node sweep, xml::Node choice) {
 
 }  // namespace
 
-void Pitchlog::LoadSweeps() { sweeps_ = LoadDocument(DataFile("sweeps.xml"), "Sweeps: "); }
-void Pitchlog::SaveSweeps() { sweeps_->Save(DataFile("sweeps.xml")); }
-void Pitchlog::SaveMembers() { members_->Save(DataFile("members.xml")); }
+void Pitchlog::LoadSweeps() { sweeps_ = LoadDataDocument(DataFile("sweeps.xml"), "Sweeps: "); }
+void Pitchlog::SaveSweeps() { SaveDocument(*sweeps_, DataFile("sweeps.xml")); }
+void Pitchlog::SaveMembers() { SaveDocument(*members_, DataFile("members.xml")); }
 
 Variant Pitchlog::SweepOptionsList() { return NameList(*sweep_options_); }
 Variant Pitchlog::SweepsList() { return NameList(*sweeps_); }

@@ -344,14 +344,6 @@ bool Document::LoadText(std::string_view text) {
   return Parse(text, nullptr);
 }
 
-Document Document::Copy() const {
-  Document copy;
-  if (!doc_) return copy;
-  copy.doc_.reset(xmlCopyDoc(doc_.get(), 1));
-  if (!copy.doc_) throw Error(ErrorKind::Other, "cannot copy the document");
-  return copy;
-}
-
 // Never with XML_PARSE_NOENT or XML_PARSE_DTDLOAD: downloaded files must not pull in external
 // entities or reach the network. Declared IDs are registered from the internal subset anyway.
 bool Document::Parse(std::string_view text, const char* url) {
@@ -371,6 +363,16 @@ bool Document::Parse(std::string_view text, const char* url) {
                                XML_PARSE_NONET | XML_PARSE_NOBLANKS));
   if (!doc_) parse_error_ = errors.first().empty() ? "the document is not well-formed" : errors.first();
   return doc_ != nullptr;
+}
+
+Document Document::Copy() const {
+  Document copy;
+  if (!doc_) return copy;
+  copy.doc_.reset(xmlCopyDoc(doc_.get(), 1));
+  if (!copy.doc_) throw Error(ErrorKind::Other, "cannot copy a document: out of memory");
+  if (xmlNode* root = xmlDocGetRootElement(copy.doc_.get()))
+    ForEachAttribute(root, [](xmlAttr* attr) { UpdateId(attr, true); });
+  return copy;
 }
 
 bool Document::HasRoot() const { return doc_ && xmlDocGetRootElement(doc_.get()); }

@@ -80,10 +80,11 @@ class Document {
   // and ParseError() says why.
   bool LoadFile(const std::string& path);
   bool LoadText(std::string_view text);
-  // A deep copy with the type declaration and the ids; an empty document copies as empty.
-  Document Copy() const;
   // Reason of the last failed load; "" after a success.
   const std::string& ParseError() const { return parse_error_; }
+
+  // A deep copy with its own ids, declaration included; changes to one leave the other alone.
+  Document Copy() const;
 
   bool HasRoot() const;
   Node Root() const;

@@ -58,9 +58,16 @@ void Pick(QComboBox* box, const QString& name) {
   if (box->currentText() != name) qFatal("could not pick %s", qPrintable(name));
 }
 
+// Letters beyond ASCII go as the text of a key that has no code of its own, as a keyboard
+// layout sends them.
 void Type(QComboBox* box, const QString& text) {
   box->lineEdit()->clear();
-  QTest::keyClicks(box, text);
+  for (const QChar c : text) {
+    if (c.unicode() < 0x80)
+      QTest::keyClick(box, c.toLatin1());
+    else
+      QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
+  }
 }
 
 void ClickOK(QWidget& dialog) {
@@ -141,6 +148,9 @@ class ResultSetsTest : public QObject {
     QTest::newRow("existing typed, No") << "Tournament 2022" << false
                                         << "Are you sure you want to overwrite scenario \"Tournament 2022\"?" << true
                                         << "Tournament 2022";
+    QTest::newRow("existing in other letter case, No")
+        << "\u00e9t\u00e9 2022" << false << "Are you sure you want to overwrite scenario \"\u00e9t\u00e9 2022\"?" << true
+        << "\u00e9t\u00e9 2022";
   }
   void saveAsRefusesAndStaysOpen() {
     QFETCH(QString, name);
@@ -150,6 +160,7 @@ class ResultSetsTest : public QObject {
     QFETCH(QString, left);
     ProgramFolder folder;
     folder.Write("Results/Results Backup.xml", folder.Read("Results/Results.xml"));
+    folder.Write(QStringLiteral("Results/\u00c9t\u00e9 2022.xml"), folder.Read("Results/Results.xml"));
     const QByteArray tournament = folder.Read("Results/Tournament 2022.xml");
     frmMain& window = StartToMainWindow(folder);
     EnterAResult(window);

@@ -1,6 +1,7 @@
 // Start-up: the engine created by ProgID and loaded, the splash window, and the way to the main
 // window; an incomplete database or a missing engine ends the start with a message.
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -131,17 +132,22 @@ class StartTest : public QObject {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QByteArray>("content");  // null: the file is removed
     const QByteArray broken("<?xml version=\"1.0\"?>\n<broken><unclosed></broken>");
+    QTest::addColumn<QString>("why");
     for (const char* name : {"Data/teams.xml", "Data/games.xml", "Data/properties.xml"}) {
-      QTest::addRow("%s broken", name) << name << broken;
-      QTest::addRow("%s missing", name) << name << QByteArray();
+      QTest::addRow("%s broken", name) << name << broken << " could not be read.";
+      QTest::addRow("%s missing", name) << name << QByteArray() << " is missing.";
     }
-    QTest::newRow("teams.xml without teams") << "Data/teams.xml" << QByteArray("<?xml version=\"1.0\"?>\n<teams/>");
-    QTest::newRow("games.xml without games") << "Data/games.xml" << QByteArray("<?xml version=\"1.0\"?>\n<games/>");
-    QTest::newRow("Results.xml missing") << "Results/Results.xml" << QByteArray();
+    QTest::newRow("teams.xml without teams")
+        << "Data/teams.xml" << QByteArray("<?xml version=\"1.0\"?>\n<teams/>") << " could not be read.";
+    QTest::newRow("games.xml without games")
+        << "Data/games.xml" << QByteArray("<?xml version=\"1.0\"?>\n<games/>") << " could not be read.";
+    QTest::newRow("Results.xml missing") << "Results/Results.xml" << QByteArray() << " is missing.";
+    QTest::newRow("Results.xml broken") << "Results/Results.xml" << broken << " could not be read.";
   }
   void incompleteDatabaseEndsTheStart() {
     QFETCH(QString, file);
     QFETCH(QByteArray, content);
+    QFETCH(QString, why);
     ProgramFolder folder;
     if (content.isNull())
       folder.Remove(file);
@@ -150,12 +156,31 @@ class StartTest : public QObject {
     MessageBoxes boxes({QMessageBox::Ok});
     QVERIFY(!StartProgram(folder.Path()));
     QCOMPARE(boxes.Seen().size(), 1);
-    QCOMPARE(boxes.Text(), QStringLiteral("Incomplete database. Please reload"));
+    QCOMPARE(boxes.Text(), QStringLiteral("Incomplete database. Please reload\n\n") + file + why);
     QCOMPARE(boxes.Seen()[0].icon, QMessageBox::Critical);
     QCOMPARE(boxes.Seen()[0].title, QStringLiteral("Orvessa Pitchlog"));
     QCOMPARE(boxes.Seen()[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     QVERIFY(!frmSplash::IsLoaded());
     QVERIFY(!frmMain::IsLoaded());
+  }
+
+  // One box names every file the start could read no record from and where it is kept; the
+  // start goes on to the splash.
+  void unreadableDataFilesAreNamedAndTheStartGoesOn() {
+    ProgramFolder folder;
+    folder.Write("Data/members.xml", "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<members><member "
+                                     "memberid=\"jos_\"><name>Jos\xE9</name></member></members>\n");
+    folder.Write("Data/players.xml", "\n");
+    MessageBoxes boxes({QMessageBox::Ok});
+    QVERIFY(StartProgram(folder.Path()));
+    QCOMPARE(boxes.Seen().size(), 1);
+    QCOMPARE(boxes.Seen()[0].icon, QMessageBox::Warning);
+    const QString text = boxes.Text();
+    QVERIFY2(text.contains("Data/players.xml (kept as Data/players (unreadable).xml)\n"
+                           "Data/members.xml (kept as Data/members (unreadable).xml)"),
+             qPrintable(text));
+    QVERIFY(frmSplash::IsLoaded());
+    QVERIFY(QFileInfo::exists(folder.File("Data/members.xml")));
   }
 
   void unregisteredEngineIsReported() {

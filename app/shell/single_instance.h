@@ -1,0 +1,20 @@
+// One copy of the program runs on a program folder: each copy saves its whole documents from
+// memory, so two would overwrite each other's changes.
+#pragma once
+
+#include <QString>
+
+namespace pitchlog {
+
+// Makes this copy the one that runs on the folder: True when it is, or already was. False when
+// another copy runs there; that copy has been asked to come forward. A lock that a killed copy
+// left behind does not count.
+bool ClaimProgramFolder(const QString& program_folder);
+
+// Lets the folder go, at the program's end.
+void ReleaseProgramFolder();
+
+// The name the running copy of the folder listens under.
+QString InstanceServerName(const QString& program_folder);
+
+}  // namespace pitchlog

@@ -1,0 +1,115 @@
+// Downloads that came as something else (a server's error page, a file of another kind) leave
+// every local file, and the squads in memory, as they were.
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "tests/engine/fixture.h"
+#include "tests/support/local_http_server.h"
+
+namespace {
+
+using testing_support::AppFolder;
+
+constexpr char kPlayersDtd[] =
+    "<!DOCTYPE players [<!ATTLIST team teamid ID #REQUIRED><!ATTLIST player playerid ID #REQUIRED>]>";
+constexpr char kErrorPage[] =
+    "<!DOCTYPE html><html><head><title>404 Not Found</title></head><body><h1>Not Found</h1></body></html>";
+
+// Every file below the folder with its bytes.
+std::map<std::string, std::string> Files(const AppFolder& folder) {
+  std::map<std::string, std::string> files;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(folder.path()))
+    if (entry.is_regular_file()) {
+      const std::string relative = std::filesystem::relative(entry.path(), folder.path()).generic_string();
+      files[relative] = folder.Read(relative);
+    }
+  return files;
+}
+
+class DownloadChecks : public testing::Test {
+ protected:
+  void SetUp() override {
+    server_ = std::make_unique<testing_support::LocalHttpServer>(site_.path());
+    ASSERT_FALSE(server_->Url().empty()) << "the local HTTP server did not start";
+    // The files that the link bar and home downloads keep, so that a change would show.
+    app_.Write("Data/LocalLink.xml", "<locallink><html><body>Bar</body></html></locallink>");
+    app_.Write("Data/HomeVersion.xml", "<home version=\"1\"/>");
+    app_.Write("Data/Home.xml", "<home><html><body>Home</body></html></home>");
+    app_.Write("Data/links.xml", "<links><game id=\"1\">http://example.invalid/g1</game></links>");
+    engine_ = testing_support::NewEngine(app_);
+    ASSERT_TRUE(engine_->LoadAll().ToBool());
+    engine_->SetProperties("downloadurl", server_->Url());
+  }
+  void TearDown() override { server_.reset(); }
+
+  AppFolder app_;
+  AppFolder site_{AppFolder::kEmpty};
+  std::unique_ptr<testing_support::LocalHttpServer> server_;
+  std::unique_ptr<kelvane::Pitchlog> engine_;
+};
+
+TEST_F(DownloadChecks, AFileOfAnotherKindReplacesNoFile) {
+  const std::string teams = app_.Read("Data/teams.xml");
+  const std::pair<const char*, std::string> served[] = {{"an error page", kErrorPage}, {"a teams file", teams}};
+  const auto before = Files(app_);
+  for (const char* file : {"statscolumns", "links", "locallink", "HomeVersion", "Home"}) {
+    for (const auto& [what, content] : served) {
+      site_.Write(std::string(file) + ".xml", content);
+      EXPECT_FALSE(engine_->DownloadXML(file)) << file << " as " << what;
+      EXPECT_EQ(Files(app_), before) << file << " as " << what;
+    }
+  }
+}
+
+TEST_F(DownloadChecks, TheLinkBarAndHomeDownloadsTakeNoErrorPage) {
+  for (const char* file : {"links", "locallink", "HomeVersion", "Home"}) site_.Write(std::string(file) + ".xml", kErrorPage);
+  const auto before = Files(app_);
+  EXPECT_FALSE(engine_->DownloadLinks());
+  EXPECT_FALSE(engine_->DownloadHome());
+  EXPECT_EQ(Files(app_), before);
+  EXPECT_EQ(engine_->Link("game", "1"), "http://example.invalid/g1");
+}
+
+TEST_F(DownloadChecks, FilesOfTheirKindAreTaken) {
+  const std::pair<const char*, std::string> good[] = {
+      {"statscolumns", app_.Read("Data/statscolumns.xml")},
+      {"links", "<links/>"},
+      {"locallink", "<locallink><html><body>New bar</body></html><file name=\"a.gif\"/></locallink>"},
+      {"HomeVersion", "<home version=\"2\"/>"},
+      {"Home", "<home><html><body>New</body></html><html name=\"b.htm\"/></home>"},
+  };
+  for (const auto& [file, content] : good) {
+    site_.Write(std::string(file) + ".xml", content);
+    EXPECT_TRUE(engine_->DownloadXML(file)) << file;
+  }
+}
+
+// Each download below fails on a player that the squads can't take after others were merged.
+TEST_F(DownloadChecks, PlayersThatFailHalfWayLeaveTheSquadsAsTheyWere) {
+  const std::pair<const char*, std::string> cases[] = {
+      {"a new team whose id a player holds",
+       "<players><team teamid=\"QAT\"><player playerid=\"QAT01\"><playername>Renamed</playername></player>"
+       "<player playerid=\"QAT77\"><playername>New</playername></player></team>"
+       "<team teamid=\"ARG01\"><player playerid=\"ZZZ01\"/></team></players>"},
+      {"a player whose id a team holds",
+       "<players><team teamid=\"QAT\"><player playerid=\"QAT77\"><playername>New</playername></player>"
+       "<player playerid=\"ARG\"><playername>Team</playername></player></team></players>"},
+      {"a new player whose id his own new team holds",
+       "<players><team teamid=\"QAT\"><player playerid=\"QAT77\"/></team>"
+       "<team teamid=\"NEW\"><player playerid=\"NEW\"/></team></players>"},
+      {"an error page", kErrorPage},
+  };
+  const std::string name = engine_->PlayerName("QAT01");
+  const kelvane::Variant squads = engine_->PlayerList();
+  for (const auto& [what, content] : cases) {
+    site_.Write("players.xml", std::string(kPlayersDtd) + content);
+    EXPECT_FALSE(engine_->DownloadPlayers()) << what;
+    EXPECT_EQ(engine_->PlayerName("QAT01"), name) << what;
+    EXPECT_FALSE(engine_->PlayerExists("QAT77")) << what;
+    EXPECT_FALSE(engine_->PlayerExists("NEW")) << what;
+    EXPECT_TRUE(engine_->PlayerList() == squads) << what;
+  }
+}
+
+}  // namespace
