@@ -271,6 +271,7 @@ class Pitchlog : public IPitchlog, public Dispatch {
 
   void SetMessageSink(MessageSink sink) override;
   void SetDownloadHook(std::shared_ptr<net::TransferHook> hook) override;
+  Variant MembersTotals() override;
 
  private:
   using DocumentPtr = std::shared_ptr<xml::Document>;

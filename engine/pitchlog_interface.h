@@ -286,6 +286,10 @@ class IPitchlog {
   // Not part of the dispatch table: who watches the downloads, for as long as one command runs
   // (null: nobody). While it is set, a server that failed once is not asked again.
   virtual void SetDownloadHook(std::shared_ptr<net::TransferHook> hook) = 0;
+
+  // Every member with the total that MemberTotal gives, in the order of MembersList: columns of
+  // name and total, found in one pass over the choices.
+  virtual Variant MembersTotals() = 0;
 };
 
 }  // namespace kelvane

@@ -133,7 +133,14 @@ class SweepDialogsTest : public QObject {
       Pick(d, "Top Scorer");
       d.optStake->click();
       QVERIFY(d.txtStake->isEnabled());
+      // A third decimal is refused as a whole, never cut; the stake is mended in the box.
       QTest::keyClicks(d.txtStake, "2.505");
+      QCOMPARE(d.txtStake->text(), QStringLiteral("2.505"));
+      QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+      QVERIFY(frmNewSweep::IsLoaded() && d.txtStake->Refused());
+      QVERIFY(!d.txtStake->Mark()->isHidden());
+      QTest::keyClick(d.txtStake, Qt::Key_End);
+      QTest::keyClick(d.txtStake, Qt::Key_Backspace);
       QCOMPARE(d.txtStake->text(), QStringLiteral("2.50"));
       QTest::mouseClick(d.cmdOK, Qt::LeftButton);
       QVERIFY(!frmNewSweep::IsLoaded());

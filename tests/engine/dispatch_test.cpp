@@ -120,7 +120,7 @@ TEST(Dispatch, TableCoversTheInterface) {
       "MemberRename", "MemberRemove", "MemberPaid", "SweepMember", "SweepBid", "SweepChoiceClear", "SweepMembers",
       "MembersChoices", "MemberTotal", "SweepSource", "LoadScript", "GetScript", "GeneratePage", "ScriptUBound",
       "ScriptLine", "GenerateSweeps", "GenerateMembers", "GenerateAccounts", "GenerateDetails", "GenerateBidStake",
-      "GenerateTeamList", "GeneratePlayerList", "GenerateNumberList"};
+      "GenerateTeamList", "GeneratePlayerList", "GenerateNumberList", "MembersTotals"};
   EXPECT_EQ(kelvane::dispatch::MemberNames(), expected);
 }
 
