@@ -216,7 +216,7 @@ class ChoiceEntryTest : public QObject {
       QCOMPARE(boxes.Text(0), QStringLiteral("Please enter a bid"));
       QCOMPARE(boxes.Seen()[0].icon, QMessageBox::Critical);
       d.cboMember->setEditText(QString());
-      Type(d.txtBid, "3.25");
+      Type(d.txtBid, "3" + QLocale().decimalPoint() + "25");
       QTest::mouseClick(d.cmdOK, Qt::LeftButton);
       QCOMPARE(boxes.Text(1), QStringLiteral("Please select a member"));
       QVERIFY(frmTeamListEntry::IsLoaded());
