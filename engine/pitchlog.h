@@ -276,6 +276,7 @@ class Pitchlog : public IPitchlog, public Dispatch {
 
   void SetMessageSink(MessageSink sink) override;
   void SetDownloadHook(std::shared_ptr<net::TransferHook> hook) override;
+  Variant MembersTotals() override;
 
   // Data files that exist but could not be read.
   Variant UnreadableFiles() override;

@@ -299,6 +299,9 @@ class IPitchlog {
   // of texts: row 0 the file below AppPath ("Data/members.xml"), row 1 the name below AppPath
   // that the file is kept under before anything is saved over it; Empty when there is none.
   virtual Variant UnreadableFiles() = 0;
+  // Every member with the total that MemberTotal gives, in the order of MembersList: columns of
+  // name and total, found in one pass over the choices.
+  virtual Variant MembersTotals() = 0;
 };
 
 }  // namespace kelvane

@@ -21,12 +21,14 @@ namespace {
 constexpr int kMargin = 120;  // twips round the row of boxes
 constexpr int kLabelHeight = 240;
 constexpr int kBoxHeight = 315;
+constexpr int kMarkHeight = 255;  // the bid box's note, under the row of boxes
 
 }  // namespace
 
 ChoiceEntry::ChoiceEntry(const char* name, int inner_width) {
   setObjectName(QLatin1String(name));
-  setFixedSize(sweeps::TwipsRect(0, 0, inner_width + 2 * kMargin, kLabelHeight + kBoxHeight + 2 * kMargin).size());
+  setFixedSize(
+      sweeps::TwipsRect(0, 0, inner_width + 2 * kMargin, kLabelHeight + kBoxHeight + kMarkHeight + 2 * kMargin).size());
   lblMember = Named(new QLabel(QStringLiteral("Member"), this), "lblMember");
   cboMember = Named(new QComboBox(this), "cboMember");
   cboMember->setEditable(true);
@@ -35,6 +37,8 @@ ChoiceEntry::ChoiceEntry(const char* name, int inner_width) {
   cboMember->setCompleter(nullptr);
   lblBid = Named(new QLabel(QStringLiteral("Bid"), this), "lblBid");
   txtBid = Named(new sweeps::MoneyBox(this), "txtBid");
+  // Under the boxes, where it covers no button.
+  txtBid->Mark()->setGeometry(sweeps::TwipsRect(kMargin, kMargin + kLabelHeight + kBoxHeight, inner_width, kMarkHeight));
   cmdOK = Named(new QPushButton(QStringLiteral("OK"), this), "cmdOK");
   cmdOK->setDefault(true);
   lblMember->setBuddy(cboMember);
@@ -56,6 +60,8 @@ void ChoiceEntry::HideBox(QWidget* box, QWidget* label) {
   box->hide();
   label->hide();
   setFixedWidth(width() - gap);
+  QLabel* mark = txtBid->Mark();
+  mark->resize(mark->width() - gap, mark->height());
 }
 
 // With no members the list's one empty element gives one empty entry.
@@ -92,6 +98,7 @@ bool ChoiceEntry::MemberAccepted(const QString& member) {
 }
 
 void ChoiceEntry::cmdOK_Click() {
+  if (!txtBid->isHidden() && !txtBid->Settle()) return;
   kelvane::IPitchlog& engine = *gobjKelvane;
   frmSweeps& sweeps = frmSweeps::Get();
   const QString member = cboMember->currentText();

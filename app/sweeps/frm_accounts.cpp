@@ -1,11 +1,14 @@
 #include "app/sweeps/frm_accounts.h"
 
+#include <algorithm>
 #include <exception>
 
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
 #include <QTreeWidget>
 
 #include "app/shell/named_widget.h"
@@ -27,22 +30,15 @@ constexpr ListColumn kColumns[] = {{"Member", 2400, Qt::AlignLeft},
 
 constexpr double kFootRoom = 480;  // twips kept free at the foot of each page
 
-// What the member's choices cost, the choices whose cost is no number left out.
-double TotalCost(kelvane::IPitchlog& engine, const std::string& member) {
-  const kelvane::Variant choices = engine.MembersChoices(member);
-  const kelvane::Array& c = choices.AsArray();
-  double total = 0;
-  if (c.at(0, 0).ToString().empty()) return total;
-  for (int32_t i = 0; i <= c.UBound(2); ++i) total += sweeps::StoredAmount(c.at(2, i)).value_or(0);
-  return total;
-}
+constexpr int kMargin = 8;
+constexpr int kDesignedWidth = 420;
 
 }  // namespace
 
 frmAccounts::frmAccounts() {
   setObjectName(QStringLiteral("frmAccounts"));
   setWindowTitle(QStringLiteral("Accounts"));
-  setFixedSize(420, 340);
+  setFixedSize(kDesignedWidth, 340);
   lvwMembers = Named(new QTreeWidget(this), "lvwMembers");
   SetUpReportList(lvwMembers, kColumns);
   lvwMembers->setGeometry(8, 8, 404, 286);
@@ -64,12 +60,12 @@ void frmAccounts::Form_Load() { LoadMembers(); }
 
 void frmAccounts::LoadMembers() {
   kelvane::IPitchlog& engine = *gobjKelvane;
-  const kelvane::Variant members = engine.MembersList();
+  const kelvane::Variant members = engine.MembersTotals();
   lvwMembers->clear();
-  const kelvane::Array& names = members.AsArray();
-  for (int32_t i = names.LBound(); i <= names.UBound(); ++i) {
-    const std::string name = names.at(i).ToString();
-    const double total = TotalCost(engine, name);
+  const kelvane::Array& totals = members.AsArray();
+  for (int32_t i = 0; i <= totals.UBound(2); ++i) {
+    const std::string name = totals.at(0, i).ToString();
+    const double total = totals.at(1, i).ToDouble();
     const std::optional<double> paid = sweeps::StoredAmount(engine.Members(name, "paid"));
     const double balance = sweeps::Balance(total, paid.value_or(0));
     QTreeWidgetItem* row = AddRow(lvwMembers, {ToQ(name), sweeps::Currency(total),
@@ -80,6 +76,33 @@ void frmAccounts::LoadMembers() {
   lvwMembers->setCurrentItem(nullptr);
   lvwMembers->clearSelection();
   FitColumns(lvwMembers);
+  FitWidth();
+}
+
+// Wide enough for every column whole, within the screen; on a screen too narrow for a long name,
+// the name gives way and shows whole as its tooltip.
+void frmAccounts::FitWidth() {
+  int columns = 0;
+  for (int c = 0; c < lvwMembers->columnCount(); ++c)
+    if (!lvwMembers->isColumnHidden(c)) columns += lvwMembers->columnWidth(c);
+  const int chrome = 2 * lvwMembers->frameWidth() + lvwMembers->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  int width = std::max(kDesignedWidth, columns + chrome + 2 * kMargin);
+  if (const QScreen* shown_on = screen()) {
+    const int room = shown_on->availableGeometry().width() - (frameGeometry().width() - geometry().width());
+    if (width > room) {
+      const int member = lvwMembers->columnWidth(accounts_column::Member);
+      lvwMembers->setColumnWidth(accounts_column::Member, std::max(member / 3, member - (width - room)));
+      width = room;
+      for (int i = 0; i < lvwMembers->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* row = lvwMembers->topLevelItem(i);
+        row->setToolTip(accounts_column::Member, row->text(accounts_column::Member));
+      }
+    }
+  }
+  setFixedWidth(width);
+  lvwMembers->setGeometry(kMargin, kMargin, width - 2 * kMargin, lvwMembers->height());
+  cmdOK->move(width - kMargin - cmdOK->width(), cmdOK->y());
+  cmdPrint->move(cmdOK->x() - 6 - cmdPrint->width(), cmdPrint->y());
 }
 
 // The row of an empty members file has no member to show.
@@ -94,12 +117,14 @@ void frmAccounts::cmdPrint_Click() {
   const std::unique_ptr<QPrinter> device = ChoosePrinter(this);
   if (!device) return;
   try {
-    Printer printer(device.get());
-    ListViewPrinter list_printer = ListViewPrinter::Paged();
-    PrintHeading(printer, gstrAppTitle + QStringLiteral(": Accounts"), 12);
+    const QString title = gstrAppTitle + QStringLiteral(": Accounts");
+    Printer printer(device.get(), title);
+    ListViewPrinter list_printer = ListViewPrinter::Paged(title);
+    PrintHeading(printer, title, 12);
     printer.Print(QStringLiteral(" "));
     printer.SetFontSize(8);
     printer.SetFontBold(false);
+    PrintPageHead(printer, title);
     list_printer.PrintListview(*lvwMembers, printer, false, true, printer.ScaleHeight() - kFootRoom, 0);
     printer.EndDoc();
   } catch (const std::exception&) {

@@ -41,6 +41,7 @@ class frmAccounts : public QDialog, public DefaultInstance<frmAccounts> {
   friend class DefaultInstance<frmAccounts>;
 
   void Form_Load();
+  void FitWidth();
   void lvwMembers_DblClick(QTreeWidgetItem* row);
   void cmdPrint_Click();
   void cmdOK_Click();

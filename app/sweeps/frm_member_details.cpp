@@ -58,6 +58,9 @@ frmMemberDetails::frmMemberDetails() {
   lblPaid->setBuddy(txtPaid);
   lblBalance = Caption(StakesBids, "lblBalance", "Balance", QRect(10, 82, 80, 24));
   lblBalanceValue = Figure(StakesBids, "lblBalanceValue", QRect(96, 82, 110, 24));
+  // Beside the box, between Remove and OK: a note over OK would take the click meant for it.
+  txtPaid->Mark()->setParent(this);
+  txtPaid->Mark()->setGeometry(236, 250, 156, 42);
 
   lblPending = sweeps::PendingNote(this, "lblPending",
                                    "The sweeps hold changes not yet applied, counted here. Apply or cancel them "
@@ -129,6 +132,7 @@ void frmMemberDetails::RefreshAccounts() {
 }
 
 void frmMemberDetails::cmdOK_Click() {
+  if (!txtPaid->Settle()) return;
   if (txtPaid->text() != loaded_paid_) SavePaid();
   Unload();
 }
@@ -137,6 +141,7 @@ bool frmMemberDetails::cmdCancel_Click() {
   if (txtPaid->text() != loaded_paid_) {
     switch (MsgBox(QStringLiteral("Do you want to save changes?"), msgbox::YesNoCancel)) {
       case msgbox::Yes:
+        if (!txtPaid->Settle()) return false;
         SavePaid();
         break;
       case msgbox::No:

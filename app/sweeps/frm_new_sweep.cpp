@@ -44,6 +44,7 @@ frmNewSweep::frmNewSweep() {
   optBid->setGeometry(12, 70, 140, 22);
   txtStake = Named(new sweeps::MoneyBox(TypeFrame), "txtStake");
   txtStake->setGeometry(160, 45, 100, 24);
+  txtStake->Mark()->setGeometry(160, 70, 150, 28);
   // A new sweep starts as one just for fun.
   optFun->setChecked(true);
   txtStake->setEnabled(false);
@@ -82,6 +83,7 @@ void frmNewSweep::optType_Click() { txtStake->setEnabled(optStake->isChecked());
 void frmNewSweep::txtStake_Change() { txtStake->Judge(); }
 
 void frmNewSweep::cmdOK_Click() {
+  if (optStake->isChecked() && !txtStake->Settle()) return;
   kelvane::IPitchlog& engine = *gobjKelvane;
   const QString name = txtName->text();
   const QString option = cboOptions->currentText();

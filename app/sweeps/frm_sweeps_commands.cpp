@@ -80,9 +80,10 @@ void frmSweeps::cmdPrint_Click() {
   const std::unique_ptr<QPrinter> device = ChoosePrinter(this);
   if (!device) return;
   try {
-    Printer printer(device.get());
-    ListViewPrinter list_printer = ListViewPrinter::Paged();
-    PrintHeading(printer, gstrAppTitle + QStringLiteral(": ") + cboSweepList->currentText(), 12);
+    const QString title = gstrAppTitle + QStringLiteral(": ") + cboSweepList->currentText();
+    Printer printer(device.get(), title);
+    ListViewPrinter list_printer = ListViewPrinter::Paged(title);
+    PrintHeading(printer, title, 12);
     printer.Print(QStringLiteral(" "));
     if (!BidsFrame->isHidden())
       printer.Print(QStringLiteral("Total Bids: ") + BidsLabel->text());
@@ -94,6 +95,7 @@ void frmSweeps::cmdPrint_Click() {
     printer.Print(QStringLiteral(" "));
     printer.SetFontSize(8);
     printer.SetFontBold(false);
+    PrintPageHead(printer, title);
     for (const QTreeWidget* list : {NumberList, PlayerList, TeamList}) {
       if (list->isHidden()) continue;
       list_printer.PrintListview(*list, printer, false, true, printer.ScaleHeight() - kFootRoom, 0);

@@ -80,8 +80,9 @@ QString PlayerLabel(kelvane::IPitchlog& engine, const std::string& player) {
 
 // Every cell under its caption's alignment, and the columns fitted to their contents within the
 // list's width, so that the bids stay in sight without scrolling: the value column gives back
-// the room it was given beyond its contents first, then the names, which may be cut.
-void FitList(QTreeWidget* list, int name_column, int value_column) {
+// the room it was given beyond its contents first, then the member's name, which may be cut and
+// then shows whole as its tooltip. Teams and players stay whole.
+void FitList(QTreeWidget* list, int member_column, int value_column) {
   sweeps::AlignCells(list);
   FitColumns(list);
   // The list's own size, also before it was first shown; a vertical scroll bar is counted in.
@@ -101,8 +102,14 @@ void FitList(QTreeWidget* list, int name_column, int value_column) {
     return std::max(caption, static_cast<const QAbstractItemView*>(list)->sizeHintForColumn(column));
   };
   give_back(value_column, contents(value_column));
-  give_back(name_column, list->headerItem()->data(name_column, Qt::UserRole).toInt());
-  give_back(name_column, list->fontMetrics().averageCharWidth() * 8);
+  give_back(member_column, list->headerItem()->data(member_column, Qt::UserRole).toInt());
+  give_back(member_column, list->fontMetrics().averageCharWidth() * 8);
+  const int shown = list->columnWidth(member_column);
+  for (int i = 0; i < list->topLevelItemCount(); ++i) {
+    QTreeWidgetItem* row = list->topLevelItem(i);
+    const bool cut = list->fontMetrics().horizontalAdvance(row->text(member_column)) + 10 > shown;
+    row->setToolTip(member_column, cut ? row->text(member_column) : QString());
+  }
 }
 
 void AddNewRow(QTreeWidget* list, int sort_column, Qt::SortOrder order) {
@@ -173,7 +180,7 @@ void frmSweeps::LoadTeamList(const std::string& Sweep) {
   ShowFigure(BidsLabel, total);
   cmdRemove->setEnabled(!HasChoices(engine, Sweep));
   TeamList->sortItems(sort_column, order);
-  FitList(TeamList, team_column::Team, team_column::Value);
+  FitList(TeamList, team_column::Member, team_column::Value);
 }
 
 void frmSweeps::LoadNumberList(const std::string& Sweep) {
@@ -244,7 +251,7 @@ void frmSweeps::LoadPlayerList(const std::string& Sweep) {
   ShowFigure(BidsLabel, total);
   cmdRemove->setEnabled(!HasChoices(engine, Sweep));
   PlayerList->sortItems(player_column::Sequence, order);
-  FitList(PlayerList, player_column::Player, player_column::Value);
+  FitList(PlayerList, player_column::Member, player_column::Value);
 }
 
 }  // namespace pitchlog

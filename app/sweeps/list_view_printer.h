@@ -1,12 +1,14 @@
-// Prints a report list as it stands on screen: the column captions underlined, then every row
-// with each cell under its column by the column's alignment, texts too long for their column cut
-// short with "...", and a rule above every row and under the last. Column positions, widths and
-// row heights are the list's own (15 twips a pixel); a column of 60 twips or less (a sort key)
-// gets no caption. The owner starts new pages: nothing else does.
+// Prints a report list: the column captions underlined, then every row with each cell under its
+// column by the column's alignment, texts too long for their column cut short with "...", and a
+// rule above every row and under the last. Column positions, widths and row heights are the
+// list's own (15 twips a pixel), or, laid out for the page, measured in the printer's font with
+// room for every cell and caption within the page's width; a column of 60 twips or less on screen
+// (a sort key) gets no caption. The owner starts new pages: nothing else does.
 #pragma once
 
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 class QString;
 class QTreeWidget;
@@ -18,8 +20,13 @@ class Printer;
 
 class ListViewPrinter {
  public:
-  // A printer whose full pages go on over a new page under the column captions again.
-  static ListViewPrinter Paged();
+  // A printer that lays the list out for the page and whose full pages go on over a new page,
+  // headed by the title and the page's number, under the column captions again.
+  static ListViewPrinter Paged(const QString& title);
+
+  // Columns as wide as their texts in the printer's font, the widest text column cut to the
+  // page's width when they are too wide together; rows as high as their letters need.
+  bool ForPage = false;
 
   // After a row that ends below MaxY. A handler that starts a new page sets RePrintHeader.
   std::function<void(double CurrentY, Printer& printer, bool& RePrintHeader)> MaxYReached;
@@ -39,9 +46,23 @@ class ListViewPrinter {
   static QString Shortened(const Printer& printer, QString text, double width);
 
  private:
+  struct Column {
+    double left;
+    double width;
+    int align;
+  };
+  Column ColumnOf(const QTreeWidget& list, int c) const;
+  double RowHeight(const QTreeWidget& list, QTreeWidgetItem* row) const;
+  double RightEdge(const QTreeWidget& list) const;
+  void LayOutForPage(const QTreeWidget& list, const Printer& printer, double width);
   double PlacedX(const Printer& printer, int align, double left, double width, const QString& text) const;
 
   int32_t lFromX_ = 0;
+  // Laid out for the page: each column's left edge and width, and the rows' height and the room
+  // above their letters.
+  std::vector<Column> page_columns_;
+  double row_height_ = 0;
+  double row_top_ = 0;
 };
 
 }  // namespace pitchlog

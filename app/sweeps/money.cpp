@@ -3,11 +3,12 @@
 #include <cmath>
 
 #include <QApplication>
+#include <QFocusEvent>
+#include <QLabel>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QSignalBlocker>
 #include <QTimer>
-#include <QToolTip>
 
 #include "platform/component/error.h"
 #include "platform/component/variant.h"
@@ -24,6 +25,39 @@ QLocale UserLocale() {
   QLocale locale;
   locale.setNumberOptions(QLocale::OmitGroupSeparator);
   return locale;
+}
+
+// What separates the thousands and what marks the decimals, as typed in the user's locale.
+struct Separators {
+  QStringList groups;
+  QStringList points;
+};
+
+bool IsSpace(const QString& separator) {
+  return separator == QLatin1String(" ") || separator == QChar(0x00A0) || separator == QChar(0x202F);
+}
+
+Separators UserSeparators() {
+  const QLocale locale;
+  Separators s;
+  const QString group = locale.groupSeparator();
+  const QString point = locale.decimalPoint();
+  // A space that groups is typed as a plain one as often as the locale's own.
+  if (IsSpace(group))
+    s.groups = {QStringLiteral(" "), QString(QChar(0x00A0)), QString(QChar(0x202F))};
+  else if (!group.isEmpty() && group != point)
+    s.groups = {group};
+  s.points = {point};
+  // "." is a decimal point too, where it can mean nothing else.
+  if (point != QLatin1String(".") && !s.groups.contains(QStringLiteral("."))) s.points << QStringLiteral(".");
+  return s;
+}
+
+QString AnyOf(const QStringList& texts) {
+  if (texts.isEmpty()) return QStringLiteral("(?!)");
+  QStringList escaped;
+  for (const QString& text : texts) escaped << QRegularExpression::escape(text);
+  return QStringLiteral("(?:%1)").arg(escaped.join(QLatin1Char('|')));
 }
 
 }  // namespace
@@ -43,15 +77,30 @@ QString CurrencyOf(const kelvane::Variant& stored) { return Currency(StoredAmoun
 
 bool IsMoneyText(const QString& text) {
   if (text.isEmpty()) return true;
-  const QString points = QStringLiteral("[%1.]").arg(QRegularExpression::escape(UserLocale().decimalPoint()));
-  const QRegularExpression rule(QStringLiteral("^(\\d{1,%1})?(%2\\d{0,2})?$").arg(kWholeDigits).arg(points));
+  const Separators s = UserSeparators();
+  const QString whole = QStringLiteral("[0-9]{1,%1}|[0-9]{1,3}(?:%2[0-9]{3}){1,%3}")
+                            .arg(kWholeDigits)
+                            .arg(AnyOf(s.groups))
+                            .arg(kWholeDigits / 3 - 1);
+  const QRegularExpression rule(QStringLiteral("^(?:%1)?(?:%2[0-9]{0,2})?$").arg(whole, AnyOf(s.points)));
   return rule.match(text).hasMatch();
 }
 
+bool IsMoneyTyping(const QString& text) {
+  const Separators s = UserSeparators();
+  const QRegularExpression rule(QStringLiteral("^(?:[0-9]|%1|%2)*$").arg(AnyOf(s.groups), AnyOf(s.points)));
+  return rule.match(text).hasMatch();
+}
+
+QString MoneyExample() { return QLocale().toString(1234.56, 'f', 2); }
+
 double MoneyValue(const QString& text) {
   if (text.isEmpty()) return 0;
+  if (!IsMoneyText(text)) throw kelvane::Error(kelvane::ErrorKind::TypeMismatch, "not an amount: " + text.toStdString());
+  const Separators s = UserSeparators();
   QString plain = text;
-  plain.replace(UserLocale().decimalPoint(), QStringLiteral("."));
+  for (const QString& group : s.groups) plain.remove(group);
+  for (const QString& point : s.points) plain.replace(point, QStringLiteral("."));
   if (plain == QLatin1String(".")) return 0;
   if (plain.endsWith(QLatin1Char('.'))) plain.chop(1);
   if (plain.startsWith(QLatin1Char('.'))) plain.prepend(QLatin1Char('0'));
@@ -70,40 +119,64 @@ double Balance(double total, double paid) {
   return balance == 0 ? 0 : balance;  // no "-0.00"
 }
 
-MoneyBox::MoneyBox(QWidget* parent) : QLineEdit(parent) {}
+MoneyBox::MoneyBox(QWidget* parent) : QLineEdit(parent), mark_(new QLabel(parent ? parent : this)) {
+  mark_->setWordWrap(true);
+  mark_->setStyleSheet(QStringLiteral("QLabel { color: #b00000; }"));
+  mark_->hide();
+}
 
 bool MoneyBox::Judge() {
-  if (IsMoneyText(text())) {
-    last_ = text();
-    if (text().isEmpty()) MarkRefused(false);
+  if (IsMoneyTyping(text())) {
+    kept_ = text();
+    if (IsMoneyText(text())) {
+      last_ = text();
+      if (refused_ && lasting_) MarkRefused(false);
+    }
     return true;
   }
   {
     const QSignalBlocker quiet(this);
-    setText(last_);
+    setText(kept_);
   }
   MarkRefused(true);
   return false;
 }
 
-// The mark stays a while, so that a refusal in the middle of quick typing is seen.
-void MoneyBox::MarkRefused(bool refused) {
-  refused_ = refused;
-  setStyleSheet(refused ? QStringLiteral("QLineEdit { background: #ffd6d6; }") : QString());
-  if (!refused) {
-    setToolTip(QString());
-    QToolTip::hideText();
-    return;
+bool MoneyBox::Settle() {
+  if (IsMoneyText(text())) {
+    last_ = text();
+    if (refused_) MarkRefused(false);
+    return true;
   }
-  const QString point = UserLocale().decimalPoint();
-  const QString points = point == QLatin1String(".") ? QStringLiteral("\".\"")
-                                                     : QStringLiteral("\"%1\" or \".\"").arg(point);
-  setToolTip(QStringLiteral("Not taken: an amount is digits, with up to two decimals after %1").arg(points));
-  QApplication::beep();
-  if (isVisible()) QToolTip::showText(mapToGlobal(QPoint(0, height())), toolTip(), this);
+  MarkRefused(true, true);
+  setFocus(Qt::OtherFocusReason);
+  selectAll();
+  return false;
+}
+
+// Leaving the box for another control or window of the program settles it; a menu does not.
+void MoneyBox::focusOutEvent(QFocusEvent* event) {
+  QLineEdit::focusOutEvent(event);
+  if (event->reason() == Qt::PopupFocusReason || !isEnabled() || IsMoneyText(text())) return;
+  MarkRefused(true, true);
+}
+
+// A key taken back is marked a while, so that a refusal in the middle of quick typing is seen; a
+// text refused as a whole stays marked until it is mended.
+void MoneyBox::MarkRefused(bool refused, bool lasting) {
+  refused_ = refused;
+  lasting_ = refused && lasting;
+  setStyleSheet(refused ? QStringLiteral("QLineEdit { background: #ffd6d6; }") : QString());
+  const QString note = QStringLiteral("Not an amount: write it like %1").arg(MoneyExample());
+  setToolTip(refused ? note : QString());
+  mark_->setText(note);
+  mark_->setVisible(refused);
   const int refusal = ++refusals_;
+  if (!refused) return;
+  QApplication::beep();
+  if (lasting) return;
   QTimer::singleShot(kMarkMilliseconds, this, [this, refusal] {
-    if (refusal == refusals_) MarkRefused(false);
+    if (refusal == refusals_ && IsMoneyText(text())) MarkRefused(false);
   });
 }
 

@@ -26,6 +26,11 @@ std::vector<PrintedItem>& LastDrawn() {
   return drawn;
 }
 
+QString& LastJob() {
+  static QString name;
+  return name;
+}
+
 // The printer the user chose last, offered first by the next dialog of the run.
 QString& LastPrinterName() {
   static QString name;
@@ -36,7 +41,9 @@ QString& LastPrinterName() {
 
 }  // namespace
 
-Printer::Printer(QPagedPaintDevice* device) : device_(device) {
+Printer::Printer(QPagedPaintDevice* device, const QString& job_name) : device_(device) {
+  // The print queue shows the job by this name.
+  if (auto* printer = dynamic_cast<QPrinter*>(device_); printer && !job_name.isEmpty()) printer->setDocName(job_name);
   if (!device_ || !painter_.begin(device_)) Fail("the printer cannot start a document");
   SetFont(QFont());
 }
@@ -111,6 +118,8 @@ void Printer::EndDoc() {
   ended_ = true;
   if (!painter_.end()) Fail("the printer did not take the document");
   LastDrawn() = drawn_;
+  const auto* printer = dynamic_cast<const QPrinter*>(device_);
+  LastJob() = printer ? printer->docName() : QString();
 }
 
 std::unique_ptr<QPrinter> ChoosePrinter(QWidget* parent) {
@@ -135,6 +144,31 @@ void PrintHeading(Printer& printer, const QString& heading, double date_points) 
   printer.Print(QStringLiteral("Printed on ") + QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
 }
 
+void PrintPageHead(Printer& printer, const QString& title) {
+  const QFont font = printer.Font();
+  const QColor colour = printer.ForeColor;
+  const double kept = printer.CurrentY;
+  const double top = 0;
+  printer.SetFontBold(false);
+  printer.SetFontUnderline(false);
+  printer.SetFontSize(8);
+  printer.ForeColor = Qt::black;
+  const bool later = printer.Page() > 1;
+  printer.CurrentY = top;
+  if (later) {
+    printer.CurrentX = 0;
+    printer.Print(title);
+    printer.CurrentY = top;
+  }
+  const QString number = QStringLiteral("Page %1").arg(printer.Page());
+  printer.CurrentX = printer.ScaleWidth() - printer.TextWidth(number);
+  printer.Print(number);
+  printer.CurrentY = later ? top + 2 * printer.TextHeight(number) : kept;
+  printer.CurrentX = 0;
+  printer.SetFont(font);
+  printer.ForeColor = colour;
+}
+
 void ShowPrinterError() {
   MsgBox(QStringLiteral("Printer error occured. Please ensure that your default printer has been setup correctly "
                         "and that all cables are attached and your printer is switched on and is online."),
@@ -146,9 +180,12 @@ namespace printing_seam {
 void AnswerPrinterDialog(std::function<std::unique_ptr<QPrinter>()> answer) {
   DialogAnswer() = std::move(answer);
   LastDrawn().clear();
+  LastJob().clear();
 }
 
 const std::vector<PrintedItem>& LastPrintout() { return LastDrawn(); }
+
+const QString& LastJobName() { return LastJob(); }
 
 }  // namespace printing_seam
 

@@ -37,9 +37,9 @@ struct PrintedItem {
 
 class Printer {
  public:
-  // Starts the document on the device, which must outlive the printer. Throws when the device
-  // cannot print (no printer, a file that cannot be written).
-  explicit Printer(QPagedPaintDevice* device);
+  // Starts the document on the device, which must outlive the printer, as a job of that name.
+  // Throws when the device cannot print (no printer, a file that cannot be written).
+  explicit Printer(QPagedPaintDevice* device, const QString& job_name = QString());
   // A document not ended is abandoned: a printer drops the job.
   ~Printer();
   Printer(const Printer&) = delete;
@@ -95,6 +95,11 @@ std::unique_ptr<QPrinter> ChoosePrinter(QWidget* parent);
 // and the heading in 16 points, then "Printed on " and today's date in date_points.
 void PrintHeading(Printer& printer, const QString& heading, double date_points);
 
+// The page's number at its top right, and on a page after the first the printout's title at its
+// top left, with the current position under them; on the first page, which opens with its
+// heading, the current position is kept.
+void PrintPageHead(Printer& printer, const QString& title);
+
 // The message after a printout failed.
 void ShowPrinterError();
 
@@ -103,6 +108,8 @@ void ShowPrinterError();
 namespace printing_seam {
 void AnswerPrinterDialog(std::function<std::unique_ptr<QPrinter>()> answer);
 const std::vector<PrintedItem>& LastPrintout();
+// The job name the last printout went to the printer under.
+const QString& LastJobName();
 }  // namespace printing_seam
 
 }  // namespace pitchlog

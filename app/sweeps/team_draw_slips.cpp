@@ -14,10 +14,11 @@ namespace {
 constexpr double kFirstTextTop = 2200;
 constexpr double kRuleBelowText = 600;
 constexpr double kPairPitch = 800;
+constexpr char kSlipsHeading[] = "Zintorra Orvessa Pitchlog: Team Draw Slips";
 
 // The heading and the page's rules: across under the heading, and down the middle.
 void StartPage(Printer& printer) {
-  PrintHeading(printer, QStringLiteral("Zintorra Orvessa Pitchlog: Team Draw Slips"), 14);
+  PrintHeading(printer, QLatin1String(kSlipsHeading), 14);
   printer.SetFontSize(16);
   printer.Print(QStringLiteral(" "));
   const double width = printer.ScaleWidth();
@@ -62,7 +63,7 @@ void TeamDrawSlips(kelvane::IPitchlog& engine, QWidget* parent) {
     const kelvane::Array& t = teams.AsArray();
     for (int32_t c = 0; c <= t.UBound(2); ++c)
       if (!t.at(0, c).ToString().empty()) names << ToQ(t.at(1, c).ToString());
-    Printer printer(device.get());
+    Printer printer(device.get(), QLatin1String(kSlipsHeading));
     PrintTeamDrawSlips(printer, names);
     printer.EndDoc();
   } catch (const std::exception&) {

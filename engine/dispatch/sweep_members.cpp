@@ -55,6 +55,7 @@ Rows SweepMembers() {
        [](IPitchlog& p, Args& a) { a.Need(1, 1); p.GeneratePlayerList(a.Str(0)); return Variant(); }, nullptr},
       {"GenerateNumberList",
        [](IPitchlog& p, Args& a) { a.Need(1, 1); p.GenerateNumberList(a.Str(0)); return Variant(); }, nullptr},
+      {"MembersTotals", [](IPitchlog& p, Args& a) { a.Need(0, 0); return p.MembersTotals(); }, nullptr},
   };
   return rows;
 }

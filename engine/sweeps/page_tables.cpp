@@ -100,9 +100,12 @@ void Pitchlog::GenerateAccounts() {
   const auto rest = pages::OpenTable(page_lines_, html, "{accounts}", NothingToList(names), "nomembers");
   if (!rest) return;
   page_lines_.back() += html.HeaderRow({{"Member", kLeft}, {"Total", kRight}, {"Paid", kRight}, {"Balance", kRight}});
+  // All totals in one pass: a member's own total walks every choice of every sweep.
+  const Variant all_totals = MembersTotals();
+  const Array& totals = all_totals.AsArray();
   for (const size_t i : ByName(names)) {
     const std::string& name = names[i];
-    const double total = MemberTotal(name);
+    const double total = totals.at(1, static_cast<int32_t>(i)).ToDouble();
     const Variant paid = Members(name, "paid");
     const bool has_paid = paid.IsNumeric();
     const double balance = money::Balance(total, has_paid ? paid.ToDouble() : 0);

@@ -6,6 +6,8 @@
 #include <QDate>
 #include <QLocale>
 #include <QGroupBox>
+#include <QHeaderView>
+#include <QScrollBar>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -155,9 +157,15 @@ class AccountsTest : public QObject {
 
       QVERIFY(Details(a.lvwMembers, "Ann", [&](frmMemberDetails& d) {
         d.txtPaid->clear();
-        QTest::keyClicks(d.txtPaid, "7.505");
-        QCOMPARE(d.txtPaid->text(), QStringLiteral("7.50"));
+        const QString typed = "7" + QLocale().decimalPoint() + "505";
+        QTest::keyClicks(d.txtPaid, typed);
+        QCOMPARE(d.txtPaid->text(), typed);
+        // The balance of the last whole amount; a third decimal is refused, not cut.
         QCOMPARE(d.lblBalanceValue->text(), sweeps::Currency(2.5));
+        QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+        QVERIFY(frmMemberDetails::IsLoaded() && d.txtPaid->Refused());
+        QTest::keyClick(d.txtPaid, Qt::Key_End);
+        QTest::keyClick(d.txtPaid, Qt::Key_Backspace);
         QTest::mouseClick(d.cmdOK, Qt::LeftButton);
       }));
       QVERIFY(folder.Read("Data/members.xml").contains("<paid>7.50</paid>"));
@@ -265,14 +273,15 @@ class AccountsTest : public QObject {
     });
   }
 
-  // Under a decimal comma a payment is typed with either separator and stored as typed.
+  // Under a decimal comma a payment is typed with or without its thousands point and stored whole.
   void paymentsUnderADecimalComma() {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     ProgramFolder folder;
     WriteAccounts(folder, "4");
     frmMain& main = StartToMainWindow(folder);
     OpenAccounts(main, [&](frmAccounts& a) {
-      for (const auto& payment : {std::tuple{"7,5", "7.50", 2.5}, std::tuple{"2.25", "2.25", 7.75}}) {
+      for (const auto& payment : {std::tuple{"7,5", "7.50", 2.5}, std::tuple{"1.234,56", "1234.56", -1224.56},
+                                  std::tuple{"1234,56", "1234.56", -1224.56}}) {
         const char* typed = std::get<0>(payment);
         const char* stored = std::get<1>(payment);
         const double balance = std::get<2>(payment);
@@ -286,6 +295,73 @@ class AccountsTest : public QObject {
         QVERIFY(folder.Read("Data/members.xml").contains(QByteArray("<paid>") + stored + "</paid>"));
         QCOMPARE(Row(a.lvwMembers, "Ann")->text(accounts_column::Balance), sweeps::Currency(balance));
       }
+    });
+  }
+
+  void paymentsTypedAsTheLocaleWritesThem_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("de_DE") << "de_DE" << "1.234,56";
+    QTest::newRow("en_GB") << "en_GB" << "1,234.56";
+  }
+  // A grouped amount is stored whole; "1.2.3" is refused when OK is pressed, with a note beside
+  // the box that leaves OK free, and nothing is stored until it is mended.
+  void paymentsTypedAsTheLocaleWritesThem() {
+    QFETCH(QString, locale);
+    QFETCH(QString, typed);
+    QLocale::setDefault(QLocale(locale));
+    ProgramFolder folder;
+    WriteAccounts(folder, "4");
+    frmMain& main = StartToMainWindow(folder);
+    OpenAccounts(main, [&](frmAccounts& a) {
+      QVERIFY(Details(a.lvwMembers, "Ann", [&](frmMemberDetails& d) {
+        d.txtPaid->clear();
+        QTest::keyClicks(d.txtPaid, QStringLiteral("1.2.3"));
+        MessageBoxes none;
+        QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+        QVERIFY(d.isVisible());
+        QVERIFY(none.Seen().isEmpty());
+        QCOMPARE(d.txtPaid->text(), QStringLiteral("1.2.3"));
+        QVERIFY(d.txtPaid->Refused());
+        QLabel* mark = d.txtPaid->Mark();
+        QVERIFY(mark->isVisible());
+        const QRect note(mark->mapTo(&d, QPoint(0, 0)), mark->size());
+        for (const QPushButton* button : d.findChildren<QPushButton*>())
+          QVERIFY2(!note.intersects(button->geometry()), qPrintable(button->objectName()));
+        QVERIFY(!folder.Read("Data/members.xml").contains("1.2"));
+        d.txtPaid->clear();
+        QTest::keyClicks(d.txtPaid, typed);
+        QVERIFY(!d.txtPaid->Refused() && mark->isHidden());
+        QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+      }));
+      QVERIFY(folder.Read("Data/members.xml").contains("<paid>1234.56</paid>"));
+      QCOMPARE(Row(a.lvwMembers, "Ann")->text(accounts_column::Paid), sweeps::Currency(1234.56));
+    });
+  }
+
+  // A 40-character name and every figure show whole, with no scrolling sideways.
+  void everyColumnWholeAtTheOpeningSize() {
+    const char* name = "Maximiliane Auguste Viktoria von Hohenzo";
+    QVERIFY(std::string(name).size() == 40);
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+    ProgramFolder folder;
+    app_testing::WriteMembers(folder, {{name, "maximiliane_auguste_viktoria_von_hohenzo", "12345.67"}});
+    app_testing::WriteSweeps(folder, {{"Pool", "pool", "tournament_winner", "stake", "5",
+                                       {{"ARG", "maximiliane_auguste_viktoria_von_hohenzo"}}}});
+    frmMain& main = StartToMainWindow(folder);
+    OpenAccounts(main, [&](frmAccounts& a) {
+      QTreeWidget* list = a.lvwMembers;
+      QVERIFY(QTest::qWaitForWindowExposed(&a));
+      QVERIFY(!list->horizontalScrollBar()->isVisible());
+      QCOMPARE(list->horizontalScrollBar()->maximum(), 0);
+      const QTreeWidgetItem* row = list->topLevelItem(0);
+      for (int c = 0; c < list->columnCount(); ++c) {
+        const int text = std::max(list->fontMetrics().horizontalAdvance(row->text(c)),
+                                  list->header()->fontMetrics().horizontalAdvance(list->headerItem()->text(c)));
+        QVERIFY2(list->columnWidth(c) >= text, qPrintable(list->headerItem()->text(c)));
+      }
+      QVERIFY(a.cmdOK->geometry().right() < a.width());
+      QVERIFY(list->geometry().right() < a.width());
     });
   }
 
@@ -329,6 +405,18 @@ class AccountsTest : public QObject {
       QVERIFY(pages >= 2);
       QCOMPARE(captions, pages);
       QVERIFY(PrintCapture::FindText("Member 119"));
+      // Every page says what it is and which page it is; the job is named after the printout.
+      const QString title = QStringLiteral("Zintorra Orvessa Pitchlog 2006: Accounts");
+      for (int page = 1; page <= pages; ++page) {
+        bool titled = false, numbered = false;
+        for (const PrintedItem& item : PrintCapture::Drawn()) {
+          if (item.page != page) continue;
+          titled = titled || item.text == title;
+          numbered = numbered || item.text == QStringLiteral("Page %1").arg(page);
+        }
+        QVERIFY2(titled && numbered, qPrintable(QString::number(page)));
+      }
+      QCOMPARE(printing_seam::LastJobName(), title);
     });
   }
 };

@@ -92,46 +92,75 @@ class ChoiceEntryTest : public QObject {
     app_testing::ResetProgram();
   }
 
-  // The money box's rule, typed key by key under C and under a decimal comma: the user's decimal
-  // point or "." is taken; anything else is taken back and the box shows it did.
+  // The money box's rule, typed key by key and then left, under C, en_GB, de_DE and fr_FR: an
+  // amount written as the locale writes it is taken whole, with or without its thousands
+  // separator; a key that can be no part of an amount is taken back at once, and a text that is
+  // no amount stays as typed and is refused when the box is left.
   void moneyBox_data() {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("kept");
+    QTest::addColumn<bool>("refusedTyping");
+    QTest::addColumn<bool>("refusedLeft");
     QTest::addColumn<double>("amount");
-    QTest::addColumn<bool>("refused");
-    QTest::newRow("two decimals") << "C" << "12.34" << "12.34" << 12.34 << false;
-    QTest::newRow("a third decimal") << "C" << "12.345" << "12.34" << 12.34 << true;
-    QTest::newRow("negative") << "C" << "-5" << "5" << 5.0 << true;
-    QTest::newRow("zero") << "C" << "0" << "0" << 0.0 << false;
-    QTest::newRow("letters") << "C" << "1a2" << "12" << 12.0 << true;
-    QTest::newRow("exponent") << "C" << "1e3" << "13" << 13.0 << true;
-    QTest::newRow("a comma where it groups") << "C" << "1,50" << "150" << 150.0 << true;
-    QTest::newRow("ten digits") << "C" << "1234567890" << "123456789" << 123456789.0 << true;
-    QTest::newRow("a point first") << "C" << ".5" << ".5" << 0.5 << false;
-    QTest::newRow("decimal comma") << "de_DE" << "12,5" << "12,5" << 12.5 << false;
-    QTest::newRow("a point under a decimal comma") << "de_DE" << "12.5" << "12.5" << 12.5 << false;
-    QTest::newRow("a point that would group") << "de_DE" << "1.000" << "1.00" << 1.0 << true;
-    QTest::newRow("two separators") << "de_DE" << "1,5.3" << "1,53" << 1.53 << true;
+    const QString narrow(QChar(0x202F));
+    QTest::newRow("two decimals") << "C" << "12.34" << "12.34" << false << false << 12.34;
+    QTest::newRow("a third decimal") << "C" << "12.345" << "12.345" << false << true << 12.34;
+    QTest::newRow("negative") << "C" << "-5" << "5" << true << false << 5.0;
+    QTest::newRow("zero") << "C" << "0" << "0" << false << false << 0.0;
+    QTest::newRow("letters") << "C" << "1a2" << "12" << true << false << 12.0;
+    QTest::newRow("exponent") << "C" << "1e3" << "13" << true << false << 13.0;
+    QTest::newRow("a comma where it groups") << "C" << "1,50" << "1,50" << false << true << 1.0;
+    QTest::newRow("ten digits") << "C" << "1234567890" << "1234567890" << false << true << 123456789.0;
+    QTest::newRow("a point first") << "C" << ".5" << ".5" << false << false << 0.5;
+    QTest::newRow("grouped en_GB") << "en_GB" << "1,234.56" << "1,234.56" << false << false << 1234.56;
+    QTest::newRow("plain en_GB") << "en_GB" << "1234.56" << "1234.56" << false << false << 1234.56;
+    QTest::newRow("millions en_GB") << "en_GB" << "123,456,789.5" << "123,456,789.5" << false << false << 123456789.5;
+    QTest::newRow("misplaced group en_GB") << "en_GB" << "12,34.5" << "12,34.5" << false << true << 12.0;
+    QTest::newRow("decimal comma") << "de_DE" << "12,5" << "12,5" << false << false << 12.5;
+    QTest::newRow("grouped de_DE") << "de_DE" << "1.234,56" << "1.234,56" << false << false << 1234.56;
+    QTest::newRow("plain de_DE") << "de_DE" << "1234,56" << "1234,56" << false << false << 1234.56;
+    QTest::newRow("a thousand de_DE") << "de_DE" << "1.000" << "1.000" << false << false << 1000.0;
+    QTest::newRow("a point that can't group") << "de_DE" << "12.5" << "12.5" << false << true << 12.0;
+    QTest::newRow("two points de_DE") << "de_DE" << "1.2.3" << "1.2.3" << false << true << 1.0;
+    QTest::newRow("two separators") << "de_DE" << "1,5.3" << "1,5.3" << false << true << 1.5;
+    QTest::newRow("plain space fr_FR") << "fr_FR" << "1 234,56" << "1 234,56" << false << false << 1234.56;
+    QTest::newRow("narrow space fr_FR") << "fr_FR" << "1" + narrow + "234,56" << "1" + narrow + "234,56" << false
+                                        << false << 1234.56;
+    QTest::newRow("a point fr_FR") << "fr_FR" << "2.25" << "2.25" << false << false << 2.25;
   }
   void moneyBox() {
     QFETCH(QString, locale);
     QFETCH(QString, typed);
     QFETCH(QString, kept);
+    QFETCH(bool, refusedTyping);
+    QFETCH(bool, refusedLeft);
     QFETCH(double, amount);
-    QFETCH(bool, refused);
     QLocale::setDefault(QLocale(locale));
     sweeps::MoneyBox box;
     QObject::connect(&box, &QLineEdit::textChanged, [&] { box.Judge(); });
-    QTest::keyClicks(&box, typed);
+    // Keys for what a keyboard has, the rest as an input method gives it.
+    for (const QChar c : typed) {
+      if (c.unicode() < 0x80)
+        QTest::keyClick(&box, c.toLatin1());
+      else
+        box.insert(QString(c));
+    }
     QCOMPARE(box.text(), kept);
+    QCOMPARE(box.Refused(), refusedTyping);
+    QCOMPARE(box.Settle(), !refusedLeft);
+    QCOMPARE(box.text(), kept);  // never cut
+    QCOMPARE(box.Refused(), refusedLeft);
+    QCOMPARE(box.Mark()->isHidden(), !refusedLeft);
+    QCOMPARE(box.toolTip().isEmpty(), !refusedLeft);
+    // What the box counts with: the last whole amount typed.
     QCOMPARE(box.Value(), amount);
-    QCOMPARE(box.Refused(), refused);
-    QCOMPARE(box.toolTip().isEmpty(), !refused);
+    if (!refusedLeft) QCOMPARE(sweeps::MoneyValue(box.text()), amount);
     box.clear();
     QCOMPARE(box.text(), QString());
     QCOMPARE(box.Last(), QString());
     QVERIFY(!box.Refused());
+    QVERIFY(box.Mark()->isHidden());
     QCOMPARE(sweeps::MoneyValue(sweeps::MoneyText(2.5)), 2.5);
     QLocale::setDefault(QLocale::system());
   }
@@ -187,7 +216,7 @@ class ChoiceEntryTest : public QObject {
       QCOMPARE(boxes.Text(0), QStringLiteral("Please enter a bid"));
       QCOMPARE(boxes.Seen()[0].icon, QMessageBox::Critical);
       d.cboMember->setEditText(QString());
-      Type(d.txtBid, "3.25");
+      Type(d.txtBid, "3" + QLocale().decimalPoint() + "25");
       QTest::mouseClick(d.cmdOK, Qt::LeftButton);
       QCOMPARE(boxes.Text(1), QStringLiteral("Please select a member"));
       QVERIFY(frmTeamListEntry::IsLoaded());

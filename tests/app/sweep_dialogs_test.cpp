@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QLocale>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -133,8 +134,16 @@ class SweepDialogsTest : public QObject {
       Pick(d, "Top Scorer");
       d.optStake->click();
       QVERIFY(d.txtStake->isEnabled());
-      QTest::keyClicks(d.txtStake, "2.505");
-      QCOMPARE(d.txtStake->text(), QStringLiteral("2.50"));
+      // A third decimal is refused as a whole, never cut; the stake is mended in the box.
+      const QString typed = "2" + QLocale().decimalPoint() + "505";
+      QTest::keyClicks(d.txtStake, typed);
+      QCOMPARE(d.txtStake->text(), typed);
+      QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+      QVERIFY(frmNewSweep::IsLoaded() && d.txtStake->Refused());
+      QVERIFY(!d.txtStake->Mark()->isHidden());
+      QTest::keyClick(d.txtStake, Qt::Key_End);
+      QTest::keyClick(d.txtStake, Qt::Key_Backspace);
+      QCOMPARE(d.txtStake->text(), typed.chopped(1));
       QTest::mouseClick(d.cmdOK, Qt::LeftButton);
       QVERIFY(!frmNewSweep::IsLoaded());
     }));

@@ -2,10 +2,15 @@
 // team, player and number lists ranked by their options, the stake and bids frames, Remove's
 // state, and Apply, OK and Cancel around the question about unsaved changes.
 #include <clocale>
+#include <tuple>
 
 #include <QAction>
 #include <QComboBox>
 #include <QDate>
+#include <QTemporaryDir>
+#include <QFontMetricsF>
+#include <QPageSize>
+#include <QPrinter>
 #include <QLocale>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -545,6 +550,76 @@ class SweepsWindowTest : public QObject {
     QVERIFY(last_page >= 2);
     QVERIFY(caption_on_page_2);
     QCOMPARE(capture.Dialogs(), 4);
+  }
+
+  // Beside a 60-character member name every team and player shows whole, on screen and on an A4
+  // page measured in the printer's font, with the bid of 150.00; the name gives way on screen and
+  // shows whole as its tooltip.
+  void aLongMemberNameLeavesTeamsAndPlayersWhole() {
+    const char* name = "Maximiliane Auguste Viktoria von Hohenzollern-Sigmaringen Os";
+    QCOMPARE(std::string(name).size(), size_t{60});
+    const char* key = "maximiliane_auguste_viktoria_von_hohenzollern_sigmaringen_os";
+    ProgramFolder folder;
+    app_testing::WriteMembers(folder, {{name, key}});
+    app_testing::WriteSweeps(folder, {{"Bids", "bids", "most_goals_scored", "bid", nullptr, {{"ARG", key, "150"}}},
+                                      {"Scorers", "scorers", "top_scorer", "bid", nullptr, {{"ARG10", key, "150"}}}});
+    frmMain& main = StartToMainWindow(folder);
+    main.OpenResultsSet("Tournament 2022");
+    frmSweeps& w = OpenSweeps(main);
+    QTemporaryDir dir;
+    const auto a4_printer = [&] {
+      auto printer = app_testing::PdfPrinter(dir.filePath(QStringLiteral("long-name.pdf")));
+      printer->setPageSize(QPageSize(QPageSize::A4));
+      return printer;
+    };
+    // The printout's own printer goes with the printout; this one measures as it did.
+    const std::unique_ptr<QPrinter> measure = a4_printer();
+    QPrinter* a4 = measure.get();
+    printing_seam::AnswerPrinterDialog(a4_printer);
+    for (const auto& [sweep_name, list_name, whole_column, member_column] :
+         {std::tuple{"Bids", "TeamList", int(team_column::Team), int(team_column::Member)},
+          std::tuple{"Scorers", "PlayerList", int(player_column::Player), int(player_column::Member)}}) {
+      const int whole = whole_column;  // clang 14 can't capture a structured binding
+      Choose(w, sweep_name);
+      auto* list = w.findChild<QTreeWidget*>(QLatin1String(list_name));
+      QVERIFY(QTest::qWaitForWindowExposed(&w));
+      QVERIFY(list->columnWidth(whole) >= static_cast<const QAbstractItemView*>(list)->sizeHintForColumn(whole));
+      const QTreeWidgetItem* held = nullptr;
+      for (int i = 0; i < list->topLevelItemCount(); ++i)
+        if (list->topLevelItem(i)->text(member_column) == QLatin1String(name)) held = list->topLevelItem(i);
+      QVERIFY(held);
+      QCOMPARE(held->toolTip(member_column), QString::fromLatin1(name));
+      QCOMPARE(held->text(member_column + 1), sweeps::Currency(150));
+
+      QTest::mouseClick(w.cmdPrint, Qt::LeftButton);
+      QCOMPARE(printing_seam::LastJobName(), "Zintorra Orvessa Pitchlog 2006: " + QLatin1String(sweep_name));
+      const std::vector<PrintedItem>& drawn = printing_seam::LastPrintout();
+      QFont font = list->font();
+      for (const QString& text : {QString::fromLatin1(name), held->text(whole)})
+        QVERIFY2(PrintCapture::FindText(text), qPrintable(text));
+      QVERIFY(PrintCapture::FindText(sweeps::Currency(150)));
+      const double page_width = a4->pageLayout().paintRectPixels(a4->resolution()).width() * 1440.0 / a4->resolution();
+      for (const PrintedItem& item : drawn) {
+        if (item.kind != PrintedItem::Kind::Text) continue;
+        QVERIFY2(!item.text.endsWith(QLatin1String("...")), qPrintable(item.text));
+        QVERIFY2(item.x >= 0 && item.x + item.width <= page_width, qPrintable(item.text));
+        // Cells of one row stand apart, and the rule under the row clears the letters.
+        for (const PrintedItem& other : drawn) {
+          if (&other == &item || other.page != item.page) continue;
+          if (other.kind == PrintedItem::Kind::Text && other.y == item.y && other.x > item.x)
+            QVERIFY2(item.x + item.width < other.x, qPrintable(item.text + " / " + other.text));
+        }
+        if (item.font_size != 8) continue;
+        font.setPointSizeF(item.font_size);
+        const double letters = QFontMetricsF(font, a4).height() * 1440.0 / a4->logicalDpiY();
+        double rule_below = 1e9;
+        for (const PrintedItem& line : drawn)
+          if (line.kind == PrintedItem::Kind::Line && line.page == item.page && line.y > item.y)
+            rule_below = std::min(rule_below, line.y);
+        if (rule_below < 1e9) QVERIFY2(item.y + letters < rule_below, qPrintable(item.text));
+      }
+    }
+    printing_seam::AnswerPrinterDialog(nullptr);
   }
 
   // Under a decimal comma: the sweeps by name as the language orders them; values and bids right

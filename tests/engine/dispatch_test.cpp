@@ -120,8 +120,8 @@ TEST(Dispatch, TableCoversTheInterface) {
       "MemberRename", "MemberRemove", "MemberPaid", "SweepMember", "SweepBid", "SweepChoiceClear", "SweepMembers",
       "MembersChoices", "MemberTotal", "SweepSource", "LoadScript", "GetScript", "GeneratePage", "ScriptUBound",
       "ScriptLine", "GenerateSweeps", "GenerateMembers", "GenerateAccounts", "GenerateDetails", "GenerateBidStake",
-      "GenerateTeamList", "GeneratePlayerList", "GenerateNumberList", "GroupScoreClears", "GroupLotsClear",
-      "UnreadableFiles"};
+      "GenerateTeamList", "GeneratePlayerList", "GenerateNumberList", "MembersTotals", "GroupScoreClears",
+      "GroupLotsClear", "UnreadableFiles"};
   EXPECT_EQ(kelvane::dispatch::MemberNames(), expected);
 }
 
