@@ -6,10 +6,8 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTreeWidget>
@@ -31,6 +29,8 @@ namespace pitchlog {
 namespace {
 
 constexpr int kHomeTab = 5;
+// The size the window was laid out for; smaller screens get less.
+constexpr QSize kDesignedSize(1000, 720);
 constexpr const char* kGroupLetters = "ABCDEFGH";
 
 template <typename W>
@@ -50,7 +50,7 @@ QFrame* ViewFrame(const char* name) {
 frmMain::frmMain() {
   setObjectName(QStringLiteral("frmMain"));
   setWindowIcon(ProgramIcon());
-  resize(1000, 720);
+  resize(kDesignedSize);
   BuildViews();
   BuildMenus();
   // Both repeat menu items, so they come after the menus.
@@ -159,8 +159,7 @@ void frmMain::Form_Load() {
   SetMain();
   LastMessage->setEnabled(!objKelvane->Properties("message").ToString().empty());
   setWindowTitle(gstrAppTitle);
-  if (const QScreen* screen = QGuiApplication::primaryScreen())
-    move(CentredPosition(screen->geometry().size(), frameGeometry().size()));
+  OpenInFreeArea(*this, kDesignedSize);
   ShowProgramInTray();
 }
 

@@ -1,13 +1,11 @@
 #include "app/shell/frm_splash.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -57,8 +55,7 @@ frmSplash::frmSplash() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint) 
   connect(Timer1, &QTimer::timeout, this, Handler(this, &frmSplash::Timer1_Timer));
 
   adjustSize();
-  if (const QScreen* screen = QGuiApplication::primaryScreen())
-    move(CentredPosition(screen->geometry().size(), frameGeometry().size()));
+  move(CentredIn(FreeArea(*this), frameGeometry().size()));
 }
 
 void frmSplash::Form_Load() {

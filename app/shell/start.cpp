@@ -10,6 +10,7 @@
 #include "app/shell/keyboard_rules.h"
 #include "app/shell/msg_box.h"
 #include "app/shell/program.h"
+#include "app/shell/screen_position.h"
 #include "platform/component/create_object.h"
 
 namespace pitchlog {
@@ -17,6 +18,7 @@ namespace pitchlog {
 bool Main(const QString& program_folder) {
   gstrAppTitle = QStringLiteral("Zintorra Orvessa Pitchlog 2006");
   InstallKeyboardRules();
+  InstallScreenRules();
   const auto object = kelvane::CreateObject(kelvane::kPitchlogProgId);
   gobjKelvane = kelvane::QueryInterface<kelvane::IPitchlog>(object, kelvane::kPitchlogInterface);
   gobjKelvane->SetMessageSink(
