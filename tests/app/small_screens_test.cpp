@@ -114,6 +114,22 @@ class SmallScreensTest : public QObject {
     QVERIFY(dialog.frameGeometry().height() > opened.height() + 10 * entry::GoalRowPanel::kRowPitch);
     QVERIFY2(Inside(dialog), qPrintable(Describe(dialog.frameGeometry()) + " in " + Describe(FreeArea())));
   }
+
+  // England 6-2 Iran in the Groups view of the window made as small as it goes: the short box of
+  // England's six scorers shows them all or scrolls to them.
+  void shortScorerBoxReachesEveryScorer() {
+    ProgramFolder folder;
+    frmMain& window = OpenTournament2022(folder);
+    window.resize(window.minimumSizeHint());
+    window.MainTab->setCurrentIndex(1);
+    window.ShowGameFacts("B1");
+    QApplication::processEvents();
+    auto* box = window.findChild<QPlainTextEdit*>("txtHomeGoals");
+    QVERIFY(box->isVisible());
+    QCOMPARE(box->toPlainText().split('\n').size(), 6);
+    const QScrollBar* bar = box->verticalScrollBar();
+    QVERIFY2(bar->maximum() == 0 || bar->isVisible(), qPrintable(QStringLiteral("%1 lines out of sight").arg(bar->maximum())));
+  }
 };
 
 QTEST_MAIN(SmallScreensTest)
