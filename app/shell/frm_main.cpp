@@ -19,6 +19,7 @@
 #include "app/shell/program.h"
 #include "app/shell/program_art.h"
 #include "app/shell/screen_position.h"
+#include "app/shell/sharp_picture.h"
 #include "app/shell/shell_helpers.h"
 #include "app/shell/start.h"
 #include "app/shell/tray_icon.h"
@@ -95,7 +96,7 @@ void frmMain::BuildViews() {
   MainTab->setCurrentIndex(kHomeTab);
 
   picCorpLogo = Named(new QLabel, "picCorpLogo");
-  picCorpLogo->setPixmap(CorpLogo(QSize(160, 48)));
+  ShowSharpPicture(picCorpLogo, [](qreal ratio) { return CorpLogo(QSize(160, 48), ratio); });
   picCorpLogo->setAlignment(Qt::AlignCenter);
   wbBar = Named(new WebBrowser, "wbBar");
   wbBar->setFixedWidth(170);

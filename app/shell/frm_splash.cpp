@@ -14,6 +14,7 @@
 #include "app/shell/program.h"
 #include "app/shell/program_art.h"
 #include "app/shell/screen_position.h"
+#include "app/shell/sharp_picture.h"
 #include "app/shell/start.h"
 
 namespace pitchlog {
@@ -25,7 +26,7 @@ frmSplash::frmSplash() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint) 
 
   Picture1 = new QLabel(this);
   Picture1->setObjectName(QStringLiteral("Picture1"));
-  Picture1->setPixmap(SplashPicture(QSize(480, 300)));
+  ShowSharpPicture(Picture1, [](qreal ratio) { return SplashPicture(QSize(480, 300), ratio); });
   Picture1->installEventFilter(this);
 
   Continue = new QPushButton(tr("Continue"), this);

@@ -130,6 +130,27 @@ class SmallScreensTest : public QObject {
     const QScrollBar* bar = box->verticalScrollBar();
     QVERIFY2(bar->maximum() == 0 || bar->isVisible(), qPrintable(QStringLiteral("%1 lines out of sight").arg(bar->maximum())));
   }
+
+  // The football of the lists, the main window's badge and the splash picture have the pixels of
+  // the screen they are shown on.
+  void picturesHaveTheScreensPixels() {
+    ProgramFolder folder;
+    QVERIFY(StartProgram(folder.Path()));
+    frmSplash& splash = frmSplash::Get();
+    QVERIFY(QTest::qWaitForWindowExposed(&splash));
+    const qreal ratio = splash.devicePixelRatio();
+    QCOMPARE(QGuiApplication::primaryScreen()->devicePixelRatio(), ratio);
+    QCOMPARE(splash.Picture1->pixmap().devicePixelRatio(), ratio);
+    QTest::mouseClick(splash.Continue, Qt::LeftButton);
+    frmMain& window = frmMain::Get();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.OpenResultsSet("Tournament 2022");
+    QCOMPARE(window.picCorpLogo->pixmap().devicePixelRatio(), ratio);
+    const QIcon ball = window.ScheduleList->topLevelItem(0)->icon(0);
+    QVERIFY(!ball.isNull());
+    const QSize shown = window.ScheduleList->iconSize();
+    QCOMPARE(ball.pixmap(shown, ratio).size(), shown * ratio);
+  }
 };
 
 QTEST_MAIN(SmallScreensTest)
