@@ -3,22 +3,21 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QRegularExpression>
-#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
-#include <QTextBlock>
 #include <QTreeWidget>
 
 #include "app/entry/frm_group_score.h"
-#include "app/entry/goal_rows.h"
 #include "app/entry/frm_ko_score.h"
+#include "app/entry/goal_rows.h"
 #include "app/shell/frm_main.h"
 #include "app/shell/frm_splash.h"
 #include "app/shell/start.h"
@@ -40,7 +39,8 @@ bool Inside(const QWidget& window) { return FreeArea().contains(window.frameGeom
 
 int ShownGoalRows(const QWidget& dialog, const char* side) {
   int shown = 0;
-  for (const QComboBox* row : dialog.findChildren<QComboBox*>(QRegularExpression(QStringLiteral("^cbo%1Player_").arg(side))))
+  const QRegularExpression rows(QStringLiteral("^cbo%1Player_").arg(QLatin1String(side)));
+  for (const QComboBox* row : dialog.findChildren<QComboBox*>(rows))
     if (row->isVisibleTo(&dialog)) ++shown;
   return shown;
 }
@@ -92,6 +92,7 @@ class SmallScreensTest : public QObject {
     frmKOScore& knockout = frmKOScore::Get();
     knockout.show();
     QVERIFY(QTest::qWaitForWindowExposed(&knockout));
+    QCOMPARE(ShownGoalRows(knockout, "Home"), 6);
     QVERIFY2(Inside(knockout), qPrintable(Describe(knockout.frameGeometry()) + " in " + Describe(FreeArea())));
   }
 
