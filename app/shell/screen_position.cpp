@@ -54,7 +54,8 @@ void OpenInFreeArea(QWidget& window, QSize designed) {
   const QRect free_area = FreeArea(window);
   if (free_area.isEmpty()) return;
   const QSize extra = FrameExtra(window);
-  const QSize frame = FittedSize(free_area.size(), designed + extra, window.minimumSizeHint().expandedTo(window.minimumSize()) + extra);
+  const QSize least = window.minimumSizeHint().expandedTo(window.minimumSize()) + extra;
+  const QSize frame = FittedSize(free_area.size(), designed + extra, least);
   window.resize(frame - extra);
   window.move(CentredIn(free_area, frame));
 }

@@ -129,7 +129,8 @@ class SmallScreensTest : public QObject {
     QVERIFY(box->isVisible());
     QCOMPARE(box->toPlainText().split('\n').size(), 6);
     const QScrollBar* bar = box->verticalScrollBar();
-    QVERIFY2(bar->maximum() == 0 || bar->isVisible(), qPrintable(QStringLiteral("%1 lines out of sight").arg(bar->maximum())));
+    QVERIFY2(bar->maximum() == 0 || bar->isVisible(),
+             qPrintable(QStringLiteral("%1 lines out of sight").arg(bar->maximum())));
   }
 
   // The football of the lists, the main window's badge and the splash picture have the pixels of
