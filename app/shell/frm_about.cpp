@@ -18,6 +18,7 @@
 #include "app/shell/msg_box.h"
 #include "app/shell/named_widget.h"
 #include "app/shell/program.h"
+#include "app/shell/sharp_picture.h"
 #include "app/shell/system_info.h"
 
 namespace pitchlog {
@@ -125,8 +126,8 @@ void frmAbout::Form_Load() {
   lblTitle->setText(gstrAppTitle);
   lblNotice->setText(QLatin1String(kNotice));
   lblVersion->setText(QStringLiteral("Version ") + QStringLiteral(PITCHLOG_VERSION));
-  imgLogo->setPixmap(LogoList(logo::Program));
-  imgCredits->setPixmap(LogoList(logo::Credits));
+  ShowSharpPicture(imgLogo, [](qreal ratio) { return LogoList(logo::Program, ratio); });
+  ShowSharpPicture(imgCredits, [](qreal ratio) { return LogoList(logo::Credits, ratio); });
   // The box is as big as its contents: the place keeps its size once the picture is emptied.
   imgCredits->setMinimumSize(imgCredits->sizeHint());
 }
@@ -170,7 +171,8 @@ void frmAbout::ShowContact(const MakerContact& party) {
   contact.lblEmail->setText(QLatin1String(party.email));
   contact.lblURL->setText(QLatin1String(party.url));
   contact.lblDescription->setText(QLatin1String(party.description));
-  contact.imgLogo->setPixmap(LogoList(party.logo));
+  const logo::Picture picture = party.logo;
+  ShowSharpPicture(contact.imgLogo, [picture](qreal ratio) { return LogoList(picture, ratio); });
   contact.exec();
 }
 

@@ -10,6 +10,7 @@
 #include "app/shell/logo_list.h"
 #include "app/shell/named_widget.h"
 #include "app/shell/program.h"
+#include "app/shell/sharp_picture.h"
 
 namespace pitchlog {
 namespace {
@@ -70,7 +71,7 @@ frmLicence::frmLicence() {
 void frmLicence::Form_Load() {
   setWindowTitle(QStringLiteral("About ") + App.Title);
   lblTitle->setText(gstrAppTitle);
-  picIcon->setPixmap(LogoList(logo::Program));
+  ShowSharpPicture(picIcon, [](qreal ratio) { return LogoList(logo::Program, ratio); });
 }
 
 void frmLicence::cmdOK_Click() { Unload(); }

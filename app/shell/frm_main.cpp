@@ -6,10 +6,8 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTreeWidget>
@@ -21,6 +19,7 @@
 #include "app/shell/program.h"
 #include "app/shell/program_art.h"
 #include "app/shell/screen_position.h"
+#include "app/shell/sharp_picture.h"
 #include "app/shell/shell_helpers.h"
 #include "app/shell/start.h"
 #include "app/shell/tray_icon.h"
@@ -31,6 +30,8 @@ namespace pitchlog {
 namespace {
 
 constexpr int kHomeTab = 5;
+// The size the window was laid out for; smaller screens get less.
+constexpr QSize kDesignedSize(1000, 720);
 constexpr const char* kGroupLetters = "ABCDEFGH";
 
 template <typename W>
@@ -50,7 +51,7 @@ QFrame* ViewFrame(const char* name) {
 frmMain::frmMain() {
   setObjectName(QStringLiteral("frmMain"));
   setWindowIcon(ProgramIcon());
-  resize(1000, 720);
+  resize(kDesignedSize);
   BuildViews();
   BuildMenus();
   // Both repeat menu items, so they come after the menus.
@@ -95,7 +96,7 @@ void frmMain::BuildViews() {
   MainTab->setCurrentIndex(kHomeTab);
 
   picCorpLogo = Named(new QLabel, "picCorpLogo");
-  picCorpLogo->setPixmap(CorpLogo(QSize(160, 48)));
+  ShowSharpPicture(picCorpLogo, [](qreal ratio) { return CorpLogo(QSize(160, 48), ratio); });
   picCorpLogo->setAlignment(Qt::AlignCenter);
   wbBar = Named(new WebBrowser, "wbBar");
   wbBar->setFixedWidth(170);
@@ -159,8 +160,7 @@ void frmMain::Form_Load() {
   SetMain();
   LastMessage->setEnabled(!objKelvane->Properties("message").ToString().empty());
   setWindowTitle(gstrAppTitle);
-  if (const QScreen* screen = QGuiApplication::primaryScreen())
-    move(CentredPosition(screen->geometry().size(), frameGeometry().size()));
+  OpenInFreeArea(*this, kDesignedSize);
   ShowProgramInTray();
 }
 

@@ -1,13 +1,11 @@
 #include "app/shell/frm_splash.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -16,6 +14,7 @@
 #include "app/shell/program.h"
 #include "app/shell/program_art.h"
 #include "app/shell/screen_position.h"
+#include "app/shell/sharp_picture.h"
 #include "app/shell/start.h"
 
 namespace pitchlog {
@@ -27,7 +26,7 @@ frmSplash::frmSplash() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint) 
 
   Picture1 = new QLabel(this);
   Picture1->setObjectName(QStringLiteral("Picture1"));
-  Picture1->setPixmap(SplashPicture(QSize(480, 300)));
+  ShowSharpPicture(Picture1, [](qreal ratio) { return SplashPicture(QSize(480, 300), ratio); });
   Picture1->installEventFilter(this);
 
   Continue = new QPushButton(tr("Continue"), this);
@@ -57,8 +56,7 @@ frmSplash::frmSplash() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint) 
   connect(Timer1, &QTimer::timeout, this, Handler(this, &frmSplash::Timer1_Timer));
 
   adjustSize();
-  if (const QScreen* screen = QGuiApplication::primaryScreen())
-    move(CentredPosition(screen->geometry().size(), frameGeometry().size()));
+  move(CentredIn(FreeArea(*this), frameGeometry().size()));
 }
 
 void frmSplash::Form_Load() {

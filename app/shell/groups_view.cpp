@@ -58,7 +58,8 @@ QString Q(const std::string& text) { return QString::fromStdString(text); }
 QPlainTextEdit* ReadOnlyBox(const char* name, QWidget* parent, bool scrolling) {
   auto* box = Named(new QPlainTextEdit(parent), name);
   box->setReadOnly(true);
-  box->setVerticalScrollBarPolicy(scrolling ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+  // A short list too may be taller than a small screen leaves its box: it scrolls then.
+  box->setVerticalScrollBarPolicy(scrolling ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
   return box;
 }
 

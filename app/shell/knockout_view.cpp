@@ -100,6 +100,11 @@ KnockoutView::KnockoutView(QFrame* ko_frame) : QObject(ko_frame) {
     lblKOHomePenalties[i] = GameLabel(game, "lblKOHomePenalties", i, layout.home_pens, Qt::AlignHCenter);
     lblKOAwayPenalties[i] = GameLabel(game, "lblKOAwayPenalties", i, layout.away_pens, Qt::AlignHCenter);
   }
+  // The panels stand where they were drawn, so the view is never made smaller than the bracket,
+  // with its left margin on the far sides too.
+  const int margin = Pixels(kGamePlaces[0].left);
+  ko_frame->setMinimumSize(ko_frame->childrenRect().bottomRight().x() + 1 + margin,
+                           ko_frame->childrenRect().bottom() + 1 + margin);
 }
 
 void KnockoutView::LoadKO(kelvane::IPitchlog& engine, std::span<const std::string> ko_game_ids) {

@@ -1,10 +1,15 @@
 #include "app/shell/list_view_images.h"
 
+#include <utility>
+#include <vector>
+
 #include <QApplication>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
 #include <QPolygonF>
 #include <QStyle>
+#include <QStyleOption>
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
 #include <QtMath>
@@ -38,13 +43,9 @@ class FootballColumn : public QStyledItemDelegate {
   QIcon ball_ = Football();
 };
 
-}  // namespace
-
-// A white ball with a black pentagon in the middle and the seams running out from it.
-QIcon Football() {
-  QPixmap pixmap(kFootballSize, kFootballSize);
-  pixmap.fill(Qt::transparent);
-  QPainter p(&pixmap);
+// A white ball with a black pentagon in the middle and the seams running out from it, drawn in
+// a 16 x 16 square.
+void PaintFootball(QPainter& p) {
   p.setRenderHint(QPainter::Antialiasing);
   const QPointF centre(8, 8);
   p.setPen(QPen(Qt::black, 1));
@@ -59,8 +60,62 @@ QIcon Football() {
   }
   p.setBrush(Qt::black);
   p.drawPolygon(pentagon);
-  p.end();
-  return QIcon(pixmap);
+}
+
+// Paints the ball for the size and pixel ratio asked, so it is sharp on any screen; each
+// picture is painted once and kept.
+class FootballEngine : public QIconEngine {
+ public:
+  QIconEngine* clone() const override { return new FootballEngine(*this); }
+
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+    const qreal ratio = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
+    painter->drawPixmap(rect, scaledPixmap(rect.size() * ratio, mode, state, ratio));
+  }
+
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    return scaledPixmap(size, mode, state, 1.0);
+  }
+
+  // `size` in the screen's pixels, `scale` their ratio.
+  QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State, qreal scale) override {
+    const Key key{size, scale, mode == QIcon::Disabled};
+    for (const auto& [made, picture] : pictures_)
+      if (made == key) return picture;
+    QPixmap picture(size);
+    picture.setDevicePixelRatio(scale);
+    picture.fill(Qt::transparent);
+    {
+      QPainter p(&picture);
+      p.scale(size.width() / scale / kFootballSize, size.height() / scale / kFootballSize);
+      PaintFootball(p);
+    }
+    if (key.disabled) {
+      QStyleOption option;
+      picture = QApplication::style()->generatedIconPixmap(QIcon::Disabled, picture, &option);
+    }
+    pictures_.push_back({key, picture});
+    return picture;
+  }
+
+  QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override { return size; }
+
+ private:
+  struct Key {
+    QSize size;
+    qreal scale;
+    bool disabled;
+    bool operator==(const Key&) const = default;
+  };
+  std::vector<std::pair<Key, QPixmap>> pictures_;
+};
+
+}  // namespace
+
+// One icon for the whole program: a list redrawn many times shows the same one.
+QIcon Football() {
+  static const QIcon ball(new FootballEngine);
+  return ball;
 }
 
 void KeepRoomForFootball(QTreeWidget* list) {

@@ -7,6 +7,7 @@ class QTreeWidget;
 
 namespace pitchlog {
 
+// The one football icon, sharp at any size and pixel ratio it is drawn at.
 QIcon Football();
 
 // Rows of the list are high enough for the football in the first column whether or not a row

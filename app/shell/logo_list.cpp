@@ -13,15 +13,17 @@
 namespace pitchlog {
 namespace {
 
-QPixmap Blank(QSize size) {
-  QPixmap pixmap(size);
+// A picture of logical size `size` with the pixels of the ratio, painted in logical units.
+QPixmap Blank(QSize size, qreal ratio) {
+  QPixmap pixmap(size * ratio);
+  pixmap.setDevicePixelRatio(ratio);
   pixmap.fill(Qt::transparent);
   return pixmap;
 }
 
 // A quill over an ink-blue disc with the studio's name below it.
-QPixmap IllustratorLogo() {
-  QPixmap pixmap = Blank(QSize(120, 64));
+QPixmap IllustratorLogo(qreal ratio) {
+  QPixmap pixmap = Blank(QSize(120, 64), ratio);
   QPainter p(&pixmap);
   p.setRenderHint(QPainter::Antialiasing);
   p.setPen(Qt::NoPen);
@@ -43,8 +45,8 @@ QPixmap IllustratorLogo() {
 }
 
 // A ball in mid-flight over the pitch.
-QPixmap CreditsPicture() {
-  QPixmap pixmap(160, 96);
+QPixmap CreditsPicture(qreal ratio) {
+  QPixmap pixmap = Blank(QSize(160, 96), ratio);
   QPainter p(&pixmap);
   p.setRenderHint(QPainter::Antialiasing);
   for (int stripe = 0; stripe < 8; ++stripe)
@@ -72,12 +74,12 @@ QPixmap CreditsPicture() {
 
 }  // namespace
 
-QPixmap LogoList(logo::Picture picture) {
+QPixmap LogoList(logo::Picture picture, qreal ratio) {
   switch (picture) {
-    case logo::Illustrator: return IllustratorLogo();
-    case logo::Program: return ProgramIcon().pixmap(64, 64);
-    case logo::Developer: return CorpLogo(QSize(120, 36));
-    case logo::Credits: return CreditsPicture();
+    case logo::Illustrator: return IllustratorLogo(ratio);
+    case logo::Program: return ProgramLogo(64, ratio);
+    case logo::Developer: return CorpLogo(QSize(120, 36), ratio);
+    case logo::Credits: return CreditsPicture(ratio);
   }
   return {};
 }

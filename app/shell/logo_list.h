@@ -15,6 +15,7 @@ enum Picture : int {
 };
 }  // namespace logo
 
-QPixmap LogoList(logo::Picture picture);
+// Painted with the pixels of the screen's ratio.
+QPixmap LogoList(logo::Picture picture, qreal ratio);
 
 }  // namespace pitchlog

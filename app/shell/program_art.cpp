@@ -34,10 +34,18 @@ void PaintPitch(QPainter& p, const QRectF& r, bool lines = true) {
   p.drawRect(QRectF(field.right() - box_w, field.center().y() - box_h / 2, box_w, box_h));
 }
 
+// A picture of logical size `size` with the pixels of the ratio, painted in logical units.
+QPixmap Canvas(QSize size, qreal ratio) {
+  QPixmap pixmap(size * ratio);
+  pixmap.setDevicePixelRatio(ratio);
+  pixmap.fill(Qt::transparent);
+  return pixmap;
+}
+
 }  // namespace
 
-QPixmap SplashPicture(QSize size) {
-  QPixmap pixmap(size);
+QPixmap SplashPicture(QSize size, qreal ratio) {
+  QPixmap pixmap = Canvas(size, ratio);
   QPainter p(&pixmap);
   p.setRenderHint(QPainter::Antialiasing);
   const QRectF r(QPointF(0, 0), QSizeF(size));
@@ -64,9 +72,8 @@ QPixmap SplashPicture(QSize size) {
   return pixmap;
 }
 
-QPixmap CorpLogo(QSize size) {
-  QPixmap pixmap(size);
-  pixmap.fill(Qt::transparent);
+QPixmap CorpLogo(QSize size, qreal ratio) {
+  QPixmap pixmap = Canvas(size, ratio);
   QPainter p(&pixmap);
   p.setRenderHint(QPainter::Antialiasing);
   const QRectF r = QRectF(QPointF(0, 0), QSizeF(size)).adjusted(1, 1, -1, -1);
@@ -84,24 +91,24 @@ QPixmap CorpLogo(QSize size) {
   return pixmap;
 }
 
+QPixmap ProgramLogo(int side, qreal ratio) {
+  QPixmap pixmap = Canvas(QSize(side, side), ratio);
+  QPainter p(&pixmap);
+  p.setRenderHint(QPainter::Antialiasing);
+  const QRectF r(0.5, 0.5, side - 1, side - 1);
+  QPainterPath disc;
+  disc.addEllipse(r);
+  p.setClipPath(disc);
+  PaintPitch(p, r);
+  p.setClipping(false);
+  p.setPen(QPen(Qt::white, qMax(1.0, side / 16.0)));
+  p.drawEllipse(r);
+  return pixmap;
+}
+
 QIcon ProgramIcon() {
   QIcon icon;
-  for (int side : {16, 32, 64}) {
-    QPixmap pixmap(side, side);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRectF r(0.5, 0.5, side - 1, side - 1);
-    QPainterPath disc;
-    disc.addEllipse(r);
-    p.setClipPath(disc);
-    PaintPitch(p, r);
-    p.setClipping(false);
-    p.setPen(QPen(Qt::white, qMax(1.0, side / 16.0)));
-    p.drawEllipse(r);
-    p.end();
-    icon.addPixmap(pixmap);
-  }
+  for (int side : {16, 32, 64, 128}) icon.addPixmap(ProgramLogo(side, 1.0));
   return icon;
 }
 

@@ -8,8 +8,10 @@
 
 namespace pitchlog {
 
-QPixmap SplashPicture(QSize size);
-QPixmap CorpLogo(QSize size);
+// Each picture is `size` in logical pixels, painted with the pixels of the screen's ratio.
+QPixmap SplashPicture(QSize size, qreal ratio);
+QPixmap CorpLogo(QSize size, qreal ratio);
+QPixmap ProgramLogo(int side, qreal ratio);
 QIcon ProgramIcon();
 
 }  // namespace pitchlog

@@ -2,12 +2,110 @@
 
 #include <algorithm>
 
+#include <QApplication>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QPointer>
+#include <QScreen>
+#include <QWidget>
+
 namespace pitchlog {
 
 QPoint CentredPosition(QSize screen, QSize window) {
   const int left = (screen.width() - window.width()) / 2;
   const int top = (screen.height() - window.height()) / 2;
   return QPoint(left, std::max(top, 0));
+}
+
+QSize FittedSize(QSize free_area, QSize wanted, QSize least) {
+  return QSize(std::max(std::min(wanted.width(), free_area.width()), least.width()),
+               std::max(std::min(wanted.height(), free_area.height()), least.height()));
+}
+
+QPoint MovedInside(const QRect& free_area, const QRect& frame) {
+  // The far edges first, so that a frame too large for the area ends at its near edges.
+  const int left = std::max(std::min(frame.left(), free_area.right() - frame.width() + 1), free_area.left());
+  const int top = std::max(std::min(frame.top(), free_area.bottom() - frame.height() + 1), free_area.top());
+  return QPoint(left, top);
+}
+
+QPoint CentredIn(const QRect& free_area, QSize frame) {
+  const QPoint centred(free_area.left() + (free_area.width() - frame.width()) / 2,
+                       free_area.top() + (free_area.height() - frame.height()) / 2);
+  return MovedInside(free_area, QRect(centred, frame));
+}
+
+QRect FreeArea(const QWidget& window) {
+  if (const QScreen* screen = window.screen()) return screen->availableGeometry();
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) return screen->availableGeometry();
+  return {};
+}
+
+namespace {
+
+// What the frame adds to the client area; nothing while the window manager has not framed it.
+QSize FrameExtra(const QWidget& window) { return window.frameGeometry().size() - window.size(); }
+
+bool FixedSize(const QWidget& window) { return window.minimumSize() == window.maximumSize(); }
+
+}  // namespace
+
+void OpenInFreeArea(QWidget& window, QSize designed) {
+  const QRect free_area = FreeArea(window);
+  if (free_area.isEmpty()) return;
+  const QSize extra = FrameExtra(window);
+  const QSize least = window.minimumSizeHint().expandedTo(window.minimumSize()) + extra;
+  const QSize frame = FittedSize(free_area.size(), designed + extra, least);
+  window.resize(frame - extra);
+  window.move(CentredIn(free_area, frame));
+}
+
+void KeepInFreeArea(QWidget& window) {
+  const QRect free_area = FreeArea(window);
+  if (free_area.isEmpty()) return;
+  QRect frame = window.frameGeometry();
+  if (free_area.contains(frame)) return;
+  if (!FixedSize(window) && (frame.width() > free_area.width() || frame.height() > free_area.height())) {
+    const QSize extra = FrameExtra(window);
+    const QSize least = window.minimumSizeHint().expandedTo(window.minimumSize()) + extra;
+    window.resize(FittedSize(free_area.size(), frame.size(), least) - extra);
+    frame = window.frameGeometry();
+  }
+  window.move(MovedInside(free_area, frame));
+}
+
+namespace {
+
+// Windows and dialogs only: menus, tool tips and the like place themselves.
+bool Placed(const QWidget& widget) {
+  if (!widget.isWindow()) return false;
+  const Qt::WindowType type = widget.windowType();
+  return type == Qt::Window || type == Qt::Dialog;
+}
+
+class ScreenRules : public QObject {
+ public:
+  using QObject::QObject;
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::Show || type == QEvent::Resize) && watched->isWidgetType()) {
+      auto* widget = static_cast<QWidget*>(watched);
+      // A window the user may resize is his to size; only code resizes one of fixed size.
+      const bool placed = type == QEvent::Show || (widget->isVisible() && FixedSize(*widget));
+      if (placed && Placed(*widget)) KeepInFreeArea(*widget);
+    }
+    return QObject::eventFilter(watched, event);
+  }
+};
+
+}  // namespace
+
+void InstallScreenRules() {
+  static QPointer<ScreenRules> rules;
+  if (rules || !qApp) return;
+  rules = new ScreenRules(qApp);
+  qApp->installEventFilter(rules);
 }
 
 }  // namespace pitchlog

@@ -1,13 +1,43 @@
-// Where a window goes to stand in the middle of the screen.
+// Where a window goes: in the middle of the screen, and inside the free area of its screen (the
+// screen less the desktop's panels).
 #pragma once
 
 #include <QPoint>
+#include <QRect>
 #include <QSize>
+
+class QWidget;
 
 namespace pitchlog {
 
 // Top-left corner of a window of size `window` centred on a screen of size `screen`. A window
 // taller than the screen keeps its title bar on screen (top 0); its left may be negative.
 QPoint CentredPosition(QSize screen, QSize window);
+
+// The outer size (frame included) of a window that wants `wanted` in a free area of size
+// `free_area`: as wanted where that fits, smaller where not, never below `least`.
+QSize FittedSize(QSize free_area, QSize wanted, QSize least);
+
+// Top-left corner of `frame` moved by the least distance that brings it inside `free_area`; a
+// frame larger than the area keeps its top-left corner (title bar and menus) in the area's.
+QPoint MovedInside(const QRect& free_area, const QRect& frame);
+
+// Top-left corner of a frame of size `frame` centred in `free_area`, moved inside as above.
+QPoint CentredIn(const QRect& free_area, QSize frame);
+
+// The free area of the screen a top-level window stands on, or opens on.
+QRect FreeArea(const QWidget& window);
+
+// Gives a top-level window its designed size (its client area) where that fits the free area,
+// less where not, and centres it there.
+void OpenInFreeArea(QWidget& window, QSize designed);
+
+// Moves a top-level window that stands out of its free area back inside, made smaller first
+// when it is larger and may be resized. A window inside stays where it is.
+void KeepInFreeArea(QWidget& window);
+
+// Every window of the program opens inside its free area, and a window that code makes larger
+// (a score dialog given more goals) stays inside. Later calls do nothing.
+void InstallScreenRules();
 
 }  // namespace pitchlog

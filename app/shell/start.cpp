@@ -10,6 +10,7 @@
 #include "app/shell/keyboard_rules.h"
 #include "app/shell/msg_box.h"
 #include "app/shell/program.h"
+#include "app/shell/screen_position.h"
 #include "app/shell/single_instance.h"
 #include "app/shell/unreadable_files.h"
 #include "platform/component/create_object.h"
@@ -21,6 +22,7 @@ bool Main(const QString& program_folder) {
   // A second start on the folder brings the running copy forward and ends.
   if (!ClaimProgramFolder(program_folder)) return false;
   InstallKeyboardRules();
+  InstallScreenRules();
   const auto object = kelvane::CreateObject(kelvane::kPitchlogProgId);
   gobjKelvane = kelvane::QueryInterface<kelvane::IPitchlog>(object, kelvane::kPitchlogInterface);
   gobjKelvane->SetMessageSink(

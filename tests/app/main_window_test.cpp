@@ -1,4 +1,4 @@
-// The main window's frame: its views, info bar, group tabs, menu bar and centring.
+// The main window's frame: its views, info bar, group tabs, menu bar, centring and placing.
 #include <QAction>
 #include <QGroupBox>
 #include <QLabel>
@@ -257,6 +257,42 @@ class MainWindowTest : public QObject {
     QFETCH(QSize, window);
     QFETCH(QPoint, position);
     QCOMPARE(CentredPosition(screen, window), position);
+  }
+
+  // A free area below a 40-pixel panel; the window's outer size, and the least it may be.
+  void placedInsideTheFreeArea_data() {
+    QTest::addColumn<QSize>("wanted");
+    QTest::addColumn<QSize>("least");
+    QTest::addColumn<QRect>("placed");
+    QTest::newRow("fits: as designed, centred") << QSize(1000, 600) << QSize(900, 500) << QRect(140, 80, 1000, 600);
+    QTest::newRow("too tall: as tall as the area") << QSize(1000, 720) << QSize(900, 500) << QRect(140, 40, 1000, 680);
+    QTest::newRow("too wide: as wide as the area") << QSize(1400, 600) << QSize(900, 500) << QRect(0, 80, 1280, 600);
+    QTest::newRow("least too large: top-left in the area") << QSize(1400, 800) << QSize(1300, 700)
+                                                              << QRect(0, 40, 1300, 700);
+  }
+  void placedInsideTheFreeArea() {
+    QFETCH(QSize, wanted);
+    QFETCH(QSize, least);
+    QFETCH(QRect, placed);
+    const QRect free_area(0, 40, 1280, 680);
+    const QSize size = FittedSize(free_area.size(), wanted, least);
+    QCOMPARE(QRect(CentredIn(free_area, size), size), placed);
+  }
+
+  void movedInsideTheFreeArea_data() {
+    QTest::addColumn<QRect>("frame");
+    QTest::addColumn<QPoint>("moved");
+    QTest::newRow("inside: stays") << QRect(100, 100, 600, 400) << QPoint(100, 100);
+    QTest::newRow("below the bottom: up") << QRect(100, 500, 600, 400) << QPoint(100, 320);
+    QTest::newRow("under the panel: down") << QRect(100, 10, 600, 400) << QPoint(100, 40);
+    QTest::newRow("off the left edge: right") << QRect(-50, 100, 600, 400) << QPoint(0, 100);
+    QTest::newRow("off the right edge: left") << QRect(900, 100, 600, 400) << QPoint(680, 100);
+    QTest::newRow("larger than the area: top-left") << QRect(-100, 300, 1400, 800) << QPoint(0, 40);
+  }
+  void movedInsideTheFreeArea() {
+    QFETCH(QRect, frame);
+    QFETCH(QPoint, moved);
+    QCOMPARE(MovedInside(QRect(0, 40, 1280, 680), frame), moved);
   }
 };
 

@@ -2,6 +2,7 @@
 // on "Tournament 2022", written to build/screenshots (or $PITCHLOG_SCREENSHOTS) for a person to
 // look at.
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
@@ -95,6 +96,12 @@ class ScreenshotsTest : public QObject {
       window.MainTab->setCurrentIndex(tab);
       Save(window, QStringLiteral("main-%1-%2").arg(tab).arg(names[tab]));
     }
+    // England 6-2 Iran: the score panel with six scorers a side.
+    window.MainTab->setCurrentIndex(1);
+    window.GroupTab->setCurrentIndex(6);
+    window.ShowGameFacts("B1");
+    QApplication::processEvents();
+    Save(window, "main-1-groups-score");
   }
 
   void withoutAHomePage() {
@@ -160,6 +167,14 @@ class ScreenshotsTest : public QObject {
     frmGroupScore::Get().show();
     Save(frmGroupScore::Get(), "entry-group-score");
     frmGroupScore::Unload();
+    main.GameID = "B1";  // England 6-2 Iran
+    frmGroupScore::Get().show();
+    Save(frmGroupScore::Get(), "entry-group-score-six-goals");
+    frmGroupScore::Unload();
+    main.KOIndex = 7;  // Portugal 6-1 Switzerland
+    frmKOScore::Get().show();
+    Save(frmKOScore::Get(), "entry-ko-score-six-goals");
+    frmKOScore::Unload();
     main.KOIndex = 15;
     Save(frmKOGameFacts::Get(), "entry-ko-game-facts");
     app_testing::MessageBoxes notice({QMessageBox::Ok});  // the final has recorded kicks

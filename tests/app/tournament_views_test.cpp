@@ -163,6 +163,24 @@ class TournamentViewsTest : public QObject {
     QCOMPARE(ScheduleRow(window, "W2")->text(6), QStringLiteral("(2) 1"));
   }
 
+  // The lists are redrawn after every change: each redraw shows the one football, not a new
+  // picture that would pile up in memory.
+  void redrawsShowTheOneFootball() {
+    ProgramFolder folder;
+    frmMain& window = OpenTournament2022(folder);
+    window.MainTab->setCurrentIndex(1);
+    QTreeWidget* games = List(window, "GroupSchedule");
+    const qint64 ball = window.ScheduleList->topLevelItem(0)->icon(0).cacheKey();
+    QCOMPARE(games->topLevelItem(0)->icon(0).cacheKey(), ball);
+    for (int redraw = 0; redraw < 3; ++redraw) {
+      window.SetScheduleList();
+      window.LoadGroup(static_cast<int16_t>(window.GroupTab->currentIndex()));
+    }
+    QCOMPARE(window.ScheduleList->topLevelItem(0)->icon(0).cacheKey(), ball);
+    QCOMPARE(window.ScheduleList->topLevelItem(1)->icon(0).cacheKey(), ball);
+    QCOMPARE(games->topLevelItem(0)->icon(0).cacheKey(), ball);
+  }
+
   void timeDifferenceMovesTheKickOffs_data() {
     QTest::addColumn<QString>("difference");
     QTest::addColumn<QString>("opener");
@@ -545,6 +563,8 @@ class TournamentViewsTest : public QObject {
     ProgramFolder folder;
     frmMain& window = OpenTournament2022(folder);
     QVERIFY(QTest::qWaitForWindowExposed(&window));
+    // The test screen is smaller than the window's designed size, which it opens at where it fits.
+    window.resize(1000, 720);
     QStringList scrolling;
     const auto check = [&](QTreeWidget* list, const QString& where) {
       QApplication::processEvents();
