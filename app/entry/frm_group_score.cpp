@@ -19,6 +19,7 @@
 #include "app/entry/scorer_rows.h"
 #include "app/shell/frm_main.h"
 #include "app/shell/msg_box.h"
+#include "app/shell/named_widget.h"
 #include "app/shell/program.h"
 
 namespace pitchlog {
@@ -38,12 +39,6 @@ constexpr int kFramesTop = 40;
 constexpr int kButtonFrameTop = kFramesTop + GoalRowPanel::kOneRowHeight + 5;
 constexpr int kButtonFrameHeight = 33;
 constexpr int kDesignHeight = kButtonFrameTop + kButtonFrameHeight + 5;
-
-template <typename W>
-W* Named(W* widget, const char* name) {
-  widget->setObjectName(QLatin1String(name));
-  return widget;
-}
 
 }  // namespace
 

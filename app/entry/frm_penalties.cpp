@@ -19,6 +19,7 @@
 #include "app/entry/frm_ko_score.h"
 #include "app/shell/frm_main.h"
 #include "app/shell/msg_box.h"
+#include "app/shell/named_widget.h"
 #include "app/shell/program.h"
 
 namespace pitchlog {
@@ -39,12 +40,6 @@ constexpr int kRow0Top = 32;
 constexpr int kButtonFrameTop = 104;
 constexpr int kButtonFrameHeight = 33;
 constexpr int kDesignHeight = kButtonFrameTop + kButtonFrameHeight + 5;
-
-template <typename W>
-W* Named(W* widget, const QString& name) {
-  widget->setObjectName(name);
-  return widget;
-}
 
 QLabel* BoldLabel(const QString& text, double points, QWidget* parent) {
   auto* label = new QLabel(text, parent);
