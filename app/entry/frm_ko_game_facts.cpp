@@ -13,6 +13,7 @@
 #include "app/entry/frm_ko_score.h"
 #include "app/shell/frm_main.h"
 #include "app/shell/knockout_view.h"
+#include "app/shell/named_widget.h"
 #include "app/shell/program.h"
 #include "app/shell/report_list.h"
 #include "app/shell/score_text.h"
@@ -30,12 +31,6 @@ constexpr int kScoreHeight = 230;
 constexpr int kDesignHeight = kScoreTop + kScoreHeight + 8;
 // A side's scorer text longer than this goes to the tall box with its scroll bar.
 constexpr int kShortBoxLines = 6;
-
-template <typename W>
-W* Named(W* widget, const char* name) {
-  widget->setObjectName(QLatin1String(name));
-  return widget;
-}
 
 QPlainTextEdit* ReadOnlyBox(QWidget* parent, const char* name, bool scrolling) {
   auto* box = Named(new QPlainTextEdit(parent), name);

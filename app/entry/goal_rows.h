@@ -1,25 +1,26 @@
-// One side's goal rows in a score dialog: a frame with column headings and four control arrays,
-// one element per goal. Row 0 exists from the start; further rows are made on demand at a fixed
+// One side's goal rows in a score dialog: a frame with column headings and a control array for
+// each column, one element per goal (or per kick of a shoot-out). Row 0 exists from the start; further rows are made on demand at a fixed
 // pitch below it and are never destroyed: rows beyond the score are hidden with their scorer,
 // marks and minute kept, and come back with them.
 //
 // Names, for side "Home": the frame HomeGoalFrame, the headings lblHomeOG, lblHomePlayer,
 // lblHomePen, lblHomeMins ("OG", "Player", "Pen", "Mins"), and the rows chkHomeOG_N,
-// cboHomePlayer_N, chkHomePen_N, txtHomeMins_N.
+// cboHomePlayer_N, chkHomePen_N, txtHomeMins_N. Kick rows have a taker (cboHomePlayer_N) and a
+// scored mark (chkHomePen_N, headed "Scored" as lblHomePen) in the frame "Penalties".
 //
 // The panel only makes, places, shows and hides; the dialog sizes the frame (NeededHeight), wires
 // each row's handlers and fills its list (the new_row callback of ShowRows, and row 0 itself).
 #pragma once
 
-#include <array>
 #include <functional>
 #include <vector>
+#include <vector>
 
+#include <QCheckBox>
 #include <QString>
 
 #include "app/entry/entry_kit.h"
 
-class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -27,11 +28,14 @@ class QWidget;
 
 namespace pitchlog::entry {
 
-enum class GoalColumn { OG, Player, Pen, Mins };
+// Taker and Scored are the kick rows' columns.
+enum class GoalColumn { OG, Player, Pen, Mins, Taker, Scored };
 
 struct GoalRowLayout {
-  std::array<GoalColumn, 4> columns;  // left to right
-  int minute_limit;                   // minutes below this are accepted (91: normal time only)
+  std::vector<GoalColumn> columns;  // left to right
+  int minute_limit;                 // minutes below this are accepted (91: normal time only)
+  const char* caption = "Goals";
+  int row_pitch = 24;               // a row and the gap below it
 };
 
 class GoalRowPanel {
@@ -49,13 +53,17 @@ class GoalRowPanel {
   QGroupBox* Frame() const { return frame_; }
   // Rows made so far (the highest index plus one).
   int Rows() const { return static_cast<int>(rows_.size()); }
+  // OG and Mins are null in kick rows.
   QCheckBox* OG(int i) const { return rows_.at(i).og; }
   QComboBox* Player(int i) const { return rows_.at(i).player; }
   QCheckBox* Pen(int i) const { return rows_.at(i).pen; }
   DigitBox* Mins(int i) const { return rows_.at(i).mins; }
+  bool IsOwnGoal(int i) const { return OG(i) && OG(i)->isChecked(); }
 
   // Frame height for n goals: the headings and n rows, or 0 when there is none.
   static int NeededHeight(int n) { return n > 0 ? (n - 1) * kRowPitch + kOneRowHeight : 0; }
+  // The same at this panel's row pitch.
+  int Height(int n) const { return n > 0 ? (n - 1) * layout_.row_pitch + kOneRowHeight : 0; }
 
   // Every row's controls, row by row, each left to right: the order Tab takes.
   std::vector<QWidget*> TabOrder() const;
@@ -66,13 +74,14 @@ class GoalRowPanel {
 
  private:
   struct Row {
-    QCheckBox* og;
-    QComboBox* player;
-    QCheckBox* pen;
-    DigitBox* mins;
+    QCheckBox* og = nullptr;
+    QComboBox* player = nullptr;
+    QCheckBox* pen = nullptr;
+    DigitBox* mins = nullptr;
   };
   void MakeRow();
-  std::array<QWidget*, 4> Widgets(int i) const;
+  // The row's controls in the design's column order (OG, player, pen, minute), those it has.
+  std::vector<QWidget*> Widgets(int i) const;
 
   QString side_;
   GoalRowLayout layout_;

@@ -1,6 +1,7 @@
-// What the scorer rows of a score dialog do, the same in the group and the knock-out dialog: a
-// minute typed, an own-goal or penalty mark clicked, a scorer chosen (or "[New]", which asks the
-// add-player dialog for one), and the refill of every list once a player was added.
+// What the scorer rows of a score dialog do, the same in every score dialog: a minute typed, an
+// own-goal or penalty mark clicked, a scorer or kick taker chosen (or "[New]", which asks the
+// add-player dialog for one), and the refill of every list once a player was added. Kick rows
+// have no own-goal mark: they offer their own side's squad.
 //
 // A side is any struct with `name` ("home" or "away", as the add-player dialog names sides),
 // `rows` (GoalRowPanel), `team_id`, `squad` (Squad) and `score` (its score box). A function that answers true means the
@@ -27,7 +28,7 @@ namespace pitchlog::entry {
 // The squad a row offers: the other side's while its own-goal box is ticked.
 template <typename Side>
 const Squad& RowSquad(const Side& side, const Side& other, int row) {
-  return side.rows.OG(row)->isChecked() ? other.squad : side.squad;
+  return side.rows.IsOwnGoal(row) ? other.squad : side.squad;
 }
 
 template <typename Side>
@@ -68,7 +69,7 @@ bool ScorerChosen(const Side& side, const Side& other, int row, QWidget* dialog)
   if (frmAddPlayer::InUse()) return false;
   QComboBox* list = side.rows.Player(row);
   if (!IsNewChosen(list)) return true;
-  const Side& grows = side.rows.OG(row)->isChecked() ? other : side;
+  const Side& grows = side.rows.IsOwnGoal(row) ? other : side;
   frmAddPlayer& add = frmAddPlayer::Get();
   add.Calling = list;
   add.FromForm = dialog;
@@ -120,7 +121,7 @@ template <typename Side>
 void FitGoalFrames(const Side& side, const Side& other, int n, const GoalFramesLayout& layout) {
   QGroupBox* frame = side.rows.Frame();
   const QGroupBox* other_frame = other.rows.Frame();
-  const int needed = GoalRowPanel::NeededHeight(n);
+  const int needed = side.rows.Height(n);
   frame->setVisible(n > 0);
   frame->resize(frame->width(), needed);
   const int tallest = std::max(needed, other_frame->height());
@@ -151,7 +152,7 @@ void RefillScorers(Side& home, Side& away, const QString& HomeAway, const QStrin
   const frmAddPlayer* add = frmAddPlayer::IsLoaded() ? &frmAddPlayer::Get() : nullptr;
   for (auto [side, other] : {std::pair<Side*, Side*>{&home, &away}, std::pair<Side*, Side*>{&away, &home}}) {
     for (int row = 0; row < side->rows.Rows(); ++row) {
-      const bool own_goal = side->rows.OG(row)->isChecked();
+      const bool own_goal = side->rows.IsOwnGoal(row);
       if (HomeAway != (own_goal ? other->name : side->name)) continue;
       QComboBox* list = side->rows.Player(row);
       std::string player_id = ChosenPlayerID(list);

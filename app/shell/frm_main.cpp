@@ -16,6 +16,7 @@
 #include "app/shell/group_team_menus.h"
 #include "app/shell/main_toolbar.h"
 #include "app/shell/msg_box.h"
+#include "app/shell/named_widget.h"
 #include "app/shell/program.h"
 #include "app/shell/program_art.h"
 #include "app/shell/screen_position.h"
@@ -33,12 +34,6 @@ constexpr int kHomeTab = 5;
 // The size the window was laid out for; smaller screens get less.
 constexpr QSize kDesignedSize(1000, 720);
 constexpr const char* kGroupLetters = "ABCDEFGH";
-
-template <typename W>
-W* Named(W* widget, const char* name) {
-  widget->setObjectName(QLatin1String(name));
-  return widget;
-}
 
 QFrame* ViewFrame(const char* name) {
   auto* frame = Named(new QFrame, name);

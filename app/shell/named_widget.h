@@ -3,12 +3,19 @@
 
 #include <QLabel>
 #include <QLatin1String>
+#include <QString>
 
 namespace pitchlog {
 
 template <typename W>
 W* Named(W* widget, const char* name) {
   widget->setObjectName(QLatin1String(name));
+  return widget;
+}
+
+template <typename W>
+W* Named(W* widget, const QString& name) {
+  widget->setObjectName(name);
   return widget;
 }
 

@@ -2,6 +2,7 @@
 // of a save, and players chosen by id.
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -129,6 +130,25 @@ class EntryKitTest : public QObject {
     QCOMPARE(panel.Mins(2)->text(), QStringLiteral("55"));
     QCOMPARE(GoalRowPanel::NeededHeight(0), 0);
     QCOMPARE(GoalRowPanel::NeededHeight(3), GoalRowPanel::kOneRowHeight + 2 * GoalRowPanel::kRowPitch);
+  }
+
+  // A shoot-out's rows: a taker and a scored mark under "Scored", no own goal and no minute.
+  void kickRowsHoldATakerAndAMarkAtTheirOwnPitch() {
+    QWidget parent;
+    GoalRowPanel panel(&parent, QStringLiteral("Away"), {{GoalColumn::Taker, GoalColumn::Scored}, 0, "Penalties", 25});
+    panel.ShowRows(2, [](int) {});
+    QCOMPARE(panel.Frame()->title(), QStringLiteral("Penalties"));
+    QCOMPARE(panel.Frame()->findChild<QLabel*>(QStringLiteral("lblAwayPen"))->text(), QStringLiteral("Scored"));
+    QCOMPARE(panel.Player(1)->objectName(), QStringLiteral("cboAwayPlayer_1"));
+    QCOMPARE(panel.Pen(1)->objectName(), QStringLiteral("chkAwayPen_1"));
+    QCOMPARE(panel.Player(1)->geometry(), QRect(8, 57, 200, 21));
+    QCOMPARE(panel.Pen(1)->geometry(), QRect(230, 57, 17, 21));
+    QVERIFY(!panel.OG(1) && !panel.Mins(1));
+    panel.Pen(1)->setChecked(true);
+    QVERIFY(!panel.IsOwnGoal(1));
+    QCOMPARE(panel.TabOrder(), (std::vector<QWidget*>{panel.Player(0), panel.Pen(0), panel.Player(1), panel.Pen(1)}));
+    QCOMPARE(panel.Height(3), GoalRowPanel::kOneRowHeight + 2 * 25);
+    QCOMPARE(panel.Frame()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size(), 2 + 2 * 2);
   }
 };
 
