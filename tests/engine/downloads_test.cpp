@@ -191,10 +191,13 @@ TEST_F(Downloads, UnreadableOrHostileFilesAreRefusedAsAWhole) {
   for (const Case& c : cases) {
     site_.Write(c.file, c.content);
     const std::string file = c.file;
-    if (file == "Results.xml") EXPECT_FALSE(engine_->DownloadResults()) << c.what;
-    if (file == "players.xml") EXPECT_FALSE(engine_->DownloadPlayers()) << c.what;
-    if (file != "Results.xml" && file != "players.xml")
+    if (file == "Results.xml") {
+      EXPECT_FALSE(engine_->DownloadResults()) << c.what;
+    } else if (file == "players.xml") {
+      EXPECT_FALSE(engine_->DownloadPlayers()) << c.what;
+    } else {
       EXPECT_FALSE(engine_->DownloadXML(file.substr(0, file.size() - 4))) << c.what;
+    }
     site_.Remove(c.file);
     EXPECT_EQ(Files(app_), before) << c.what;
     EXPECT_EQ(engine_->ResultsSet(), "Tournament 2022") << c.what;
