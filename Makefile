@@ -18,13 +18,17 @@ $(BUILD)/build.ninja: | deps
 	cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS)
 
 configure: deps
-	cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS)
+	cmake -S . -B $(BUILD) -G Ninja $(WERROR_FLAGS) $(CMAKE_FLAGS)
 
 build: configure
 	cmake --build $(BUILD) --parallel
 
 run: build
 	bash scripts/run
+
+# The builds that CI runs fail on any warning; `make run` keeps what the build folder was given.
+WERROR_FLAGS =
+test: WERROR_FLAGS = -DPITCHLOG_WERROR=ON
 
 # Twice: as the machine is set, then with a decimal comma and a zone with clock changes.
 test: build
@@ -46,11 +50,11 @@ SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1 \
 CLANG_FLAGS = -DCMAKE_CXX_COMPILER=clang++ -DPITCHLOG_BUILD_BENCH=OFF
 
 sanitize: deps
-	cmake -S . -B $(SANITIZE_BUILD) -G Ninja $(CLANG_FLAGS) -DPITCHLOG_SANITIZE=ON $(CMAKE_FLAGS)
+	cmake -S . -B $(SANITIZE_BUILD) -G Ninja $(CLANG_FLAGS) -DPITCHLOG_SANITIZE=ON -DPITCHLOG_WERROR=ON $(CMAKE_FLAGS)
 	$(SANITIZER_ENV) KELVANE_REGISTRY=$(abspath $(SANITIZE_BUILD))/registry cmake --build $(SANITIZE_BUILD) --parallel $(JOBS)
 	cd $(SANITIZE_BUILD) && $(SANITIZER_ENV) QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 600 -j $(JOBS)
 
 fuzz: deps
-	cmake -S . -B $(FUZZ_BUILD) -G Ninja $(CLANG_FLAGS) -DPITCHLOG_FUZZ=ON -DPITCHLOG_BUILD_APP=OFF -DPITCHLOG_BUILD_TESTS=OFF $(CMAKE_FLAGS)
+	cmake -S . -B $(FUZZ_BUILD) -G Ninja $(CLANG_FLAGS) -DPITCHLOG_FUZZ=ON -DPITCHLOG_BUILD_APP=OFF -DPITCHLOG_BUILD_TESTS=OFF -DPITCHLOG_WERROR=ON $(CMAKE_FLAGS)
 	KELVANE_REGISTRY=$(abspath $(FUZZ_BUILD))/registry cmake --build $(FUZZ_BUILD) --parallel $(JOBS)
 	$(SANITIZER_ENV) bash tests/fuzz/run $(FUZZ_BUILD) $(FUZZ_SECONDS)

@@ -276,6 +276,7 @@ class Pitchlog : public IPitchlog, public Dispatch {
 
   void SetMessageSink(MessageSink sink) override;
   void SetDownloadHook(std::shared_ptr<net::TransferHook> hook) override;
+  void SetDownloadLimits(const net::Limits& limits) override;
   Variant MembersTotals() override;
 
   // Data files that exist but could not be read.
@@ -414,6 +415,7 @@ class Pitchlog : public IPitchlog, public Dispatch {
   MessageSink sink_;
 
   std::shared_ptr<net::TransferHook> download_hook_;
+  net::Limits download_limits_;
   // Servers that could not be reached or went silent in the current command.
   std::set<std::string> failed_servers_;
   int download_depth_ = 0;

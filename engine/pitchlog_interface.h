@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/component/variant.h"
+#include "platform/net/limits.h"
 #include "platform/net/transfer_hook.h"
 
 namespace kelvane {
@@ -294,6 +295,9 @@ class IPitchlog {
   // Not part of the dispatch table: who watches the downloads, for as long as one command runs
   // (null: nobody). While it is set, a server that failed once is not asked again.
   virtual void SetDownloadHook(std::shared_ptr<net::TransferHook> hook) = 0;
+  // Not part of the dispatch table: how long each download may take; the defaults hold until
+  // a test shortens them.
+  virtual void SetDownloadLimits(const net::Limits& limits) = 0;
 
   // The data files that exist but could not be read at their last load, (0 To 1, 0 To n - 1)
   // of texts: row 0 the file below AppPath ("Data/members.xml"), row 1 the name below AppPath

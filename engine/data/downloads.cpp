@@ -36,6 +36,8 @@ void Pitchlog::SetDownloadHook(std::shared_ptr<net::TransferHook> hook) {
   failed_servers_.clear();
 }
 
+void Pitchlog::SetDownloadLimits(const net::Limits& limits) { download_limits_ = limits; }
+
 std::string Pitchlog::DownloadAddress(const std::string& segment, const std::string& file) {
   return Properties("downloadurl").ToString() + segment + "/" + file + "?Cache=" + CacheNumber();
 }
@@ -48,7 +50,7 @@ std::string Pitchlog::SourceSegment() {
 std::optional<xml::Document> Pitchlog::DownloadDocument(const std::string& url) {
   const std::string server = net::ServerOf(url);
   if (failed_servers_.count(server)) return std::nullopt;
-  net::FetchResult reply = net::Fetch(url, {}, download_hook_.get());
+  net::FetchResult reply = net::Fetch(url, download_limits_, download_hook_.get());
   if (reply.server_failed) failed_servers_.insert(server);
   if (!reply.ok) return std::nullopt;
   xml::Document doc;

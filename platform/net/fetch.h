@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "platform/net/limits.h"
 #include "platform/net/transfer_hook.h"
 
 namespace kelvane::net {
@@ -13,14 +14,6 @@ struct FetchResult {
   std::string reason;  // why it failed; "" when ok
   // The server could not be reached, or went silent: asking it again would only wait again.
   bool server_failed = false;
-};
-
-// How long a download may take before it is given up, in seconds.
-struct Limits {
-  long connect_seconds = 10;
-  long total_seconds = 60;
-  // A server that sends nothing for this long has failed.
-  long silent_seconds = 15;
 };
 
 // http and https only, following a few redirects; any final status outside 2xx, a time-out, a

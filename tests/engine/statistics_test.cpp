@@ -14,7 +14,7 @@ namespace {
 // Team slots of the shipped teams file.
 constexpr int16_t kQAT = 1, kECU = 2, kCAN = 22, kMAR = 23;
 // Team stats.
-constexpr int16_t kP = 0, kW = 1, kD = 2, kF = 4, kA = 5, kAllFor = 14, kNormalTimeGoals = 16, kAllGoals = 17,
+constexpr int16_t kP = 0, kW = 1, kF = 4, kA = 5, kAllFor = 14, kNormalTimeGoals = 16, kAllGoals = 17,
                   kDecidedInExtraTime = 18;
 
 // The shipped fixtures, teams and players with these game records.
