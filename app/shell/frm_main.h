@@ -12,6 +12,7 @@
 #include <QMainWindow>
 
 #include "app/shell/default_instance.h"
+#include "app/shell/stats_variables.h"
 #include "engine/pitchlog_interface.h"
 
 class QAction;
@@ -36,7 +37,8 @@ class TeamPanel;
 class Tray;
 class WebBrowser;
 
-class frmMain : public QMainWindow, public DefaultInstance<frmMain> {
+// The Stats view's public variables are the window's own, as the layout dialogs use them.
+class frmMain : public QMainWindow, public DefaultInstance<frmMain>, public StatsVariables {
   Q_OBJECT
 
  public:
@@ -44,18 +46,9 @@ class frmMain : public QMainWindow, public DefaultInstance<frmMain> {
 
   // ---- Public variables ----
   std::shared_ptr<kelvane::IPitchlog> objKelvane;
-  kelvane::Variant varColumns;
-  kelvane::Variant varLabels;
-  kelvane::Variant varTable;
-  int16_t intCurrSort = 0;
-  int16_t intStatsStage = 0;
   int16_t intAnalysisStage = 0;
-  bool blnStatsAverages = false;
-  std::string strStatsType;
   int16_t KOIndex = 0;
-  int16_t intSortCol = 0;
   std::string GameID;
-  bool blnSaveStats = false;
 
   // ---- Public procedures ----
   // The knock-out game id of index 0..15 (game number minus 49).
