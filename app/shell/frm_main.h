@@ -4,7 +4,6 @@
 
 #include <cstdint>
 #include <memory>
-#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -177,27 +176,6 @@ class frmMain : public QMainWindow, public DefaultInstance<frmMain>, public Stat
   void OpenForum_Click();
   void About_Click();
   void LicenceTerms_Click();
-  // The Stats view: its list procedures and handlers.
-  void BuildStatsView();
-  void WireStatsView();
-  void LoadStatsListGroups(bool ChangeOrder);
-  bool BeginStatsList(const char* type);
-  void EndStatsList(bool ChangeOrder);
-  void SetStatsColumns(const std::string& TableID, bool ChangeOrder);
-  // Without a header: sorts on intSortCol; with one: on the clicked header (1-based).
-  void SortStatsList(std::optional<int> ColumnHeader, bool ChangeOrder);
-  void ShowStatsTable(bool ChangeOrder);
-  void cboStatsTables_Click();
-  void optStageBoth_Click();
-  void optStageGroup_Click();
-  void optStageKO_Click();
-  void optStatsAverages_Click();
-  void optStatsTotals_Click();
-  void StatsOptionChosen();
-  void lvwStats_ColumnClick(int ColumnHeader);
-  void cmdSave_Click();
-  void cmdCustomise_Click();
-  void cmdRemove_Click();
   // The Sweeps menu: the sweepstake windows.
   void Manage_Click();
   void Members_Click();
@@ -206,14 +184,6 @@ class frmMain : public QMainWindow, public DefaultInstance<frmMain>, public Stat
 
   std::vector<std::string> ko_game_ids_;
   kelvane::Variant varTeamList;  // the team menu list: TeamList as the window loaded
-  kelvane::Variant varTeamsColumns;
-  kelvane::Variant varTeamsLabels;
-  kelvane::Variant varGroupsColumns;
-  kelvane::Variant varGroupsLabels;
-  kelvane::Variant varPlayersColumns;
-  kelvane::Variant varPlayersLabels;
-  std::string strCurrTable;  // the table whose layout is in varTable
-  int16_t intMarkedCol = 0;  // sub-item of the header with the sort mark
   Tray* tray_ = nullptr;
   MainToolbar* toolbar_ = nullptr;
   GroupTeamMenus* group_team_menus_ = nullptr;
