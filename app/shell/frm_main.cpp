@@ -23,6 +23,7 @@
 #include "app/shell/sharp_picture.h"
 #include "app/shell/shell_helpers.h"
 #include "app/shell/start.h"
+#include "app/shell/stats_view.h"
 #include "app/shell/tray_icon.h"
 #include "app/shell/web_browser.h"
 #include "app/sweeps/frm_sweeps.h"
@@ -146,12 +147,7 @@ void frmMain::Form_Load() {
   group_team_menus_->SetGroupCaptions();
   varTeamList = objKelvane->TeamList();
   group_team_menus_->SetTeamCaptions(varTeamList);
-  varTeamsColumns = objKelvane->StatsColumnsArray("teams");
-  varTeamsLabels = objKelvane->StatsLabelsArray("teams");
-  varGroupsColumns = objKelvane->StatsColumnsArray("groups");
-  varGroupsLabels = objKelvane->StatsLabelsArray("groups");
-  varPlayersColumns = objKelvane->StatsColumnsArray("players");
-  varPlayersLabels = objKelvane->StatsLabelsArray("players");
+  statsView->Load(objKelvane);
   SetMain();
   LastMessage->setEnabled(!objKelvane->Properties("message").ToString().empty());
   setWindowTitle(gstrAppTitle);

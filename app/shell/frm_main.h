@@ -4,7 +4,6 @@
 
 #include <cstdint>
 #include <memory>
-#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -12,6 +11,7 @@
 #include <QMainWindow>
 
 #include "app/shell/default_instance.h"
+#include "app/shell/stats_variables.h"
 #include "engine/pitchlog_interface.h"
 
 class QAction;
@@ -36,7 +36,8 @@ class TeamPanel;
 class Tray;
 class WebBrowser;
 
-class frmMain : public QMainWindow, public DefaultInstance<frmMain> {
+// The Stats view's public variables are the window's own, as the layout dialogs use them.
+class frmMain : public QMainWindow, public DefaultInstance<frmMain>, public StatsVariables {
   Q_OBJECT
 
  public:
@@ -44,18 +45,9 @@ class frmMain : public QMainWindow, public DefaultInstance<frmMain> {
 
   // ---- Public variables ----
   std::shared_ptr<kelvane::IPitchlog> objKelvane;
-  kelvane::Variant varColumns;
-  kelvane::Variant varLabels;
-  kelvane::Variant varTable;
-  int16_t intCurrSort = 0;
-  int16_t intStatsStage = 0;
   int16_t intAnalysisStage = 0;
-  bool blnStatsAverages = false;
-  std::string strStatsType;
   int16_t KOIndex = 0;
-  int16_t intSortCol = 0;
   std::string GameID;
-  bool blnSaveStats = false;
 
   // ---- Public procedures ----
   // The knock-out game id of index 0..15 (game number minus 49).
@@ -199,27 +191,6 @@ class frmMain : public QMainWindow, public DefaultInstance<frmMain> {
   void OpenForum_Click();
   void About_Click();
   void LicenceTerms_Click();
-  // The Stats view: its list procedures and handlers.
-  void BuildStatsView();
-  void WireStatsView();
-  void LoadStatsListGroups(bool ChangeOrder);
-  bool BeginStatsList(const char* type);
-  void EndStatsList(bool ChangeOrder);
-  void SetStatsColumns(const std::string& TableID, bool ChangeOrder);
-  // Without a header: sorts on intSortCol; with one: on the clicked header (1-based).
-  void SortStatsList(std::optional<int> ColumnHeader, bool ChangeOrder);
-  void ShowStatsTable(bool ChangeOrder);
-  void cboStatsTables_Click();
-  void optStageBoth_Click();
-  void optStageGroup_Click();
-  void optStageKO_Click();
-  void optStatsAverages_Click();
-  void optStatsTotals_Click();
-  void StatsOptionChosen();
-  void lvwStats_ColumnClick(int ColumnHeader);
-  void cmdSave_Click();
-  void cmdCustomise_Click();
-  void cmdRemove_Click();
   // The Sweeps menu: the sweepstake windows.
   void Manage_Click();
   void Members_Click();
@@ -228,14 +199,6 @@ class frmMain : public QMainWindow, public DefaultInstance<frmMain> {
 
   std::vector<std::string> ko_game_ids_;
   kelvane::Variant varTeamList;  // the team menu list: TeamList as the window loaded
-  kelvane::Variant varTeamsColumns;
-  kelvane::Variant varTeamsLabels;
-  kelvane::Variant varGroupsColumns;
-  kelvane::Variant varGroupsLabels;
-  kelvane::Variant varPlayersColumns;
-  kelvane::Variant varPlayersLabels;
-  std::string strCurrTable;  // the table whose layout is in varTable
-  int16_t intMarkedCol = 0;  // sub-item of the header with the sort mark
   Tray* tray_ = nullptr;
   MainToolbar* toolbar_ = nullptr;
   GroupTeamMenus* group_team_menus_ = nullptr;

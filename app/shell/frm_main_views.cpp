@@ -19,6 +19,7 @@
 #include "app/shell/schedule_view.h"
 #include "app/shell/score_text.h"
 #include "app/shell/shell_helpers.h"
+#include "app/shell/stats_view.h"
 #include "app/shell/team_panel.h"
 
 namespace pitchlog {
@@ -40,7 +41,7 @@ void frmMain::BuildTournamentViews() {
   teamPanel = new TeamPanel(TeamFrame, GameFacts, ScoreFrame);
   koView = new KnockoutView(KOFrame);
   analysisView = new AnalysisView(AnalysisFrame);
-  BuildStatsView();
+  statsView = new StatsView(StatsFrame, *this, [this] { ClearAnalysis(); });
 }
 
 void frmMain::WireTournamentViews() {
@@ -63,7 +64,6 @@ void frmMain::WireTournamentViews() {
             [this, index] { RunHandler([&] { cmdKOGameNo_Click(index); }); });
   }
   WireAnalysisView();
-  WireStatsView();
 }
 
 void frmMain::ShowTeam(const std::string& TeamID) {

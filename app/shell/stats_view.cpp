@@ -1,12 +1,14 @@
 #include "app/shell/stats_view.h"
 
 #include <algorithm>
+#include <utility>
 
 #include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -14,6 +16,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "app/shell/handler_guard.h"
 #include "app/shell/named_widget.h"
 #include "app/shell/stats_list.h"
 
@@ -45,7 +48,8 @@ QPushButton* Button(const char* name, const char* caption) {
 
 }  // namespace
 
-StatsView::StatsView(QFrame* stats_frame) : QObject(stats_frame) {
+StatsView::StatsView(QFrame* stats_frame, StatsVariables& variables, std::function<void()> clear_analysis)
+    : QObject(stats_frame), vars_(variables), clear_analysis_(std::move(clear_analysis)) {
   StatsTablesFrame = Named(new QGroupBox(QStringLiteral("Stats Table"), stats_frame), "StatsTablesFrame");
   cboStatsTables = Named(new QComboBox(StatsTablesFrame), "cboStatsTables");
   cboStatsTables->setMinimumContentsLength(24);
@@ -90,6 +94,29 @@ StatsView::StatsView(QFrame* stats_frame) : QObject(stats_frame) {
   auto* layout = new QVBoxLayout(stats_frame);
   layout->addLayout(choices);
   layout->addLayout(shown, 1);
+  Wire();
+}
+
+void StatsView::Wire() {
+  connect(cboStatsTables, &QComboBox::currentIndexChanged, this,
+          [this] { RunHandler([this] { cboStatsTables_Click(); }); });
+  const std::pair<QRadioButton*, void (StatsView::*)()> options[] = {
+      {optStageBoth, &StatsView::optStageBoth_Click},
+      {optStageGroup, &StatsView::optStageGroup_Click},
+      {optStageKO, &StatsView::optStageKO_Click},
+      {optStatsAverages, &StatsView::optStatsAverages_Click},
+      {optStatsTotals, &StatsView::optStatsTotals_Click},
+  };
+  for (const auto& [option, click] : options)
+    connect(option, &QRadioButton::toggled, this, [this, click = click](bool selected) {
+      if (selected) RunHandler([&] { (this->*click)(); });
+    });
+  // Headers count from 1.
+  connect(lvwStats->header(), &QHeaderView::sectionClicked, this,
+          [this](int column) { RunHandler([&] { lvwStats_ColumnClick(column + 1); }); });
+  connect(cmdSave, &QPushButton::clicked, this, Handler(this, &StatsView::cmdSave_Click));
+  connect(cmdCustomise, &QPushButton::clicked, this, Handler(this, &StatsView::cmdCustomise_Click));
+  connect(cmdRemove, &QPushButton::clicked, this, Handler(this, &StatsView::cmdRemove_Click));
 }
 
 QRadioButton* StatsView::StageOption(int stage) const {
