@@ -96,26 +96,37 @@ void Pitchlog::GenerateMembers() {
 
 void Pitchlog::GenerateAccounts() {
   const pages::Snippets html(*this);
-  const std::vector<std::string> names = pages::ListTexts(MembersList());
+  // The totals come in the order of MembersList, names first, counted in one pass.
+  const Variant all_totals = MembersTotals();
+  const Array& totals = all_totals.AsArray();
+  std::vector<std::string> names;
+  names.reserve(static_cast<size_t>(totals.UBound(2) + 1));
+  for (int32_t i = 0; i <= totals.UBound(2); ++i) names.push_back(totals.at(0, i).ToString());
   const auto rest = pages::OpenTable(page_lines_, html, "{accounts}", NothingToList(names), "nomembers");
   if (!rest) return;
   page_lines_.back() += html.HeaderRow({{"Member", kLeft}, {"Total", kRight}, {"Paid", kRight}, {"Balance", kRight}});
-  // All totals in one pass: a member's own total walks every choice of every sweep.
-  const Variant all_totals = MembersTotals();
-  const Array& totals = all_totals.AsArray();
+  // Every row is made of the same snippets: each is read from the script once.
+  const std::string row_start = html("trstart") + kCrLf;
+  const std::string row_end = html("trend") + kCrLf;
+  const std::string member_start = html("tdstart");
+  const std::string amount_start = html("tdstart", kRight);
+  const std::string cell_end = html("tdend") + kCrLf;
+  const std::string value = html("value");
+  const std::string link = html("memberlink");
+  const std::string owes = html("balance", html("positivebalance"));
+  const std::string clear = html("balance", html("negativebalance"));
+  const auto amount = [&](std::string_view shown) { return amount_start + pages::Fill(value, {{"#VALUE#", shown}}) + cell_end; };
   for (const size_t i : ByName(names)) {
     const std::string& name = names[i];
     const double total = totals.at(1, static_cast<int32_t>(i)).ToDouble();
     const Variant paid = Members(name, "paid");
     const bool has_paid = paid.IsNumeric();
     const double balance = money::Balance(total, has_paid ? paid.ToDouble() : 0);
-    const std::string style = html(balance > 0 ? "positivebalance" : "negativebalance");
+    const std::string member = pages::Fill(link, {{"#VALUE#", pages::EscapeHtml(name)}, {"#LINK#", EncodeXmlTag(name)}});
     page_lines_.push_back(
-        html("trstart") + kCrLf + Cell(html, html.MemberLink(name, EncodeXmlTag(name))) + kCrLf +
-        Cell(html, html.Value(money::FormatCurrency(total)), kRight) + kCrLf +
-        Cell(html, html.Value(has_paid ? money::FormatCurrency(paid.ToDouble()) : kNbsp), kRight) + kCrLf +
-        Cell(html, pages::Fill(html("balance", style), {{"#VALUE#", money::FormatCurrency(balance)}}), kRight) + kCrLf +
-        html("trend") + kCrLf);
+        row_start + member_start + member + cell_end + amount(money::FormatCurrency(total)) +
+        amount(has_paid ? money::FormatCurrency(paid.ToDouble()) : kNbsp) + amount_start +
+        pages::Fill(balance > 0 ? owes : clear, {{"#VALUE#", money::FormatCurrency(balance)}}) + cell_end + row_end);
   }
   pages::CloseTable(page_lines_, html, *rest);
 }

@@ -1,10 +1,13 @@
 // Pictures of the splash, of each view of the main window and of each dialog at its default size
 // on "Tournament 2022", written to build/screenshots (or $PITCHLOG_SCREENSHOTS) for a person to
 // look at.
+#include <functional>
+
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -25,6 +28,7 @@
 #include "app/shell/frm_main.h"
 #include "app/shell/frm_players.h"
 #include "app/shell/frm_properties.h"
+#include "app/shell/program.h"
 #include "app/shell/frm_save_stats.h"
 #include "app/shell/frm_splash.h"
 #include "app/shell/start.h"
@@ -39,6 +43,7 @@
 #include "tests/app/support/game_driver.h"
 #include "tests/app/support/message_boxes.h"
 #include "tests/app/support/modal_dialogs.h"
+#include "tests/app/support/print_capture.h"
 #include "tests/app/support/program_fixture.h"
 #include "tests/app/support/sweeps_files.h"
 
@@ -47,12 +52,25 @@ using app_testing::ProgramFolder;
 
 namespace {
 
+QString Folder() {
+  const QString folder = qEnvironmentVariable("PITCHLOG_SCREENSHOTS", QStringLiteral(PITCHLOG_SCREENSHOT_DIR));
+  QDir().mkpath(folder);
+  return folder;
+}
+
 void Save(QWidget& widget, const QString& name) {
   const QPixmap picture = widget.grab();
   QVERIFY(!picture.isNull());
-  const QString folder = qEnvironmentVariable("PITCHLOG_SCREENSHOTS", QStringLiteral(PITCHLOG_SCREENSHOT_DIR));
-  QDir().mkpath(folder);
-  QVERIFY(picture.save(folder + "/" + name + ".png"));
+  QVERIFY(picture.save(Folder() + "/" + name + ".png"));
+}
+
+// The printout that the button makes, kept as a PDF file beside the pictures.
+void SavePrintout(const std::function<void()>& print, const QString& name) {
+  const app_testing::PrintCapture capture;
+  print();
+  QVERIFY2(capture.Pdf().startsWith("%PDF"), qPrintable(name));
+  QFile::remove(Folder() + "/" + name + ".pdf");
+  QVERIFY(QFile::copy(capture.PdfPath(), Folder() + "/" + name + ".pdf"));
 }
 
 }  // namespace
@@ -306,6 +324,45 @@ class ScreenshotsTest : public QObject {
     frmMemberDetails::Get().show();
     Save(frmMemberDetails::Get(), "sweeps-member-details");
     frmMemberDetails::Unload();
+  }
+
+  // Every printout: the three kinds of sweep list beside a long member name and a large bid, the
+  // accounts of a pool longer than a page, and the team draw slips.
+  void printouts() {
+    ProgramFolder folder;
+    app_testing::WriteMembers(folder, {{"Ann", "ann", "4"}, {"Bob", "bob", "10"}});
+    app_testing::WriteSweeps(
+        folder, {{"Office Winner", "office_winner", "tournament_winner", "stake", "5", {{"ARG", "ann"}, {"FRA", "bob"}}},
+                 {"Golden Boot", "golden_boot", "top_scorer", "bid", nullptr, {{"FRA10", "bob", "12.5"}}},
+                 {"Total Goals", "total_goals", "total_goals", "fun", nullptr, {{"150", "ann"}, {"170", "bob"}}}});
+    frmMain& main = app_testing::StartToMainWindow(folder);
+    main.OpenResultsSet("Tournament 2022");
+    const std::string long_name = "Maximiliane Auguste Viktoria von Hohenzollern-Sigmaringen II";
+    gobjKelvane->AddMember(long_name);
+    gobjKelvane->SetSweepMember("Office Winner", kelvane::Variant("BRA"), long_name);
+    gobjKelvane->SetSweepMember("Golden Boot", kelvane::Variant("ARG10"), long_name);
+    gobjKelvane->SetSweepBid("Golden Boot", kelvane::Variant("ARG10"), 150.0);
+    gobjKelvane->SetSweepMember("Total Goals", kelvane::Variant("160"), long_name);
+    for (int i = 0; i < 120; ++i) gobjKelvane->AddMember("Member " + std::to_string(i));
+    // The sweeps window reads the files.
+    gobjKelvane->SaveMembers();
+    gobjKelvane->SaveSweeps();
+    frmSweeps& sweeps = frmSweeps::Get();
+    sweeps.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&sweeps));
+    const char* const lists[][2] = {
+        {"Office Winner", "print-sweeps-team-list"}, {"Golden Boot", "print-sweeps-player-list"},
+        {"Total Goals", "print-sweeps-number-list"}};
+    for (const auto& [sweep, printout] : lists) {
+      sweeps.cboSweepList->setCurrentIndex(sweeps.cboSweepList->findText(QLatin1String(sweep)));
+      SavePrintout([&] { sweeps.cmdPrint->click(); }, QLatin1String(printout));
+    }
+    frmAccounts& accounts = frmAccounts::Get();
+    accounts.show();
+    SavePrintout([&] { accounts.cmdPrint->click(); }, QStringLiteral("print-accounts"));
+    frmAccounts::Unload();
+    SavePrintout([&] { main.findChild<QAction*>(QStringLiteral("TeamDrawSlips"))->trigger(); },
+                 QStringLiteral("print-team-draw-slips"));
   }
 };
 
