@@ -1,5 +1,6 @@
 #include "tools/json_variant.h"
 
+#include <charconv>
 #include <limits>
 #include <string>
 
@@ -52,7 +53,13 @@ nlohmann::json ToJson(const Variant& value) {
     case T::Boolean: return value.ToBool();
     case T::Integer:
     case T::Long: return value.ToInt32();
-    case T::Single: return std::stod(value.ToString());  // the Single's own shortest digits
+    case T::Single: {
+      // The Single's own shortest digits, read with "." whatever the locale.
+      const std::string digits = value.ToString();
+      double number = 0;
+      std::from_chars(digits.data(), digits.data() + digits.size(), number);
+      return number;
+    }
     case T::Double: return value.ToDouble();
     case T::String: return value.ToString();
     case T::Array: {

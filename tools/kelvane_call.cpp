@@ -4,6 +4,7 @@
 //   kelvane-call --unregister LIBRARY
 #include <dlfcn.h>
 
+#include <clocale>
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -52,6 +53,8 @@ nlohmann::json CallLine(kelvane::Dispatch& engine, const std::string& line) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // The pages write numbers and money as the user reads them, as they do from the program.
+  std::setlocale(LC_ALL, "");
   std::string app_path;
   for (int i = 1; i < argc; ++i) {
     std::string arg = argv[i];

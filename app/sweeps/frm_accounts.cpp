@@ -19,6 +19,7 @@
 #include "app/sweeps/money.h"
 #include "app/sweeps/printer.h"
 #include "app/sweeps/sweeps_kit.h"
+#include "platform/money/money.h"
 
 namespace pitchlog {
 namespace {
@@ -67,7 +68,7 @@ void frmAccounts::LoadMembers() {
     const std::string name = totals.at(0, i).ToString();
     const double total = totals.at(1, i).ToDouble();
     const std::optional<double> paid = sweeps::StoredAmount(engine.Members(name, "paid"));
-    const double balance = sweeps::Balance(total, paid.value_or(0));
+    const double balance = kelvane::money::Balance(total, paid.value_or(0));
     QTreeWidgetItem* row = AddRow(lvwMembers, {ToQ(name), sweeps::Currency(total),
                                                paid ? sweeps::Currency(*paid) : QString(), sweeps::Currency(balance)});
     if (balance > 0) ColourRow(row, QColor(255, 0, 0));

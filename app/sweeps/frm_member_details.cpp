@@ -17,6 +17,7 @@
 #include "app/sweeps/frm_members.h"
 #include "app/sweeps/money.h"
 #include "app/sweeps/sweeps_kit.h"
+#include "platform/money/money.h"
 
 namespace pitchlog {
 namespace {
@@ -117,7 +118,7 @@ void frmMemberDetails::Form_Load() {
 // The balance follows the amount typed.
 void frmMemberDetails::txtPaid_Change() {
   txtPaid->Judge();
-  lblBalanceValue->setText(sweeps::Currency(sweeps::Balance(total_, txtPaid->Value())));
+  lblBalanceValue->setText(sweeps::Currency(kelvane::money::Balance(total_, txtPaid->Value())));
 }
 
 void frmMemberDetails::SavePaid() {

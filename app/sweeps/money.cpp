@@ -1,7 +1,5 @@
 #include "app/sweeps/money.h"
 
-#include <cmath>
-
 #include <QApplication>
 #include <QFocusEvent>
 #include <QLabel>
@@ -12,6 +10,7 @@
 
 #include "platform/component/error.h"
 #include "platform/component/variant.h"
+#include "platform/money/money.h"
 
 namespace pitchlog::sweeps {
 namespace {
@@ -62,7 +61,7 @@ QString AnyOf(const QStringList& texts) {
 
 }  // namespace
 
-QString Currency(double amount) { return QLocale().toCurrencyString(amount); }
+QString Currency(double amount) { return QString::fromStdString(kelvane::money::FormatCurrency(amount)); }
 
 std::optional<double> StoredAmount(const kelvane::Variant& stored) {
   if (!stored.IsNumeric()) return std::nullopt;
@@ -113,11 +112,6 @@ double MoneyValue(const QString& text) {
 QString MoneyText(double amount) { return UserLocale().toString(amount, 'f', 2); }
 
 QString StoredText(double amount) { return QString::number(amount, 'f', 2); }
-
-double Balance(double total, double paid) {
-  const double balance = std::round((total - paid) * 100) / 100;
-  return balance == 0 ? 0 : balance;  // no "-0.00"
-}
 
 MoneyBox::MoneyBox(QWidget* parent) : QLineEdit(parent), mark_(new QLabel(parent ? parent : this)) {
   mark_->setWordWrap(true);

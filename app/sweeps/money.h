@@ -1,5 +1,5 @@
 // Money in the sweeps windows: stakes, bids and payments. Amounts are shown in the user's
-// currency format; the engine stores them as plain decimal text ("12.5").
+// currency format, the pages' own; the engine stores them as plain decimal text ("12.5").
 //
 // A money box takes an empty text, or an amount written as the user's locale writes it: at most
 // nine digits before the decimal point, with or without the locale's thousands separator in its
@@ -23,7 +23,7 @@ class Variant;
 
 namespace pitchlog::sweeps {
 
-// The amount in the user's currency format.
+// The amount in the user's currency format, as the pages write it.
 QString Currency(double amount);
 
 // A stored amount (a bid, a stake, a payment); nothing when it is missing or not a number.
@@ -43,10 +43,6 @@ double MoneyValue(const QString& text);
 QString MoneyText(double amount);
 // The amount as the engine stores it: two decimals after a point.
 QString StoredText(double amount);
-
-// What is still owed: the total less what was paid, to the cent, so that sums of amounts that
-// settle an account give exactly 0.
-double Balance(double total, double paid);
 
 class MoneyBox : public QLineEdit {
  public:

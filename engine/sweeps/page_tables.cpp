@@ -5,8 +5,8 @@
 #include "engine/data/id_encoding.h"
 #include "engine/data/text.h"
 #include "engine/pitchlog.h"
-#include "engine/sweeps/money.h"
 #include "engine/sweeps/page_text.h"
+#include "platform/money/money.h"
 
 namespace kelvane {
 namespace {

@@ -26,6 +26,7 @@
 #include "tests/app/support/print_capture.h"
 #include "tests/app/support/program_fixture.h"
 #include "tests/app/support/sweeps_files.h"
+#include "tests/support/process_locale.h"
 
 using namespace pitchlog;
 using app_testing::MessageBoxes;
@@ -344,6 +345,8 @@ class AccountsTest : public QObject {
     const char* name = "Maximiliane Auguste Viktoria von Hohenzo";
     QVERIFY(std::string(name).size() == 40);
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+    const testing_support::ProcessLocale money("en_GB.UTF-8", LC_MONETARY);
+    QVERIFY2(money.ok(), "no en_GB.UTF-8: run scripts/install-deps");
     ProgramFolder folder;
     app_testing::WriteMembers(folder, {{name, "maximiliane_auguste_viktoria_von_hohenzo", "12345.67"}});
     app_testing::WriteSweeps(folder, {{"Pool", "pool", "tournament_winner", "stake", "5",

@@ -31,6 +31,7 @@
 #include "tests/app/support/modal_dialogs.h"
 #include "tests/app/support/program_fixture.h"
 #include "tests/app/support/sweeps_files.h"
+#include "tests/support/process_locale.h"
 
 using namespace pitchlog;
 using app_testing::MessageBoxes;
@@ -63,6 +64,9 @@ char* toString(const Figures& f) {
                              .arg(f.total, f.paid, f.balance, f.owes ? QStringLiteral(" owing") : QString()));
 }
 
+// An amount as the user types it, with the decimal point of the locale the test runs under.
+QString Typed(const QString& amount) { return QString(amount).replace(QLatin1Char('.'), QLocale().decimalPoint()); }
+
 void Trigger(frmMain& main, const char* action) { main.findChild<QAction*>(QLatin1String(action))->trigger(); }
 
 void DoubleClick(QTreeWidget* list, const QString& first_cell) {
@@ -93,7 +97,7 @@ void NewSweep(frmSweeps& w, const char* option, QRadioButton* frmNewSweep::*type
                                  // On its mark: the button's box runs on past its caption.
                                  QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
                                  QVERIFY(button->isChecked());
-                                 QTest::keyClicks(d.txtStake, QLatin1String(stake));
+                                 QTest::keyClicks(d.txtStake, Typed(QLatin1String(stake)));
                                  QTest::mouseClick(ok ? d.cmdOK : d.cmdCancel, Qt::LeftButton);
                                }));
 }
@@ -113,7 +117,7 @@ void GivePlayer(frmSweeps& w, const char* player, const char* member, const char
                                         QVERIFY(index >= 0);
                                         d.cboPlayer->setCurrentIndex(index);
                                         d.cboMember->setEditText(QLatin1String(member));
-                                        QTest::keyClicks(d.txtBid, QLatin1String(bid));
+                                        QTest::keyClicks(d.txtBid, Typed(QLatin1String(bid)));
                                         QTest::mouseClick(d.cmdOK, Qt::LeftButton);
                                       }));
 }
@@ -151,8 +155,8 @@ QString Page(kelvane::IPitchlog& engine, const char* name, const QString& parm =
   return page;
 }
 
-// The accounts page's row of the member: its total, paid and balance cells, and the balance's style.
-Figures AccountsPageRow(const QString& page, const QString& member) {
+// The accounts page's total, paid and balance cells of the member, as written.
+QStringList AccountsPageCells(const QString& page, const QString& member) {
   const int at = page.indexOf(QStringLiteral(">%1</a>").arg(member));
   if (at < 0) qFatal("no accounts row for %s", qPrintable(member));
   const QString row = page.mid(at, page.indexOf(QStringLiteral("</tr>"), at) - at);
@@ -160,6 +164,20 @@ Figures AccountsPageRow(const QString& page, const QString& member) {
   QStringList cells;
   for (auto it = cell.globalMatch(row); it.hasNext();) cells << it.next().captured(1);
   if (cells.size() != 3) qFatal("accounts row of %s: %s", qPrintable(member), qPrintable(row));
+  return cells;
+}
+
+// The same as a browser shows them.
+QStringList AccountsPageTexts(const QString& page, const QString& member) {
+  QStringList texts;
+  for (QString cell : AccountsPageCells(page, member))
+    texts << cell.remove(QRegularExpression(QStringLiteral("<[^>]*>"))).replace(QStringLiteral("&nbsp;"), QString());
+  return texts;
+}
+
+// The accounts page's row of the member: its total, paid and balance cells, and the balance's style.
+Figures AccountsPageRow(const QString& page, const QString& member) {
+  QStringList cells = AccountsPageCells(page, member);
   return {Plain(cells[0]), Plain(cells[1].replace(QStringLiteral("&nbsp;"), QString())), Plain(cells[2]),
           cells[2].contains(QStringLiteral("owing"))};
 }
@@ -195,6 +213,33 @@ class PoolEndToEndTest : public QObject {
     frmSweeps::Unload();
     app_testing::ProcessDeletions();
     app_testing::ResetProgram();
+  }
+
+  // One amount reads the same in the accounts window and on the accounts page, in the C
+  // library's currency format of the user's locale: its symbol, grouping and negative form.
+  void oneAmountReadsTheSameInAWindowAndOnAPage_data() {
+    QTest::addColumn<QByteArray>("locale");
+    QTest::addColumn<QStringList>("shown");  // total, paid, balance
+    QTest::newRow("C") << QByteArray("C") << QStringList{"10.00", "12345.60", "-12335.60"};
+    QTest::newRow("en_GB") << QByteArray("en_GB.UTF-8") << QStringList{"£10.00", "£12,345.60", "-£12,335.60"};
+    QTest::newRow("de_DE") << QByteArray("de_DE.UTF-8") << QStringList{"10,00 €", "12.345,60 €", "-12.335,60 €"};
+  }
+  void oneAmountReadsTheSameInAWindowAndOnAPage() {
+    QFETCH(QByteArray, locale);
+    QFETCH(QStringList, shown);
+    const testing_support::ProcessLocale user(locale.constData());
+    QVERIFY2(user.ok(), ("no " + locale + ": run scripts/install-deps").constData());
+    ProgramFolder folder;
+    app_testing::WriteMembers(folder, {{"Ann", "ann", "12345.6"}});
+    app_testing::WriteSweeps(folder,
+                             {{"Pool", "pool", "tournament_winner", "stake", "5", {{"ARG", "ann"}, {"FRA", "ann"}}}});
+    frmMain& main = StartToMainWindow(folder);
+    QCOMPARE(AccountsPageTexts(Page(*gobjKelvane, "accounts.html"), "Ann"), shown);
+    QVERIFY(OnModal<frmAccounts>([&] { Trigger(main, "Accounts"); },
+                                 [&](frmAccounts& a) {
+                                   const QTreeWidgetItem* ann = Row(a.lvwMembers, "Ann");
+                                   QCOMPARE((QStringList{ann->text(1), ann->text(2), ann->text(3)}), shown);
+                                 }));
   }
 
   void aPoolFromMembersToResults() {
@@ -288,7 +333,7 @@ class PoolEndToEndTest : public QObject {
         QVERIFY(OnModal<frmMemberDetails>([&] { DoubleClick(a.lvwMembers, it.key()); },
                                           [&](frmMemberDetails& d) {
                                             d.txtPaid->clear();
-                                            QTest::keyClicks(d.txtPaid, it.value());
+                                            QTest::keyClicks(d.txtPaid, Typed(it.value()));
                                             QTest::mouseClick(d.cmdOK, Qt::LeftButton);
                                           }));
       for (const QString& member : members) QCOMPARE(AccountsRow(a, member), expected[member]);

@@ -627,6 +627,8 @@ class SweepsWindowTest : public QObject {
   // total of bids whole.
   void listsReadInTheUsersLanguage() {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const testing_support::ProcessLocale money(testing_support::kDecimalCommaLocale, LC_MONETARY);
+    QVERIFY2(money.ok(), "no decimal-comma locale: run scripts/install-deps");
     ProgramFolder folder;
     app_testing::WriteMembers(folder, {{"Maximiliane Mustermann-Lüdenscheid", "maximiliane_mustermann-l__denscheid"},
                                        {"Bob", "bob"}});

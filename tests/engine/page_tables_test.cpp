@@ -6,7 +6,7 @@
 #include <limits>
 
 #include "engine/data/id_encoding.h"
-#include "engine/sweeps/money.h"
+#include "platform/money/money.h"
 #include "tests/engine/sweep_pages_fixture.h"
 
 using kelvane::ErrorKind;

@@ -1,8 +1,8 @@
 #include "tests/engine/sweep_pages_fixture.h"
 
 #include "engine/data/id_encoding.h"
-#include "engine/sweeps/money.h"
 #include "engine/sweeps/page_text.h"
+#include "platform/money/money.h"
 
 namespace testing_support {
 

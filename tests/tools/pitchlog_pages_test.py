@@ -82,29 +82,43 @@ class Page(html.parser.HTMLParser):
             self._heading += data
 
 
+def make_site(work, pool, env=None, options=""):
+    """The pool made through kelvane-call on a copy of the shipped data, with `options` added to
+    its sweep options, and written out as a site: (the tool's run, the pages by file name, the
+    site's folder)."""
+    env = dict(env or os.environ, KELVANE_REGISTRY=os.path.join(work, "registry"))
+    subprocess.run([KELVANE_CALL, "--register", LIBRARY], env=env, check=True)
+    program = os.path.join(work, "program")
+    shutil.copytree(DATA, program)
+    shutil.copyfile(os.path.join(program, "Results", "Tournament 2022.xml"),
+                    os.path.join(program, "Results", "Results.xml"))
+    if options:
+        options_file = os.path.join(program, "Data", "sweepoptions.xml")
+        with open(options_file, encoding="utf-8") as f:
+            text = f.read()
+        with open(options_file, "w", encoding="utf-8") as f:
+            f.write(text.replace("</sweepoptions>", options + "</sweepoptions>"))
+    requests = "".join(json.dumps(call) + "\n" for call in pool)
+    replies = subprocess.run([KELVANE_CALL, "--app-path", program], input=requests, env=env,
+                             capture_output=True, text=True, check=True).stdout
+    assert "error" not in replies, replies
+    site = os.path.join(work, "site")
+    run_result = subprocess.run([TOOL, program, site, "--kelvane-call", KELVANE_CALL],
+                                env=env, capture_output=True, text=True)
+    pages = {}
+    if os.path.isdir(site):
+        for name in os.listdir(site):
+            if name.endswith(".html"):
+                with open(os.path.join(site, name), encoding="utf-8") as page:
+                    pages[name] = Page(page.read())
+    return run_result, pages, site
+
+
 class PitchlogPagesTest(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
         cls.work = tempfile.mkdtemp(prefix="pitchlog-pages-")
-        cls.env = dict(os.environ, KELVANE_REGISTRY=os.path.join(cls.work, "registry"))
-        subprocess.run([KELVANE_CALL, "--register", LIBRARY], env=cls.env, check=True)
-        program = os.path.join(cls.work, "program")
-        shutil.copytree(DATA, program)
-        shutil.copyfile(os.path.join(program, "Results", "Tournament 2022.xml"),
-                        os.path.join(program, "Results", "Results.xml"))
-        requests = "".join(json.dumps(call) + "\n" for call in POOL)
-        replies = subprocess.run([KELVANE_CALL, "--app-path", program], input=requests, env=cls.env,
-                                 capture_output=True, text=True, check=True).stdout
-        assert "error" not in replies, replies
-        cls.site = os.path.join(cls.work, "site")
-        cls.run_result = subprocess.run([TOOL, program, cls.site, "--kelvane-call", KELVANE_CALL],
-                                        env=cls.env, capture_output=True, text=True)
-        cls.pages = {}
-        if os.path.isdir(cls.site):
-            for name in os.listdir(cls.site):
-                if name.endswith(".html"):
-                    with open(os.path.join(cls.site, name), encoding="utf-8") as page:
-                        cls.pages[name] = Page(page.read())
+        cls.run_result, cls.pages, cls.site = make_site(cls.work, POOL)
 
     @classmethod
     def tearDownClass(cls):
@@ -157,6 +171,54 @@ class PitchlogPagesTest(unittest.TestCase):
         self.assertIn(ODD_NAME, [row[0] for row in self.pages["accounts.html"].rows])
         index_names = [cell for row in self.pages["index.html"].rows for cell in row]
         self.assertIn(ODD_NAME, index_names)
+
+
+DECIMAL_COMMA = "de_DE.UTF-8"
+PENALTY_SHARE = ("<option optionid=\"penalty_share\"><name>Penalty Share</name><source>PlayerAverage(0,1,?)</source>"
+                 "<format>playerlist</format><order>desc</order><value>Share</value></option>\n")
+
+
+class UnderADecimalCommaTest(unittest.TestCase):
+    """The site made on a desktop that writes decimals with a comma: its averages and money read
+    as they do in the program."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.work = tempfile.mkdtemp(prefix="pitchlog-pages-")
+        locales = subprocess.run(["locale", "-a"], capture_output=True, text=True).stdout.lower().split()
+        cls.has_locale = "de_de.utf8" in locales
+        if not cls.has_locale:
+            return
+        pool = [
+            ["LoadAll"],
+            ["AddMember", "Ann"],
+            ["SaveMembers"],
+            ["AddSweep", "Office Winner", "Tournament Winner", "stake", 1234.5],
+            ["AddSweep", "Spot Kicks", "Penalty Share", "fun"],
+            ["Let", "SweepMember", "Office Winner", "ARG", "Ann"],
+            ["Let", "SweepMember", "Spot Kicks", "ARG10", "Ann"],
+            ["SaveSweeps"],
+        ]
+        env = {name: value for name, value in os.environ.items() if not name.startswith("LC_")}
+        env.update(LANG=DECIMAL_COMMA, LC_ALL=DECIMAL_COMMA)
+        cls.run_result, cls.pages, cls.site = make_site(cls.work, pool, env, PENALTY_SHARE)
+
+    @classmethod
+    def tearDownClass(cls):
+        shutil.rmtree(cls.work, ignore_errors=True)
+
+    def setUp(self):
+        self.assertTrue(self.has_locale, f"no {DECIMAL_COMMA}: run scripts/install-deps")
+        self.assertEqual(self.run_result.returncode, 0, self.run_result.stderr)
+
+    def test_an_average_reads_with_a_comma(self):
+        rows = self.pages["sweep-spot_kicks.html"].rows
+        messi = [row for row in rows if row and row[0] == "Lionel MESSI (Argentina)"]
+        self.assertEqual(messi[0][1], ",571")  # 4 of his 7 goals
+
+    def test_money_reads_in_the_locales_currency_format(self):
+        ann = [row for row in self.pages["accounts.html"].rows if row and row[0] == "Ann"]
+        self.assertEqual(ann[0][1:], ["1.234,50 €", "", "1.234,50 €"])
 
 
 if __name__ == "__main__":
