@@ -15,7 +15,7 @@
 #include "app/shell/frm_main.h"
 #include "app/shell/msg_box.h"
 #include "app/shell/program.h"
-#include "app/shell/shell_helpers.h"
+#include "app/shell/download_message.h"
 
 namespace pitchlog {
 

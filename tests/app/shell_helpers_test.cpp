@@ -10,6 +10,7 @@
 #include "app/shell/frm_main.h"
 #include "app/shell/frm_message.h"
 #include "app/shell/program.h"
+#include "app/shell/download_message.h"
 #include "app/shell/shell_helpers.h"
 #include "app/shell/start.h"
 #include "tests/app/support/modal_dialogs.h"
