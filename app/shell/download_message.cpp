@@ -3,9 +3,9 @@
 #include <QAction>
 #include <QPlainTextEdit>
 
+#include "app/kit/program.h"
 #include "app/shell/frm_main.h"
 #include "app/shell/frm_message.h"
-#include "app/shell/program.h"
 
 namespace pitchlog {
 

@@ -1,4 +1,4 @@
-#include "app/shell/shell_helpers.h"
+#include "app/kit/shell_helpers.h"
 
 #include <QDateTime>
 #include <QDesktopServices>
@@ -7,7 +7,7 @@
 #include <QNetworkInformation>
 #include <QTimeZone>
 
-#include "app/shell/program.h"
+#include "app/kit/program.h"
 
 namespace pitchlog {
 namespace {
