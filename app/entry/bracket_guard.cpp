@@ -6,9 +6,9 @@
 #include <QString>
 #include <QStringList>
 
+#include "app/kit/msg_box.h"
+#include "app/kit/program.h"
 #include "app/shell/frm_main.h"
-#include "app/shell/msg_box.h"
-#include "app/shell/program.h"
 
 namespace pitchlog::entry {
 

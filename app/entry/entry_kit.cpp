@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
+#include "app/kit/msg_box.h"
+#include "app/kit/program.h"
 #include "app/shell/frm_main.h"
-#include "app/shell/msg_box.h"
-#include "app/shell/program.h"
 #include "engine/pitchlog_interface.h"
 #include "platform/component/error.h"
 

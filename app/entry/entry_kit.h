@@ -27,7 +27,7 @@
 #include <QScrollBar>
 #include <QString>
 
-#include "app/shell/program.h"
+#include "app/kit/program.h"
 
 class QComboBox;
 class QPushButton;

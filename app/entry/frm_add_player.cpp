@@ -8,8 +8,8 @@
 #include <QPushButton>
 
 #include "app/entry/entry_kit.h"
-#include "app/shell/msg_box.h"
-#include "app/shell/program.h"
+#include "app/kit/msg_box.h"
+#include "app/kit/program.h"
 #include "platform/component/error.h"
 
 namespace pitchlog {

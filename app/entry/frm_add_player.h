@@ -10,7 +10,7 @@
 #include <QPointer>
 #include <QString>
 
-#include "app/shell/default_instance.h"
+#include "app/kit/default_instance.h"
 
 class QComboBox;
 class QLineEdit;

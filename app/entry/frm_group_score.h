@@ -4,7 +4,7 @@
 #pragma once
 
 #include "app/entry/score_dialog.h"
-#include "app/shell/default_instance.h"
+#include "app/kit/default_instance.h"
 
 namespace pitchlog {
 

@@ -11,13 +11,13 @@
 #include <QStringList>
 
 #include "app/entry/frm_ko_score.h"
+#include "app/kit/named_widget.h"
+#include "app/kit/program.h"
+#include "app/kit/report_list.h"
+#include "app/kit/score_text.h"
+#include "app/kit/shell_helpers.h"
 #include "app/shell/frm_main.h"
 #include "app/shell/knockout_view.h"
-#include "app/shell/named_widget.h"
-#include "app/shell/program.h"
-#include "app/shell/report_list.h"
-#include "app/shell/score_text.h"
-#include "app/shell/shell_helpers.h"
 
 namespace pitchlog {
 

@@ -9,7 +9,7 @@
 #include <QDialog>
 #include <QString>
 
-#include "app/shell/default_instance.h"
+#include "app/kit/default_instance.h"
 #include "platform/component/variant.h"
 
 class QGroupBox;

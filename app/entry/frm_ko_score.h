@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/entry/score_dialog.h"
-#include "app/shell/default_instance.h"
+#include "app/kit/default_instance.h"
 
 namespace pitchlog {
 

@@ -8,9 +8,9 @@
 #include <QTabBar>
 
 #include "app/entry/bracket_guard.h"
+#include "app/kit/msg_box.h"
+#include "app/kit/program.h"
 #include "app/shell/frm_main.h"
-#include "app/shell/msg_box.h"
-#include "app/shell/program.h"
 
 namespace pitchlog {
 

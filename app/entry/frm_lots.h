@@ -9,7 +9,7 @@
 #include <QDialog>
 
 #include "app/entry/entry_kit.h"
-#include "app/shell/default_instance.h"
+#include "app/kit/default_instance.h"
 
 class QLabel;
 class QPushButton;

@@ -12,10 +12,10 @@
 #include "app/entry/bracket_guard.h"
 #include "app/entry/frm_ko_game_facts.h"
 #include "app/entry/frm_ko_score.h"
+#include "app/kit/msg_box.h"
+#include "app/kit/named_widget.h"
+#include "app/kit/program.h"
 #include "app/shell/frm_main.h"
-#include "app/shell/msg_box.h"
-#include "app/shell/named_widget.h"
-#include "app/shell/program.h"
 
 namespace pitchlog {
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "app/entry/score_dialog.h"
-#include "app/shell/default_instance.h"
+#include "app/kit/default_instance.h"
 
 namespace pitchlog {
 

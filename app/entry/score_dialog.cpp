@@ -8,9 +8,9 @@
 #include <QPushButton>
 
 #include "app/entry/scorer_rows.h"
-#include "app/shell/msg_box.h"
-#include "app/shell/named_widget.h"
-#include "app/shell/program.h"
+#include "app/kit/msg_box.h"
+#include "app/kit/named_widget.h"
+#include "app/kit/program.h"
 
 namespace pitchlog::entry {
 

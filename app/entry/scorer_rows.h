@@ -21,7 +21,7 @@
 #include "app/entry/entry_kit.h"
 #include "app/entry/frm_add_player.h"
 #include "app/entry/goal_rows.h"
-#include "app/shell/program.h"
+#include "app/kit/program.h"
 
 namespace pitchlog::entry {
 

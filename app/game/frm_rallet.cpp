@@ -13,8 +13,8 @@
 #include "app/game/ball_and_bats.h"
 #include "app/game/match_rules.h"
 #include "app/game/rallet_module.h"
-#include "app/shell/handler_guard.h"
-#include "app/shell/screen_position.h"
+#include "app/kit/handler_guard.h"
+#include "app/kit/screen_position.h"
 
 namespace pitchlog {
 namespace {

@@ -18,7 +18,7 @@
 #include "app/game/game_clock.h"
 #include "app/game/high_scores.h"
 #include "app/game/key_state.h"
-#include "app/shell/default_instance.h"
+#include "app/kit/default_instance.h"
 
 namespace pitchlog {
 

@@ -12,8 +12,8 @@
 #include "app/game/match_results.h"
 #include "app/game/match_rules.h"
 #include "app/game/rallet_module.h"
+#include "app/kit/program.h"
 #include "app/shell/frm_main.h"
-#include "app/shell/program.h"
 #include "app/shell/schedule_view.h"
 
 namespace pitchlog {

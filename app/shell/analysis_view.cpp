@@ -18,7 +18,7 @@
 #include <QRadioButton>
 #include <QValueAxis>
 
-#include "app/shell/named_widget.h"
+#include "app/kit/named_widget.h"
 #include "engine/pitchlog_interface.h"
 
 namespace pitchlog {

@@ -2,8 +2,8 @@
 
 #include <QComboBox>
 
+#include "app/kit/program.h"
 #include "app/shell/frm_main.h"
-#include "app/shell/program.h"
 #include "app/shell/web_browser.h"
 
 namespace pitchlog::download {

@@ -13,12 +13,12 @@
 #include <QVBoxLayout>
 
 #include "app/game/frm_rallet.h"
+#include "app/kit/msg_box.h"
+#include "app/kit/named_widget.h"
+#include "app/kit/program.h"
+#include "app/kit/sharp_picture.h"
 #include "app/shell/frm_contact.h"
 #include "app/shell/logo_list.h"
-#include "app/shell/msg_box.h"
-#include "app/shell/named_widget.h"
-#include "app/shell/program.h"
-#include "app/shell/sharp_picture.h"
 #include "app/shell/system_info.h"
 
 namespace pitchlog {

@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-#include "app/shell/default_instance.h"
+#include "app/kit/default_instance.h"
 
 class QGroupBox;
 class QLabel;

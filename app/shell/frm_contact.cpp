@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/shell/named_widget.h"
+#include "app/kit/named_widget.h"
 
 namespace pitchlog {
 

@@ -8,11 +8,11 @@
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
 
+#include "app/kit/msg_box.h"
+#include "app/kit/named_widget.h"
+#include "app/kit/program.h"
+#include "app/kit/report_list.h"
 #include "app/shell/frm_main.h"
-#include "app/shell/msg_box.h"
-#include "app/shell/named_widget.h"
-#include "app/shell/program.h"
-#include "app/shell/report_list.h"
 #include "app/shell/stats_list.h"
 #include "app/shell/stats_view.h"
 

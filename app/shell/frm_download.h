@@ -6,7 +6,7 @@
 
 #include <QDialog>
 
-#include "app/shell/default_instance.h"
+#include "app/kit/default_instance.h"
 
 class QCheckBox;
 class QLabel;

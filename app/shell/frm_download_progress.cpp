@@ -10,8 +10,8 @@
 #include <QPushButton>
 #include <QUrl>
 
-#include "app/shell/program.h"
-#include "app/shell/shell_helpers.h"
+#include "app/kit/program.h"
+#include "app/kit/shell_helpers.h"
 #include "platform/net/transfer_hook.h"
 
 namespace pitchlog {

@@ -8,12 +8,12 @@
 #include <QPushButton>
 #include <QScopeGuard>
 
+#include "app/kit/msg_box.h"
+#include "app/kit/program.h"
 #include "app/shell/download_kit.h"
+#include "app/shell/download_message.h"
 #include "app/shell/frm_download_progress.h"
 #include "app/shell/frm_main.h"
-#include "app/shell/msg_box.h"
-#include "app/shell/program.h"
-#include "app/shell/shell_helpers.h"
 
 namespace pitchlog {
 

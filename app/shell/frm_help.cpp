@@ -9,9 +9,9 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "app/shell/named_widget.h"
-#include "app/shell/program.h"
-#include "app/shell/shell_helpers.h"
+#include "app/kit/named_widget.h"
+#include "app/kit/program.h"
+#include "app/kit/shell_helpers.h"
 
 namespace pitchlog {
 

@@ -7,10 +7,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "app/kit/named_widget.h"
+#include "app/kit/program.h"
+#include "app/kit/sharp_picture.h"
 #include "app/shell/logo_list.h"
-#include "app/shell/named_widget.h"
-#include "app/shell/program.h"
-#include "app/shell/sharp_picture.h"
 
 namespace pitchlog {
 namespace {

@@ -13,15 +13,15 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "app/kit/msg_box.h"
+#include "app/kit/named_widget.h"
+#include "app/kit/program.h"
+#include "app/kit/screen_position.h"
+#include "app/kit/sharp_picture.h"
+#include "app/kit/shell_helpers.h"
 #include "app/shell/group_team_menus.h"
 #include "app/shell/main_toolbar.h"
-#include "app/shell/msg_box.h"
-#include "app/shell/named_widget.h"
-#include "app/shell/program.h"
 #include "app/shell/program_art.h"
-#include "app/shell/screen_position.h"
-#include "app/shell/sharp_picture.h"
-#include "app/shell/shell_helpers.h"
 #include "app/shell/start.h"
 #include "app/shell/stats_view.h"
 #include "app/shell/tray_icon.h"

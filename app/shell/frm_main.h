@@ -10,7 +10,7 @@
 
 #include <QMainWindow>
 
-#include "app/shell/default_instance.h"
+#include "app/kit/default_instance.h"
 #include "app/shell/stats_variables.h"
 #include "engine/pitchlog_interface.h"
 

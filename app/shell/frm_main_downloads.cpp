@@ -4,12 +4,12 @@
 #include <QCoreApplication>
 #include <QPlainTextEdit>
 
+#include "app/kit/program.h"
 #include "app/shell/frm_download.h"
 #include "app/shell/frm_download_progress.h"
 #include "app/shell/frm_download_results.h"
 #include "app/shell/frm_main.h"
 #include "app/shell/frm_message.h"
-#include "app/shell/program.h"
 
 namespace pitchlog {
 

@@ -1,13 +1,13 @@
 // The main window's Help menu: the help file, the users' forum, the About box and the licence
 // terms.
+#include "app/kit/msg_box.h"
+#include "app/kit/program.h"
+#include "app/kit/score_text.h"
+#include "app/kit/shell_helpers.h"
 #include "app/shell/frm_about.h"
 #include "app/shell/frm_help.h"
 #include "app/shell/frm_licence.h"
 #include "app/shell/frm_main.h"
-#include "app/shell/msg_box.h"
-#include "app/shell/program.h"
-#include "app/shell/score_text.h"
-#include "app/shell/shell_helpers.h"
 
 namespace pitchlog {
 

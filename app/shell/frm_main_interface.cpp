@@ -9,10 +9,10 @@
 #include <QTabWidget>
 #include <QTreeWidget>
 
+#include "app/kit/program.h"
 #include "app/shell/frm_main.h"
 #include "app/shell/groups_view.h"
 #include "app/shell/knockout_view.h"
-#include "app/shell/program.h"
 #include "app/shell/result_set_captions.h"
 #include "app/shell/schedule_view.h"
 #include "app/shell/tray_icon.h"

@@ -1,10 +1,10 @@
 // The main window's File menu commands that open and save result sets.
 #include <QAction>
 
+#include "app/kit/msg_box.h"
 #include "app/shell/frm_main.h"
 #include "app/shell/frm_open_scenario.h"
 #include "app/shell/frm_save_scenario.h"
-#include "app/shell/msg_box.h"
 
 namespace pitchlog {
 

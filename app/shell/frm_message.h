@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <QString>
 
-#include "app/shell/default_instance.h"
+#include "app/kit/default_instance.h"
 
 class QPlainTextEdit;
 

@@ -5,9 +5,9 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "app/kit/msg_box.h"
+#include "app/kit/program.h"
 #include "app/shell/frm_main.h"
-#include "app/shell/msg_box.h"
-#include "app/shell/program.h"
 #include "app/shell/scenario_list.h"
 
 namespace pitchlog {

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "app/shell/default_instance.h"
-#include "app/shell/program.h"
+#include "app/kit/default_instance.h"
+#include "app/kit/program.h"
 #include "engine/pitchlog_interface.h"
 
 class QComboBox;

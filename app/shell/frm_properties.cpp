@@ -13,14 +13,14 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 
-#include "app/shell/colour_values.h"
+#include "app/kit/colour_values.h"
+#include "app/kit/msg_box.h"
+#include "app/kit/named_widget.h"
+#include "app/kit/program.h"
+#include "app/kit/report_list.h"
+#include "app/kit/score_text.h"
+#include "app/kit/shell_helpers.h"
 #include "app/shell/frm_main.h"
-#include "app/shell/msg_box.h"
-#include "app/shell/named_widget.h"
-#include "app/shell/program.h"
-#include "app/shell/report_list.h"
-#include "app/shell/score_text.h"
-#include "app/shell/shell_helpers.h"
 #include "app/shell/time_zones.h"
 
 namespace pitchlog {

@@ -6,9 +6,9 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "app/kit/msg_box.h"
+#include "app/kit/program.h"
 #include "app/shell/frm_main.h"
-#include "app/shell/msg_box.h"
-#include "app/shell/program.h"
 #include "app/shell/result_set_captions.h"
 #include "app/shell/scenario_list.h"
 

@@ -10,7 +10,7 @@
 
 #include "engine/pitchlog_interface.h"
 
-#include "app/shell/default_instance.h"
+#include "app/kit/default_instance.h"
 
 class QLabel;
 class QLineEdit;

@@ -9,12 +9,12 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "app/kit/program.h"
+#include "app/kit/screen_position.h"
+#include "app/kit/sharp_picture.h"
 #include "app/shell/frm_main.h"
 #include "app/shell/frm_properties.h"
-#include "app/shell/program.h"
 #include "app/shell/program_art.h"
-#include "app/shell/screen_position.h"
-#include "app/shell/sharp_picture.h"
 #include "app/shell/start.h"
 
 namespace pitchlog {

@@ -6,7 +6,7 @@
 
 #include <QWidget>
 
-#include "app/shell/default_instance.h"
+#include "app/kit/default_instance.h"
 #include "engine/pitchlog_interface.h"
 
 class QLabel;

@@ -8,7 +8,7 @@
 #include <QTabWidget>
 #include <QTreeWidget>
 
-#include "app/shell/handler_guard.h"
+#include "app/kit/handler_guard.h"
 #include "engine/pitchlog_interface.h"
 
 namespace pitchlog {

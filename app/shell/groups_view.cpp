@@ -14,10 +14,10 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "app/kit/named_widget.h"
+#include "app/kit/report_list.h"
+#include "app/kit/score_text.h"
 #include "app/shell/list_view_images.h"
-#include "app/shell/named_widget.h"
-#include "app/shell/report_list.h"
-#include "app/shell/score_text.h"
 #include "app/shell/view_colours.h"
 #include "engine/pitchlog_interface.h"
 

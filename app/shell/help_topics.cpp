@@ -5,8 +5,8 @@
 #include <QTabWidget>
 #include <QWidget>
 
+#include "app/kit/handler_guard.h"
 #include "app/shell/frm_help.h"
-#include "app/shell/handler_guard.h"
 
 namespace pitchlog {
 namespace {

@@ -7,8 +7,8 @@
 #include <QPalette>
 #include <QPushButton>
 
-#include "app/shell/report_list.h"
-#include "app/shell/score_text.h"
+#include "app/kit/report_list.h"
+#include "app/kit/score_text.h"
 #include "app/shell/view_colours.h"
 #include "engine/pitchlog_interface.h"
 #include "platform/component/error.h"

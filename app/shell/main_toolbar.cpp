@@ -8,7 +8,7 @@
 #include <QStyle>
 #include <QToolBar>
 
-#include "app/shell/handler_guard.h"
+#include "app/kit/handler_guard.h"
 #include "app/shell/repeated_command.h"
 
 namespace pitchlog {

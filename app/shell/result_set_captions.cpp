@@ -1,6 +1,6 @@
 #include "app/shell/result_set_captions.h"
 
-#include "app/shell/program.h"
+#include "app/kit/program.h"
 
 namespace pitchlog {
 

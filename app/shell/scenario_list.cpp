@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/shell/program.h"
+#include "app/kit/program.h"
 
 namespace pitchlog {
 

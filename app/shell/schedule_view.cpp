@@ -3,10 +3,10 @@
 #include <QDateTime>
 #include <QTreeWidget>
 
+#include "app/kit/report_list.h"
+#include "app/kit/score_text.h"
 #include "app/shell/group_team_menus.h"
 #include "app/shell/list_view_images.h"
-#include "app/shell/report_list.h"
-#include "app/shell/score_text.h"
 #include "app/shell/view_colours.h"
 #include "engine/pitchlog_interface.h"
 

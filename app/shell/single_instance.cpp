@@ -11,9 +11,9 @@
 
 #include <memory>
 
+#include "app/kit/handler_guard.h"
 #include "app/shell/frm_main.h"
 #include "app/shell/frm_splash.h"
-#include "app/shell/handler_guard.h"
 
 namespace pitchlog {
 namespace {

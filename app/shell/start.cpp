@@ -3,14 +3,14 @@
 #include <QApplication>
 #include <QWidget>
 
+#include "app/kit/handler_guard.h"
+#include "app/kit/keyboard_rules.h"
+#include "app/kit/msg_box.h"
+#include "app/kit/program.h"
+#include "app/kit/screen_position.h"
 #include "app/shell/frm_help.h"
 #include "app/shell/frm_splash.h"
-#include "app/shell/handler_guard.h"
 #include "app/shell/help_topics.h"
-#include "app/shell/keyboard_rules.h"
-#include "app/shell/msg_box.h"
-#include "app/shell/program.h"
-#include "app/shell/screen_position.h"
 #include "app/shell/single_instance.h"
 #include "app/shell/unreadable_files.h"
 #include "platform/component/create_object.h"

@@ -6,7 +6,7 @@
 #include <QString>
 #include <QTreeWidget>
 
-#include "app/shell/program.h"
+#include "app/kit/program.h"
 #include "app/shell/stats_list.h"
 #include "platform/component/variant.h"
 

@@ -7,7 +7,7 @@
 #include <QLocale>
 #include <QTreeWidget>
 
-#include "app/shell/report_list.h"
+#include "app/kit/report_list.h"
 
 namespace pitchlog::stats_list {
 namespace {

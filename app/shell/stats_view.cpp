@@ -16,8 +16,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "app/shell/handler_guard.h"
-#include "app/shell/named_widget.h"
+#include "app/kit/handler_guard.h"
+#include "app/kit/named_widget.h"
 #include "app/shell/stats_list.h"
 
 namespace pitchlog {

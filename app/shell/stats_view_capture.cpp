@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
-#include "app/shell/program.h"
-#include "app/shell/report_list.h"
+#include "app/kit/program.h"
+#include "app/kit/report_list.h"
 #include "app/shell/stats_cells.h"
 #include "app/shell/stats_list.h"
 #include "app/shell/stats_variables.h"

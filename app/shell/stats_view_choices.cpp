@@ -12,11 +12,11 @@
 #include <QRadioButton>
 #include <QTreeWidget>
 
+#include "app/kit/handler_guard.h"
+#include "app/kit/msg_box.h"
+#include "app/kit/program.h"
 #include "app/shell/frm_customise.h"
 #include "app/shell/frm_save_stats.h"
-#include "app/shell/handler_guard.h"
-#include "app/shell/msg_box.h"
-#include "app/shell/program.h"
 #include "app/shell/stats_cells.h"
 #include "app/shell/stats_list.h"
 #include "app/shell/stats_variables.h"

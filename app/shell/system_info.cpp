@@ -3,7 +3,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 
-#include "app/shell/msg_box.h"
+#include "app/kit/msg_box.h"
 
 namespace pitchlog {
 namespace {

@@ -9,9 +9,9 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "app/shell/named_widget.h"
-#include "app/shell/report_list.h"
-#include "app/shell/score_text.h"
+#include "app/kit/named_widget.h"
+#include "app/kit/report_list.h"
+#include "app/kit/score_text.h"
 #include "engine/pitchlog_interface.h"
 
 namespace pitchlog {

@@ -7,7 +7,7 @@
 #include <QMenu>
 #include <QStyle>
 
-#include "app/shell/handler_guard.h"
+#include "app/kit/handler_guard.h"
 #include "app/shell/repeated_command.h"
 
 namespace pitchlog {

@@ -3,7 +3,7 @@
 #include <QFileInfo>
 #include <QStringList>
 
-#include "app/shell/program.h"
+#include "app/kit/program.h"
 
 namespace pitchlog {
 

@@ -6,7 +6,7 @@
 #include <QApplication>
 #include <QPalette>
 
-#include "app/shell/program.h"
+#include "app/kit/program.h"
 
 namespace pitchlog {
 

@@ -4,7 +4,7 @@
 
 #include <QColor>
 
-#include "app/shell/score_text.h"
+#include "app/kit/score_text.h"
 
 namespace kelvane {
 class IPitchlog;

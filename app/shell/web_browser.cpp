@@ -3,7 +3,7 @@
 #include <QFileInfo>
 #include <QTextCursor>
 
-#include "app/shell/shell_helpers.h"
+#include "app/kit/shell_helpers.h"
 
 namespace pitchlog {
 

@@ -11,9 +11,9 @@
 #include <QStyle>
 #include <QTreeWidget>
 
-#include "app/shell/named_widget.h"
-#include "app/shell/program.h"
-#include "app/shell/report_list.h"
+#include "app/kit/named_widget.h"
+#include "app/kit/program.h"
+#include "app/kit/report_list.h"
 #include "app/sweeps/frm_member_details.h"
 #include "app/sweeps/list_view_printer.h"
 #include "app/sweeps/money.h"

@@ -9,10 +9,10 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
-#include "app/shell/msg_box.h"
-#include "app/shell/named_widget.h"
-#include "app/shell/program.h"
-#include "app/shell/report_list.h"
+#include "app/kit/msg_box.h"
+#include "app/kit/named_widget.h"
+#include "app/kit/program.h"
+#include "app/kit/report_list.h"
 #include "app/sweeps/frm_accounts.h"
 #include "app/sweeps/frm_members.h"
 #include "app/sweeps/money.h"

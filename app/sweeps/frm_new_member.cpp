@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
-#include "app/shell/named_widget.h"
+#include "app/kit/named_widget.h"
 #include "app/sweeps/frm_members.h"
 #include "app/sweeps/sweeps_kit.h"
 

@@ -9,9 +9,9 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
-#include "app/shell/msg_box.h"
-#include "app/shell/named_widget.h"
-#include "app/shell/program.h"
+#include "app/kit/msg_box.h"
+#include "app/kit/named_widget.h"
+#include "app/kit/program.h"
 #include "app/sweeps/frm_sweeps.h"
 #include "app/sweeps/money.h"
 #include "app/sweeps/sweeps_kit.h"

@@ -2,7 +2,7 @@
 // the member of a guess already made.
 #pragma once
 
-#include "app/shell/default_instance.h"
+#include "app/kit/default_instance.h"
 #include "app/sweeps/choice_entry.h"
 
 class QLineEdit;

@@ -4,9 +4,9 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/shell/handler_guard.h"
-#include "app/shell/msg_box.h"
-#include "app/shell/named_widget.h"
+#include "app/kit/handler_guard.h"
+#include "app/kit/msg_box.h"
+#include "app/kit/named_widget.h"
 #include "app/sweeps/frm_sweeps.h"
 #include "app/sweeps/money.h"
 

@@ -2,7 +2,7 @@
 // chosen before) or, from the "[New]" row, any player of the squads not listed yet.
 #pragma once
 
-#include "app/shell/default_instance.h"
+#include "app/kit/default_instance.h"
 #include "app/sweeps/choice_entry.h"
 
 namespace pitchlog {

@@ -8,10 +8,10 @@
 #include <QSignalBlocker>
 #include <QTreeWidget>
 
-#include "app/shell/msg_box.h"
-#include "app/shell/named_widget.h"
-#include "app/shell/program.h"
-#include "app/shell/report_list.h"
+#include "app/kit/msg_box.h"
+#include "app/kit/named_widget.h"
+#include "app/kit/program.h"
+#include "app/kit/report_list.h"
 #include "app/sweeps/money.h"
 #include "app/sweeps/sweeps_kit.h"
 

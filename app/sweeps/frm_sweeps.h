@@ -10,7 +10,7 @@
 
 #include <QDialog>
 
-#include "app/shell/default_instance.h"
+#include "app/kit/default_instance.h"
 #include "engine/pitchlog_interface.h"
 
 class QComboBox;

@@ -7,8 +7,8 @@
 #include <QSignalBlocker>
 #include <QTreeWidget>
 
-#include "app/shell/msg_box.h"
-#include "app/shell/program.h"
+#include "app/kit/msg_box.h"
+#include "app/kit/program.h"
 #include "app/sweeps/frm_number_list_entry.h"
 #include "app/sweeps/frm_player_list_entry.h"
 #include "app/sweeps/frm_sweeps.h"

@@ -11,8 +11,8 @@
 #include <QSignalBlocker>
 #include <QTreeWidget>
 
-#include "app/shell/msg_box.h"
-#include "app/shell/program.h"
+#include "app/kit/msg_box.h"
+#include "app/kit/program.h"
 #include "app/sweeps/frm_edit_sweep.h"
 #include "app/sweeps/frm_members.h"
 #include "app/sweeps/frm_new_sweep.h"

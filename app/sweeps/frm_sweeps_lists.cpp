@@ -10,8 +10,8 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
-#include "app/shell/program.h"
-#include "app/shell/report_list.h"
+#include "app/kit/program.h"
+#include "app/kit/report_list.h"
 #include "app/sweeps/frm_sweeps.h"
 #include "app/sweeps/money.h"
 #include "app/sweeps/sweeps_kit.h"

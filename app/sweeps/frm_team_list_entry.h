@@ -1,7 +1,7 @@
 // Gives a team of a team-list sweep to a member, with a bid in a bidding sweep.
 #pragma once
 
-#include "app/shell/default_instance.h"
+#include "app/kit/default_instance.h"
 #include "app/sweeps/choice_entry.h"
 
 namespace pitchlog {

@@ -5,7 +5,7 @@
 #include <QHeaderView>
 #include <QTreeWidget>
 
-#include "app/shell/report_list.h"
+#include "app/kit/report_list.h"
 #include "app/sweeps/printer.h"
 
 namespace pitchlog {

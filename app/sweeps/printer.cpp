@@ -7,7 +7,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
-#include "app/shell/msg_box.h"
+#include "app/kit/msg_box.h"
 #include "platform/component/error.h"
 
 namespace pitchlog {

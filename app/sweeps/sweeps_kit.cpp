@@ -7,9 +7,9 @@
 #include <QSignalBlocker>
 #include <QTreeWidget>
 
-#include "app/shell/named_widget.h"
-#include "app/shell/program.h"
-#include "app/shell/report_list.h"
+#include "app/kit/named_widget.h"
+#include "app/kit/program.h"
+#include "app/kit/report_list.h"
 #include "app/sweeps/frm_sweeps.h"
 #include "engine/pitchlog_interface.h"
 

@@ -4,7 +4,7 @@
 
 #include <QPrinter>
 
-#include "app/shell/program.h"
+#include "app/kit/program.h"
 #include "app/sweeps/printer.h"
 #include "engine/pitchlog_interface.h"
 

@@ -14,8 +14,8 @@
 #include <QTest>
 #include <QTreeWidget>
 
+#include "app/kit/program.h"
 #include "app/shell/frm_main.h"
-#include "app/shell/program.h"
 #include "app/sweeps/frm_accounts.h"
 #include "app/sweeps/frm_member_details.h"
 #include "app/sweeps/frm_members.h"

@@ -15,8 +15,8 @@
 #include <QTest>
 
 #include "app/entry/frm_group_score.h"
+#include "app/kit/program.h"
 #include "app/shell/frm_main.h"
-#include "app/shell/program.h"
 #include "tests/app/support/controls.h"
 #include "tests/app/support/program_fixture.h"
 

@@ -15,12 +15,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "app/kit/program.h"
 #include "app/shell/frm_download.h"
 #include "app/shell/frm_download_progress.h"
 #include "app/shell/frm_download_results.h"
 #include "app/shell/frm_main.h"
 #include "app/shell/frm_message.h"
-#include "app/shell/program.h"
 #include "app/shell/web_browser.h"
 #include "tests/app/support/message_boxes.h"
 #include "tests/app/support/modal_dialogs.h"

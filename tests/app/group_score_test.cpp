@@ -17,10 +17,10 @@
 
 #include "app/entry/frm_add_player.h"
 #include "app/entry/frm_group_score.h"
+#include "app/kit/program.h"
 #include "app/shell/frm_main.h"
 #include "app/shell/groups_view.h"
 #include "app/shell/schedule_view.h"
-#include "app/shell/program.h"
 #include "tests/app/support/controls.h"
 #include "tests/app/support/message_boxes.h"
 #include "tests/app/support/modal_dialogs.h"

@@ -21,22 +21,22 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "app/game/frm_rallet.h"
 #include "app/entry/frm_group_score.h"
+#include "app/game/frm_rallet.h"
+#include "app/kit/program.h"
 #include "app/shell/frm_about.h"
 #include "app/shell/frm_contact.h"
 #include "app/shell/frm_help.h"
+#include "app/shell/frm_licence.h"
+#include "app/shell/frm_main.h"
 #include "app/shell/frm_properties.h"
 #include "app/shell/groups_view.h"
 #include "app/shell/help_topics.h"
-#include "app/shell/frm_licence.h"
-#include "app/shell/frm_main.h"
-#include "app/shell/program.h"
 #include "tests/app/support/controls.h"
 #include "tests/app/support/game_driver.h"
-#include "tests/app/support/opened_urls.h"
 #include "tests/app/support/message_boxes.h"
 #include "tests/app/support/modal_dialogs.h"
+#include "tests/app/support/opened_urls.h"
 #include "tests/app/support/program_fixture.h"
 
 using namespace pitchlog;

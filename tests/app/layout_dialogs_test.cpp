@@ -14,10 +14,10 @@
 #include <QTest>
 #include <QTreeWidget>
 
+#include "app/kit/program.h"
 #include "app/shell/frm_customise.h"
 #include "app/shell/frm_main.h"
 #include "app/shell/frm_save_stats.h"
-#include "app/shell/program.h"
 #include "app/shell/stats_list.h"
 #include "app/shell/stats_view.h"
 #include "tests/app/support/list_cells.h"

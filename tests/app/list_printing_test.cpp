@@ -8,7 +8,7 @@
 #include <QTest>
 #include <QTreeWidget>
 
-#include "app/shell/report_list.h"
+#include "app/kit/report_list.h"
 #include "app/sweeps/list_view_printer.h"
 #include "app/sweeps/printer.h"
 #include "tests/app/support/print_capture.h"

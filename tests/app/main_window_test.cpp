@@ -10,9 +10,9 @@
 #include <QTextBlock>
 #include <QTreeWidget>
 
+#include "app/kit/program.h"
+#include "app/kit/screen_position.h"
 #include "app/shell/frm_main.h"
-#include "app/shell/program.h"
-#include "app/shell/screen_position.h"
 #include "app/shell/web_browser.h"
 #include "platform/component/error.h"
 #include "tests/app/support/opened_urls.h"

@@ -9,8 +9,8 @@
 #include <QTest>
 #include <QTreeWidget>
 
+#include "app/kit/program.h"
 #include "app/shell/frm_main.h"
-#include "app/shell/program.h"
 #include "app/sweeps/frm_members.h"
 #include "app/sweeps/frm_new_member.h"
 #include "app/sweeps/frm_sweeps.h"

@@ -5,7 +5,7 @@
 #include <QTest>
 #include <QWindow>
 
-#include "app/shell/msg_box.h"
+#include "app/kit/msg_box.h"
 #include "tests/app/support/message_boxes.h"
 
 using namespace pitchlog;

@@ -9,7 +9,7 @@
 
 #include "app/entry/frm_add_player.h"
 #include "app/entry/frm_new_player.h"
-#include "app/shell/program.h"
+#include "app/kit/program.h"
 #include "tests/app/support/message_boxes.h"
 #include "tests/app/support/modal_dialogs.h"
 #include "tests/app/support/program_fixture.h"

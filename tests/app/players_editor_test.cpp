@@ -14,13 +14,13 @@
 #include <QTreeWidget>
 
 #include "app/entry/frm_new_player.h"
+#include "app/kit/program.h"
 #include "app/shell/frm_main.h"
 #include "app/shell/frm_players.h"
-#include "app/shell/program.h"
 #include "platform/component/create_object.h"
+#include "tests/app/support/list_cells.h"
 #include "tests/app/support/message_boxes.h"
 #include "tests/app/support/modal_dialogs.h"
-#include "tests/app/support/list_cells.h"
 #include "tests/app/support/program_fixture.h"
 
 using namespace pitchlog;

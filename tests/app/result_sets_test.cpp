@@ -9,10 +9,10 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "app/kit/program.h"
 #include "app/shell/frm_main.h"
 #include "app/shell/frm_open_scenario.h"
 #include "app/shell/frm_save_scenario.h"
-#include "app/shell/program.h"
 #include "tests/app/support/message_boxes.h"
 #include "tests/app/support/modal_dialogs.h"
 #include "tests/app/support/program_fixture.h"

@@ -4,8 +4,8 @@
 #include <QFile>
 #include <QTest>
 
+#include "app/kit/program.h"
 #include "app/shell/frm_main.h"
-#include "app/shell/program.h"
 #include "tests/app/support/message_boxes.h"
 #include "tests/app/support/program_fixture.h"
 

@@ -3,7 +3,7 @@
 #include <QLocale>
 #include <QTest>
 
-#include "app/shell/score_text.h"
+#include "app/kit/score_text.h"
 #include "platform/component/error.h"
 #include "tests/app/support/local_zone.h"
 

@@ -28,7 +28,7 @@
 #include "app/shell/frm_main.h"
 #include "app/shell/frm_players.h"
 #include "app/shell/frm_properties.h"
-#include "app/shell/program.h"
+#include "app/kit/program.h"
 #include "app/shell/frm_save_stats.h"
 #include "app/shell/frm_splash.h"
 #include "app/shell/start.h"

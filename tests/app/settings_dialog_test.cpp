@@ -10,14 +10,14 @@
 #include <QTest>
 #include <QTreeWidget>
 
-#include "app/shell/colour_values.h"
+#include "app/kit/colour_values.h"
+#include "app/kit/program.h"
+#include "app/kit/score_text.h"
 #include "app/shell/frm_main.h"
 #include "app/shell/frm_properties.h"
 #include "app/shell/frm_splash.h"
 #include "app/shell/groups_view.h"
-#include "app/shell/program.h"
 #include "app/shell/schedule_view.h"
-#include "app/shell/score_text.h"
 #include "app/shell/start.h"
 #include "app/shell/time_zones.h"
 #include "tests/app/support/local_zone.h"

@@ -7,10 +7,11 @@
 #include <QPlainTextEdit>
 #include <QTest>
 
+#include "app/kit/program.h"
+#include "app/kit/shell_helpers.h"
+#include "app/shell/download_message.h"
 #include "app/shell/frm_main.h"
 #include "app/shell/frm_message.h"
-#include "app/shell/program.h"
-#include "app/shell/shell_helpers.h"
 #include "app/shell/start.h"
 #include "tests/app/support/modal_dialogs.h"
 #include "tests/app/support/program_fixture.h"

@@ -7,9 +7,9 @@
 #include <QTest>
 #include <QTimer>
 
+#include "app/kit/program.h"
 #include "app/shell/frm_main.h"
 #include "app/shell/frm_splash.h"
-#include "app/shell/program.h"
 #include "app/shell/start.h"
 #include "tests/app/support/message_boxes.h"
 #include "tests/app/support/program_fixture.h"

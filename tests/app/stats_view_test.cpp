@@ -13,9 +13,9 @@
 #include <QTest>
 #include <QTreeWidget>
 
+#include "app/kit/program.h"
+#include "app/kit/score_text.h"
 #include "app/shell/frm_main.h"
-#include "app/shell/program.h"
-#include "app/shell/score_text.h"
 #include "app/shell/stats_list.h"
 #include "app/shell/stats_view.h"
 #include "tests/app/support/message_boxes.h"

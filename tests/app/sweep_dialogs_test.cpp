@@ -11,8 +11,8 @@
 #include <QTest>
 #include <QTreeWidget>
 
+#include "app/kit/program.h"
 #include "app/shell/frm_main.h"
-#include "app/shell/program.h"
 #include "app/sweeps/frm_edit_sweep.h"
 #include "app/sweeps/frm_new_sweep.h"
 #include "app/sweeps/frm_sweeps.h"

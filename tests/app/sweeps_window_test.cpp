@@ -20,9 +20,9 @@
 #include <QToolBar>
 #include <QTreeWidget>
 
+#include "app/kit/program.h"
+#include "app/kit/report_list.h"
 #include "app/shell/frm_main.h"
-#include "app/shell/program.h"
-#include "app/shell/report_list.h"
 #include "app/sweeps/frm_new_sweep.h"
 #include "app/sweeps/frm_sweeps.h"
 #include "app/sweeps/money.h"

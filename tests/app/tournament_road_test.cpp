@@ -19,10 +19,10 @@
 #include <QTreeWidget>
 
 #include "app/entry/frm_group_score.h"
+#include "app/kit/program.h"
 #include "app/shell/analysis_view.h"
 #include "app/shell/frm_main.h"
 #include "app/shell/groups_view.h"
-#include "app/shell/program.h"
 #include "app/shell/stats_list.h"
 #include "app/shell/stats_view.h"
 #include "tests/app/support/controls.h"

@@ -21,13 +21,13 @@
 #include <QTextDocument>
 #include <QTreeWidget>
 
+#include "app/kit/program.h"
 #include "app/shell/frm_main.h"
-#include "app/shell/program.h"
 #include "app/shell/view_colours.h"
-#include "tests/app/support/modal_dialogs.h"
 #include "tests/app/support/controls.h"
 #include "tests/app/support/local_zone.h"
 #include "tests/app/support/message_boxes.h"
+#include "tests/app/support/modal_dialogs.h"
 #include "tests/app/support/opened_urls.h"
 #include "tests/app/support/program_fixture.h"
 

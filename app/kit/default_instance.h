@@ -4,7 +4,7 @@
 
 #include <QPointer>
 
-#include "app/shell/handler_guard.h"
+#include "app/kit/handler_guard.h"
 
 namespace pitchlog {
 

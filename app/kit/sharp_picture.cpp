@@ -1,4 +1,4 @@
-#include "app/shell/sharp_picture.h"
+#include "app/kit/sharp_picture.h"
 
 #include <utility>
 

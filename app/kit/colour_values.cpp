@@ -1,4 +1,4 @@
-#include "app/shell/colour_values.h"
+#include "app/kit/colour_values.h"
 
 namespace pitchlog {
 

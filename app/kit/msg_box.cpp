@@ -1,11 +1,11 @@
-#include "app/shell/msg_box.h"
+#include "app/kit/msg_box.h"
 
 #include <QApplication>
 #include <QList>
 #include <QMessageBox>
 #include <QWindow>
 
-#include "app/shell/program.h"
+#include "app/kit/program.h"
 
 namespace pitchlog {
 namespace {

@@ -1,7 +1,7 @@
-#include "app/shell/handler_guard.h"
+#include "app/kit/handler_guard.h"
 
-#include "app/shell/msg_box.h"
-#include "app/shell/program.h"
+#include "app/kit/msg_box.h"
+#include "app/kit/program.h"
 
 namespace pitchlog {
 

@@ -1,5 +1,5 @@
 // Helpers that many windows use: connection state, opening addresses and files with the
-// desktop, the local time zone, and the server's message.
+// desktop, and the local time zone.
 #pragma once
 
 #include <cstdint>
@@ -21,8 +21,5 @@ QUrl OpenableUrl(const QString& file, const QString& dir);
 
 // Minutes east of UTC, daylight saving included when in force.
 int32_t LocalUtcOffsetMinutes();
-
-// Fetches the server's message and shows it when it is new.
-void ShowDownloadMessage();
 
 }  // namespace pitchlog

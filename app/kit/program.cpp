@@ -1,4 +1,4 @@
-#include "app/shell/program.h"
+#include "app/kit/program.h"
 
 namespace pitchlog {
 

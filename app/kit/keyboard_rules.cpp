@@ -1,4 +1,4 @@
-#include "app/shell/keyboard_rules.h"
+#include "app/kit/keyboard_rules.h"
 
 #include <QApplication>
 #include <QItemSelectionModel>

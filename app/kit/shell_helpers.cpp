@@ -1,17 +1,13 @@
-#include "app/shell/shell_helpers.h"
+#include "app/kit/shell_helpers.h"
 
-#include <QAction>
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QNetworkInformation>
-#include <QPlainTextEdit>
 #include <QTimeZone>
 
-#include "app/shell/frm_main.h"
-#include "app/shell/frm_message.h"
-#include "app/shell/program.h"
+#include "app/kit/program.h"
 
 namespace pitchlog {
 namespace {
@@ -69,17 +65,6 @@ bool ShellOpen(const QString& file, const QString& params, const QString& dir) {
 
 int32_t LocalUtcOffsetMinutes() {
   return QTimeZone::systemTimeZone().offsetFromUtc(QDateTime::currentDateTimeUtc()) / 60;
-}
-
-void ShowDownloadMessage() {
-  const QString message = ToQ(gobjKelvane->DownloadMessage(false));
-  if (message.isEmpty() || message == ToQ(gobjKelvane->Properties("message").ToString())) return;
-  gobjKelvane->SetProperties("message", ToStd(message));
-  frmMessage& window = frmMessage::Get();
-  window.txtMessage->setPlainText(frmMessage::Shown(message));
-  gobjKelvane->SaveProperties();
-  frmMain::Get().LastMessage->setEnabled(true);
-  window.ShowModal();
 }
 
 }  // namespace pitchlog

@@ -1,4 +1,4 @@
-#include "app/shell/report_list.h"
+#include "app/kit/report_list.h"
 
 #include <QHeaderView>
 #include <QScrollBar>

@@ -1,4 +1,4 @@
-#include "app/shell/score_text.h"
+#include "app/kit/score_text.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "app/shell/screen_position.h"
+#include "app/kit/screen_position.h"
 
 #include <algorithm>
 
