@@ -1,6 +1,7 @@
 // Pitchlog: the tournament chart. The program takes no command-line arguments.
 #include <QApplication>
 
+#include "app/shell/single_instance.h"
 #include "app/shell/start.h"
 
 int main(int argc, char* argv[]) {
@@ -10,6 +11,7 @@ int main(int argc, char* argv[]) {
   QApplication::setQuitOnLastWindowClosed(false);
   int status = 1;
   if (pitchlog::StartProgram()) status = QApplication::exec();
+  else if (pitchlog::HandedToRunningCopy()) status = 0;
   pitchlog::ReleaseProgram();
   return status;
 }

@@ -83,6 +83,9 @@ void Listen(QLocalServer& server, const QString& name) {
   });
 }
 
+// This start found a running copy and asked it forward.
+bool handed_over = false;
+
 }  // namespace
 
 QString InstanceServerName(const QString& program_folder) {
@@ -103,6 +106,7 @@ bool ClaimProgramFolder(const QString& program_folder) {
   claim->lock->setStaleLockTime(0);
   if (!claim->lock->tryLock(0) && claim->lock->error() == QLockFile::LockFailedError) {
     AskRunningCopyForward(InstanceServerName(folder));
+    handed_over = true;
     return false;
   }
   // A folder that takes no lock file still runs, unguarded, rather than not at all.
@@ -113,5 +117,7 @@ bool ClaimProgramFolder(const QString& program_folder) {
 }
 
 void ReleaseProgramFolder() { HeldClaim().reset(); }
+
+bool HandedToRunningCopy() { return handed_over; }
 
 }  // namespace pitchlog

@@ -11,6 +11,9 @@ namespace pitchlog {
 // left behind does not count.
 bool ClaimProgramFolder(const QString& program_folder);
 
+// Did this start hand over to a copy already running on the folder? Then it ends as a success.
+bool HandedToRunningCopy();
+
 // Lets the folder go, at the program's end.
 void ReleaseProgramFolder();
 
