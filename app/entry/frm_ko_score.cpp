@@ -100,10 +100,10 @@ void frmKOScore::Form_Load() {
   loading_ = false;
 }
 
-// Only a decided game can carry the result flag.
+// Only a decided game can carry the result flag: a shoot-out decides only with both figures.
 void frmKOScore::ApplyResultFrameRule() {
-  if (BothScores() && txtHomeScore->Number() + txtHomePenalties->Number() !=
-                          txtAwayScore->Number() + txtAwayPenalties->Number()) {
+  const bool shootout = txtHomePenalties->HoldsText() && txtAwayPenalties->HoldsText();
+  if (BothScores() && (!LevelScores() || (shootout && txtHomePenalties->Number() != txtAwayPenalties->Number()))) {
     ResultFrame->show();
   } else {
     chkResult->setChecked(false);
@@ -230,6 +230,10 @@ std::vector<frmKOScore::Kick> frmKOScore::StoredKicks(const ScoreSide& side) con
 bool frmKOScore::RefuseSave() const {
   if (entry::RefuseHalfScore(txtHomeScore, txtAwayScore)) return true;
   if (!BothScores()) return false;
+  if (txtHomePenalties->HoldsText() != txtAwayPenalties->HoldsText()) {
+    MsgBox(QStringLiteral("Must enter penalties scored for both teams or neither"), msgbox::Critical);
+    return true;
+  }
   const int home_extra = ExtraTimeGoals(home_);
   const int away_extra = ExtraTimeGoals(away_);
   if (home_extra + away_extra > 0 &&
