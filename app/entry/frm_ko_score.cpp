@@ -9,6 +9,7 @@
 #include "app/entry/bracket_guard.h"
 #include "app/entry/frm_ko_game_facts.h"
 #include "app/entry/frm_penalties.h"
+#include "app/entry/scorer_rows.h"
 #include "app/kit/msg_box.h"
 #include "app/kit/named_widget.h"
 #include "app/kit/program.h"
@@ -230,6 +231,7 @@ std::vector<frmKOScore::Kick> frmKOScore::StoredKicks(const ScoreSide& side) con
 bool frmKOScore::RefuseSave() const {
   if (entry::RefuseHalfScore(txtHomeScore, txtAwayScore)) return true;
   if (!BothScores()) return false;
+  if (entry::RefuseMinutes(home_, away_)) return true;
   if (txtHomePenalties->HoldsText() != txtAwayPenalties->HoldsText()) {
     MsgBox(QStringLiteral("Must enter penalties scored for both teams or neither"), msgbox::Critical);
     return true;

@@ -396,6 +396,7 @@ class KnockoutEntryTest : public QObject {
     QTest::newRow("extra time after an unlevel 90") << "extra-time" << "Goals after the 90th minute";
     QTest::newRow("penalties with changes unapplied")
         << "unapplied" << "You must apply changes to the score before entering details of penalties taken";
+    QTest::newRow("minute out of range") << "minute-121" << "The minute of a goal must be from 0 to 120";
     QTest::newRow("one shoot-out total") << "one-total" << "Must enter penalties scored for both teams or neither";
     QTest::newRow("one kick count") << "one-count" << "Must enter penalties taken for both teams or neither";
     QTest::newRow("apply with one kick count")
@@ -429,6 +430,10 @@ class KnockoutEntryTest : public QObject {
       // 3-1 with the third home goal in minute 108: 2-1 after 90 minutes.
       d.txtAwayScore->setText(QStringLiteral("1"));
       QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+    } else if (action == "minute-121") {
+      Mins(d, "Home", 2)->setText(QStringLiteral("121"));
+      QCOMPARE(Mins(d, "Home", 2)->text(), QStringLiteral("121"));
+      QTest::mouseClick(d.cmdApply, Qt::LeftButton);
     } else if (action == "one-total") {
       // The recorded kicks are announced to go; the one-sided shoot-out decides nothing.
       empty(d.txtAwayPenalties);
