@@ -77,6 +77,13 @@ void frmKOScore::Form_Load() {
   GameID = main.KOGameID(main.KOIndex).ToString();
   setWindowTitle(KOGameCaption(main.KOIndex));
   LoadTeams();
+  // The shoot-out boxes stand without a caption beside the score boxes.
+  for (const ScoreSide* side : {&home_, &away_}) {
+    const QString tip =
+        QStringLiteral("Penalties scored by %1 in the shoot-out (a level score only)").arg(side->team->text());
+    PensOf(*side).pens->setToolTip(tip);
+    PensOf(*side).spin->setToolTip(tip);
+  }
 
   // Each write below runs the boxes' own handling, as typing would.
   for (ScoreSide* side : {&home_, &away_}) {

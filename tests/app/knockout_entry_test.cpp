@@ -554,6 +554,32 @@ class KnockoutEntryTest : public QObject {
     QCOMPARE(more.Seen().size(), 2);  // the notice and the question of the first opening
   }
 
+  // The caption-less shoot-out boxes tell what they hold; the Result box follows them: shown while
+  // both figures decide the game, unticked and hidden as soon as one is emptied.
+  void shootoutBoxesTellWhatTheyHoldAndDecideWithBoth() {
+    ProgramFolder folder;
+    frmMain& main = StartWith2022(folder);
+    frmKOScore& d = OpenScore(main, 0);  // game 49, 3-1
+    const QString home = d.lblHomeTeam->text();
+    const QString away = d.lblAwayTeam->text();
+    for (QWidget* w : {static_cast<QWidget*>(d.txtHomePenalties), static_cast<QWidget*>(d.vscHomePenalties)})
+      QCOMPARE(w->toolTip(), QStringLiteral("Penalties scored by %1 in the shoot-out (a level score only)").arg(home));
+    QCOMPARE(d.txtAwayPenalties->toolTip(),
+             QStringLiteral("Penalties scored by %1 in the shoot-out (a level score only)").arg(away));
+    d.txtAwayScore->setText(QStringLiteral("3"));
+    QVERIFY(d.txtHomePenalties->isEnabled() && d.ResultFrame->isHidden());
+    d.txtHomePenalties->setText(QStringLiteral("4"));
+    QCOMPARE(d.txtAwayPenalties->text(), QStringLiteral("0"));
+    QVERIFY(!d.ResultFrame->isHidden());
+    d.chkResult->setChecked(true);
+    // The arrows may put "0" back into a box emptied once; emptied again it stays empty.
+    for (int pass = 0; pass < 2; ++pass) d.txtAwayPenalties->setText(QString());
+    QVERIFY(d.txtAwayPenalties->text().isEmpty());
+    QVERIFY(!d.chkResult->isChecked() && d.ResultFrame->isHidden());
+    d.txtAwayPenalties->setText(QStringLiteral("2"));
+    QVERIFY(!d.ResultFrame->isHidden() && !d.chkResult->isChecked());
+  }
+
   // Emptying a score of a level game with recorded kicks asks once; Cancel keeps the score and
   // the shoot-out, OK empties the shoot-out boxes, which then show what a save stores.
   void aScoreThatIsNoLongerLevelAsksOnce() {
