@@ -39,10 +39,11 @@ int16_t NumberOf(const QString& text) {
 DigitBox::DigitBox(int max_length, int limit, QWidget* parent)
     : QLineEdit(parent), max_length_(max_length), limit_(limit) {}
 
-bool DigitBox::Allows(const QString& text) const {
-  if (text.isEmpty()) return true;
-  return IsDigits(text) && text.size() <= max_length_ && text.toInt() < limit_;
+bool DigitBox::Fits(const QString& text) const {
+  return text.isEmpty() || (IsDigits(text) && text.size() <= max_length_);
 }
+
+bool DigitBox::InRange(const QString& text) const { return text.isEmpty() || text.toInt() < limit_; }
 
 void DigitBox::PutBack() {
   const QSignalBlocker quiet(this);

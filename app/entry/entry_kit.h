@@ -52,7 +52,13 @@ class DigitBox : public QLineEdit {
  public:
   DigitBox(int max_length, int limit, QWidget* parent);
 
-  bool Allows(const QString& text) const;
+  bool Allows(const QString& text) const { return Fits(text) && InRange(text); }
+  // Empty, or ASCII digits no longer than the box takes, whatever their number.
+  bool Fits(const QString& text) const;
+  // Empty, or a number below the limit.
+  bool InRange(const QString& text) const;
+  bool InRange() const { return InRange(text()); }
+  int Limit() const { return limit_; }
   bool HoldsText() const { return !text().isEmpty(); }
   int16_t Number() const { return NumberOf(text()); }
 

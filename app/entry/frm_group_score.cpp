@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "app/entry/bracket_guard.h"
+#include "app/entry/scorer_rows.h"
 #include "app/kit/msg_box.h"
 #include "app/kit/program.h"
 #include "app/shell/frm_main.h"
@@ -84,14 +85,14 @@ bool frmGroupScore::eventFilter(QObject* watched, QEvent* event) {
 
 void frmGroupScore::cmdOK_Click() {
   if (entry::RefuseHalfScore(txtHomeScore, txtAwayScore)) return;
-  if (cmdApply->isEnabled() && !SaveGroupScore()) return;
+  if (cmdApply->isEnabled() && (entry::RefuseMinutes(home_, away_) || !SaveGroupScore())) return;
   Unload();
 }
 
 // Apply refuses one empty score as OK does: the save would remove the stored result, and with it
 // every knock-out game that depended on the group.
 void frmGroupScore::cmdApply_Click() {
-  if (entry::RefuseHalfScore(txtHomeScore, txtAwayScore)) return;
+  if (entry::RefuseHalfScore(txtHomeScore, txtAwayScore) || entry::RefuseMinutes(home_, away_)) return;
   if (SaveGroupScore()) cmdApply->setEnabled(false);
 }
 

@@ -9,6 +9,7 @@
 #include "app/entry/bracket_guard.h"
 #include "app/entry/frm_ko_game_facts.h"
 #include "app/entry/frm_penalties.h"
+#include "app/entry/scorer_rows.h"
 #include "app/kit/msg_box.h"
 #include "app/kit/named_widget.h"
 #include "app/kit/program.h"
@@ -76,6 +77,13 @@ void frmKOScore::Form_Load() {
   GameID = main.KOGameID(main.KOIndex).ToString();
   setWindowTitle(KOGameCaption(main.KOIndex));
   LoadTeams();
+  // The shoot-out boxes stand without a caption beside the score boxes.
+  for (const ScoreSide* side : {&home_, &away_}) {
+    const QString tip =
+        QStringLiteral("Penalties scored by %1 in the shoot-out (a level score only)").arg(side->team->text());
+    PensOf(*side).pens->setToolTip(tip);
+    PensOf(*side).spin->setToolTip(tip);
+  }
 
   // Each write below runs the boxes' own handling, as typing would.
   for (ScoreSide* side : {&home_, &away_}) {
@@ -100,10 +108,10 @@ void frmKOScore::Form_Load() {
   loading_ = false;
 }
 
-// Only a decided game can carry the result flag.
+// Only a decided game can carry the result flag: a shoot-out decides only with both figures.
 void frmKOScore::ApplyResultFrameRule() {
-  if (BothScores() && txtHomeScore->Number() + txtHomePenalties->Number() !=
-                          txtAwayScore->Number() + txtAwayPenalties->Number()) {
+  const bool shootout = txtHomePenalties->HoldsText() && txtAwayPenalties->HoldsText();
+  if (BothScores() && (!LevelScores() || (shootout && txtHomePenalties->Number() != txtAwayPenalties->Number()))) {
     ResultFrame->show();
   } else {
     chkResult->setChecked(false);
@@ -230,6 +238,11 @@ std::vector<frmKOScore::Kick> frmKOScore::StoredKicks(const ScoreSide& side) con
 bool frmKOScore::RefuseSave() const {
   if (entry::RefuseHalfScore(txtHomeScore, txtAwayScore)) return true;
   if (!BothScores()) return false;
+  if (entry::RefuseMinutes(home_, away_)) return true;
+  if (txtHomePenalties->HoldsText() != txtAwayPenalties->HoldsText()) {
+    MsgBox(QStringLiteral("Must enter penalties scored for both teams or neither"), msgbox::Critical);
+    return true;
+  }
   const int home_extra = ExtraTimeGoals(home_);
   const int away_extra = ExtraTimeGoals(away_);
   if (home_extra + away_extra > 0 &&

@@ -12,6 +12,7 @@
 #include "app/entry/bracket_guard.h"
 #include "app/entry/frm_ko_game_facts.h"
 #include "app/entry/frm_ko_score.h"
+#include "app/entry/shootout_rules.h"
 #include "app/kit/msg_box.h"
 #include "app/kit/named_widget.h"
 #include "app/kit/program.h"
@@ -177,12 +178,7 @@ void frmPenalties::PenClick(ScoreSide& side, int row) {
   CountScored(away_);
   // The stored kicks are ticked while the window loads: that is no change.
   if (loading_) return;
-  if (ScoredDiffer()) {
-    ResultFrame->show();
-  } else {
-    chkResult->setChecked(false);
-    ResultFrame->hide();
-  }
+  ApplyResultFrameRule();
   cmdApply->setEnabled(true);
 }
 
@@ -197,18 +193,29 @@ std::string frmPenalties::KicksWinner() const {
                               entry::NumberOf(lblHomeScored->text()), entry::NumberOf(lblAwayScored->text()));
 }
 
-bool frmPenalties::RefuseDifference() const {
-  if (std::abs(txtHomeScore->Number() - txtAwayScore->Number()) < 2) return false;
-  MsgBox(QStringLiteral("Both teams must take the same number of penalties, or a difference of one"), msgbox::Critical);
+std::vector<bool> frmPenalties::Kicks(const ScoreSide& side) const {
+  std::vector<bool> kicks;
+  for (int i = 0; i < side.score->Number(); ++i) kicks.push_back(side.rows.Pen(i)->isChecked());
+  return kicks;
+}
+
+// OK and Apply alike: a save of one side's kicks would store a decided game without a winner.
+bool frmPenalties::RefuseKicks() const {
+  QString refusal;
+  if (txtHomeScore->HoldsText() != txtAwayScore->HoldsText())
+    refusal = QStringLiteral("Must enter penalties taken for both teams or neither");
+  else if (std::abs(txtHomeScore->Number() - txtAwayScore->Number()) >= 2)
+    refusal = QStringLiteral("Both teams must take the same number of penalties, or a difference of one");
+  else if (entry::KickedAfterTheEnd(Kicks(home_), Kicks(away_)))
+    refusal = QStringLiteral("A shoot-out ends as soon as one team can no longer catch up: no more penalties "
+                             "are taken after that\n\nPlease check the penalties taken and those scored");
+  if (refusal.isEmpty()) return false;
+  MsgBox(refusal, msgbox::Critical);
   return true;
 }
 
 void frmPenalties::cmdOK_Click() {
-  if (txtHomeScore->HoldsText() != txtAwayScore->HoldsText()) {
-    MsgBox(QStringLiteral("Must enter penalties taken for both teams or neither"), msgbox::Critical);
-    return;
-  }
-  if (RefuseDifference()) return;
+  if (RefuseKicks()) return;
   if (cmdApply->isEnabled()) {
     if (!entry::MayChangeWinner(GameID, KicksWinner())) return;
     SavePenalties();
@@ -217,7 +224,7 @@ void frmPenalties::cmdOK_Click() {
 }
 
 void frmPenalties::cmdApply_Click() {
-  if (RefuseDifference()) return;
+  if (RefuseKicks()) return;
   if (!entry::MayChangeWinner(GameID, KicksWinner())) return;
   SavePenalties();
   cmdApply->setEnabled(false);

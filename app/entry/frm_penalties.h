@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "app/entry/score_dialog.h"
 #include "app/kit/default_instance.h"
@@ -44,7 +45,8 @@ class frmPenalties : public entry::ScoreDialog, public DefaultInstance<frmPenalt
   void CountScored(const entry::ScoreSide& side);
   bool ScoredDiffer() const;
   void ApplyResultFrameRule();
-  bool RefuseDifference() const;
+  std::vector<bool> Kicks(const entry::ScoreSide& side) const;  // scored marks of the side's kicks
+  bool RefuseKicks() const;
   std::string KicksWinner() const;
   void SavePenalties();
 

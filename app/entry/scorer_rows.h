@@ -16,11 +16,13 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QPalette>
 #include <QString>
 
 #include "app/entry/entry_kit.h"
 #include "app/entry/frm_add_player.h"
 #include "app/entry/goal_rows.h"
+#include "app/kit/msg_box.h"
 #include "app/kit/program.h"
 
 namespace pitchlog::entry {
@@ -31,17 +33,51 @@ const Squad& RowSquad(const Side& side, const Side& other, int row) {
   return side.rows.IsOwnGoal(row) ? other.squad : side.squad;
 }
 
+// A minute out of range keeps its text, marked in red with the range as its tip, until it is mended.
+inline void MarkMinute(DigitBox* box) {
+  if (box->InRange()) {
+    box->setPalette(QPalette());
+    box->setToolTip(QString());
+    return;
+  }
+  QPalette marked = box->palette();
+  marked.setColor(QPalette::Base, QColor(255, 205, 205));
+  marked.setColor(QPalette::Text, QColor(140, 0, 0));
+  box->setPalette(marked);
+  box->setToolTip(QStringLiteral("Minutes run from 0 to %1").arg(box->Limit() - 1));
+}
+
 template <typename Side>
 bool MinuteEdited(const Side& side, int row) {
   DigitBox* box = side.rows.Mins(row);
   if (box->text().isEmpty()) {
     if (box->Last().isEmpty()) return false;
-  } else if (!box->Allows(box->text())) {
+  } else if (!box->Fits(box->text())) {
     box->PutBack();
     return false;
   }
   box->Take();
+  MarkMinute(box);
   return true;
+}
+
+// OK and Apply: a goal row of the score whose minute is out of range is shown and refused, so
+// that a minute typed half-way ("9" of "91") is never stored. True when refused.
+template <typename Side>
+bool RefuseMinutes(const Side& home, const Side& away) {
+  for (const Side* side : {&home, &away}) {
+    for (int row = 0; row < side->score->Number() && row < side->rows.Rows(); ++row) {
+      DigitBox* box = side->rows.Mins(row);
+      if (box->InRange()) continue;
+      MsgBox(QStringLiteral("The minute of a goal must be from 0 to %1\n\nPlease correct the minute marked in red")
+                 .arg(box->Limit() - 1),
+             msgbox::Critical);
+      box->setFocus();
+      box->selectAll();
+      return true;
+    }
+  }
+  return false;
 }
 
 // An own goal and a penalty exclude each other; an own goal's scorer is of the other side.

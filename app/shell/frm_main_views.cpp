@@ -107,8 +107,14 @@ void frmMain::GroupSchedule_Click() {
     ShowGameFacts(row->text(kGroupScheduleGameIDColumn).toStdString());
 }
 
-// The group score dialog takes the game last shown, GameID; the click before a double click set it.
-void frmMain::GroupSchedule_DblClick() { frmGroupScore::Get().exec(); }
+// A double click, or Enter, opens the row that has the focus: Tab or a change of group can
+// leave the facts of another game shown, and the group score dialog takes the game shown, GameID.
+void frmMain::GroupSchedule_DblClick() {
+  const QTreeWidgetItem* row = groupsView->GroupSchedule->currentItem();
+  if (!row) return;
+  ShowGameFacts(row->text(kGroupScheduleGameIDColumn).toStdString());
+  frmGroupScore::Get().exec();
+}
 void frmMain::cmdGFEnterScore_Click() { frmGroupScore::Get().exec(); }
 void frmMain::cmdChangeScore_Click() { frmGroupScore::Get().exec(); }
 

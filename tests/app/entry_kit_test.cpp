@@ -8,6 +8,7 @@
 
 #include "app/entry/entry_kit.h"
 #include "app/entry/goal_rows.h"
+#include "app/entry/shootout_rules.h"
 
 using namespace pitchlog::entry;
 
@@ -43,6 +44,37 @@ class EntryKitTest : public QObject {
     QWidget parent;
     QCOMPARE(DigitBox(2, 100, &parent).Allows(text), score);
     QCOMPARE(DigitBox(3, 91, &parent).Allows(text), minute);
+  }
+
+  // Kicks as "1" scored and "0" missed, each side in order; either side may have kicked first.
+  void noKickFollowsTheEndOfAShootout_data() {
+    QTest::addColumn<QString>("home");
+    QTest::addColumn<QString>("away");
+    QTest::addColumn<bool>("after_the_end");
+    QTest::newRow("none") << "" << "" << false;
+    QTest::newRow("going on") << "1" << "0" << false;
+    QTest::newRow("5-4 after five each") << "11111" << "11110" << false;
+    QTest::newRow("3-0 after three each") << "111" << "000" << false;
+    QTest::newRow("4 of 4 against 0 of 4") << "1111" << "0000" << true;
+    QTest::newRow("4-1 ends at the fourth home kick") << "1111" << "010" << false;
+    QTest::newRow("a fourth away kick after 4-1") << "1111" << "0100" << true;
+    QTest::newRow("the 2022 final, France first") << "1111" << "1001" << false;
+    QTest::newRow("5-4 with the away side first") << "11110" << "11111" << false;
+    QTest::newRow("sudden death decides the sixth pair") << "111111" << "111110" << false;
+    QTest::newRow("a seventh pair after the sixth decided") << "1111110" << "1111101" << true;
+    QTest::newRow("the first kick of a new pair") << "1111111" << "111111" << false;
+  }
+  void noKickFollowsTheEndOfAShootout() {
+    QFETCH(QString, home);
+    QFETCH(QString, away);
+    QFETCH(bool, after_the_end);
+    const auto kicks = [](const QString& marks) {
+      std::vector<bool> scored;
+      for (QChar mark : marks) scored.push_back(mark == u'1');
+      return scored;
+    };
+    QCOMPARE(KickedAfterTheEnd(kicks(home), kicks(away)), after_the_end);
+    QCOMPARE(KickedAfterTheEnd(kicks(away), kicks(home)), after_the_end);
   }
 
   void putBackIsSilentAndNumbersCountEmptyAsZero() {

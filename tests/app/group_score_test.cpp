@@ -301,7 +301,7 @@ class GroupScoreTest : public QObject {
     QLineEdit* mins = Mins(d, "Home", 0);
     mins->setText(QStringLiteral("45"));
     QVERIFY(d.cmdApply->isEnabled());
-    for (const char* bad : {"91", "-1", "x", "1234", "4.5", " 9"}) {
+    for (const char* bad : {"-1", "x", "1234", "4.5", " 9"}) {
       d.cmdApply->setEnabled(false);
       mins->setText(QLatin1String(bad));
       QCOMPARE(mins->text(), QStringLiteral("45"));
@@ -311,6 +311,44 @@ class GroupScoreTest : public QObject {
       mins->setText(QLatin1String(good));
       QCOMPARE(mins->text(), QLatin1String(good));
     }
+  }
+
+  // Typed key by key, "91" stays in the box as typed, marked, instead of a stored "9": OK and
+  // Apply refuse it and store nothing until the minute is mended.
+  void aMinuteOutOfRangeIsKeptAndRefused() {
+    ProgramFolder folder;
+    frmMain& main = StartToMainWindow(folder);
+    frmGroupScore& d = OpenScore(main, "A1");
+    d.show();
+    d.txtHomeScore->setText(QStringLiteral("1"));
+    d.txtAwayScore->setText(QStringLiteral("0"));
+    Choose(Scorer(d, "Home", 0), "QAT19");
+    QLineEdit* mins = Mins(d, "Home", 0);
+    const QColor plain = mins->palette().color(QPalette::Base);
+    mins->setFocus();
+    QTest::keyClicks(mins, QStringLiteral("91"));
+    QCOMPARE(mins->text(), QStringLiteral("91"));
+    QVERIFY(mins->palette().color(QPalette::Base) != plain);
+    QCOMPARE(mins->toolTip(), QStringLiteral("Minutes run from 0 to 90"));
+    {
+      MessageBoxes boxes({QMessageBox::Ok, QMessageBox::Ok});
+      QTest::mouseClick(d.cmdApply, Qt::LeftButton);
+      QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+      QCOMPARE(boxes.Seen().size(), 2);
+      for (int i = 0; i < 2; ++i) {
+        QVERIFY(boxes.Text(i).startsWith(QStringLiteral("The minute of a goal must be from 0 to 90")));
+        QCOMPARE(boxes.Seen()[i].icon, QMessageBox::Critical);
+      }
+    }
+    QVERIFY(frmGroupScore::IsLoaded());
+    QCOMPARE(d.focusWidget(), mins);
+    QVERIFY(gobjKelvane->Results("A1", "f", "QAT").IsEmpty());
+    QTest::keyClicks(mins, QStringLiteral("9"));  // over the refused minute, which the refusal selected
+    QCOMPARE(mins->palette().color(QPalette::Base), plain);
+    QVERIFY(mins->toolTip().isEmpty());
+    QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+    QVERIFY(!frmGroupScore::IsLoaded());
+    QCOMPARE(GoalText("A1", "QAT", 1, "minutes"), QStringLiteral("9"));
   }
 
   void scoreQuestionAndSpin() {

@@ -2,8 +2,10 @@
 // button presses that button, Enter on a list row opens it as a double click does, and a row
 // chosen with the arrows is the row that a click would have chosen.
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -242,6 +244,41 @@ class KeyboardTest : public QObject {
     opened.clear();
     QVERIFY(OnModal<frmGroupScore>([&] { PressEnter(games); }, read));
     QCOMPARE(opened, usa_wales);
+  }
+
+  // A game of group H shown, then group G chosen on the tabs and the list entered with Tab:
+  // Enter opens the row with the focus, and shows its facts, not those of the game shown before.
+  // Without a current row Enter opens nothing.
+  void enterOpensTheFocusedGameNotTheGameShown() {
+    ProgramFolder folder;
+    frmMain& main = StartToMainWindow(folder);
+    main.OpenResultsSet("Tournament 2022");
+    main.MainTab->setCurrentIndex(1);
+    main.GroupTab->setCurrentIndex(GroupTabOf(main, QLatin1Char('H')));
+    QTreeWidget* games = main.groupsView->GroupSchedule;
+    QTreeWidgetItem* h2 = GameRow(games, "H2");
+    QTest::mouseClick(games->viewport(), Qt::LeftButton, {}, games->visualItemRect(h2).center());
+    QCOMPARE(main.GameID, std::string("H2"));
+    main.GroupTab->setFocus();
+    QTest::keyClick(main.GroupTab, Qt::Key_Right);
+    QCOMPARE(main.GroupTab->tabText(main.GroupTab->currentIndex()), QStringLiteral("G"));
+    QTest::keyClick(main.GroupTab, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), games);
+    QVERIFY(games->currentItem());
+    const std::string focused = ToStd(games->currentItem()->text(kGroupScheduleGameIDColumn));
+    QCOMPARE(focused.front(), 'G');
+
+    QString opened;
+    QVERIFY(OnModal<frmGroupScore>([&] { PressEnter(games); },
+                                   [&](frmGroupScore& d) { opened = ToQ(d.GameID) + " " + d.lblHomeTeam->text(); }));
+    QCOMPARE(opened, ToQ(focused + " " + gobjKelvane->HomeTeamName(kelvane::Variant(focused))));
+    QCOMPARE(main.GameID, focused);
+    QVERIFY(main.GameFacts->title().contains(ToQ(gobjKelvane->HomeTeamName(kelvane::Variant(focused)))));
+    app_testing::ProcessDeletions();
+
+    games->setCurrentItem(nullptr);
+    QVERIFY(!OnModal<frmGroupScore>([&] { PressEnter(games); }, [](frmGroupScore&) {}));
+    QVERIFY(!frmGroupScore::IsLoaded());
   }
 
   void enterOnAScheduleRowOpensTheGame() {

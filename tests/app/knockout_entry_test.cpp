@@ -396,7 +396,13 @@ class KnockoutEntryTest : public QObject {
     QTest::newRow("extra time after an unlevel 90") << "extra-time" << "Goals after the 90th minute";
     QTest::newRow("penalties with changes unapplied")
         << "unapplied" << "You must apply changes to the score before entering details of penalties taken";
+    QTest::newRow("minute out of range") << "minute-121" << "The minute of a goal must be from 0 to 120";
+    QTest::newRow("one shoot-out total") << "one-total" << "Must enter penalties scored for both teams or neither";
     QTest::newRow("one kick count") << "one-count" << "Must enter penalties taken for both teams or neither";
+    QTest::newRow("apply with one kick count")
+        << "apply-one-count" << "Must enter penalties taken for both teams or neither";
+    QTest::newRow("kicks after the shoot-out was over")
+        << "kicks-after-end" << "A shoot-out ends as soon as one team can no longer catch up";
     QTest::newRow("kick counts two apart")
         << "two-apart" << "Both teams must take the same number of penalties, or a difference of one";
   }
@@ -424,6 +430,15 @@ class KnockoutEntryTest : public QObject {
       // 3-1 with the third home goal in minute 108: 2-1 after 90 minutes.
       d.txtAwayScore->setText(QStringLiteral("1"));
       QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+    } else if (action == "minute-121") {
+      Mins(d, "Home", 2)->setText(QStringLiteral("121"));
+      QCOMPARE(Mins(d, "Home", 2)->text(), QStringLiteral("121"));
+      QTest::mouseClick(d.cmdApply, Qt::LeftButton);
+    } else if (action == "one-total") {
+      // The recorded kicks are announced to go; the one-sided shoot-out decides nothing.
+      empty(d.txtAwayPenalties);
+      QVERIFY(!d.chkResult->isChecked() && d.ResultFrame->isHidden());
+      QTest::mouseClick(d.cmdOK, Qt::LeftButton);
     } else if (action == "unapplied") {
       Mins(d, "Home", 1)->setText(QStringLiteral("35"));
       QTest::mouseClick(d.cmdPenalties, Qt::LeftButton);
@@ -432,8 +447,17 @@ class KnockoutEntryTest : public QObject {
       frmPenalties& p = frmPenalties::Get();
       p.show();
       refused = &p;
-      if (action == "one-count") {
+      if (action == "one-count" || action == "apply-one-count") {
         empty(p.txtAwayScore);
+        Pen(p, "Home", 0)->setChecked(false);  // a kick changed: the one-sided kicks decide nothing
+        QVERIFY(!p.chkResult->isChecked() && p.ResultFrame->isHidden());
+        QTest::mouseClick(action == "one-count" ? p.cmdOK : p.cmdApply, Qt::LeftButton);
+      } else if (action == "kicks-after-end") {
+        // 4-2 after four kicks each: France could no longer catch up, so no fifth kicks.
+        p.txtHomeScore->setText(QStringLiteral("5"));
+        p.txtAwayScore->setText(QStringLiteral("5"));
+        Pen(p, "Home", 4)->setChecked(true);
+        QTest::mouseClick(p.cmdApply, Qt::LeftButton);
         QTest::mouseClick(p.cmdOK, Qt::LeftButton);
       } else {
         p.txtAwayScore->setText(QStringLiteral("2"));
@@ -443,8 +467,9 @@ class KnockoutEntryTest : public QObject {
     }
     // After the notice of recorded kicks (and, for a score no longer level, that the kicks would
     // go), each refusal (OK and Apply alike for two counts apart).
-    const int asked = action == "apply-half" || action == "ok-half" || action == "extra-time" ? 1 : 0;
-    const int refusals = action == "two-apart" ? 2 : 1;
+    const int asked =
+        action == "apply-half" || action == "ok-half" || action == "extra-time" || action == "one-total" ? 1 : 0;
+    const int refusals = action == "two-apart" || action == "kicks-after-end" ? 2 : 1;
     QCOMPARE(boxes.Seen().size(), 1 + asked + refusals);
     for (int i = 1 + asked; i <= asked + refusals; ++i) {
       QVERIFY2(boxes.Text(i).startsWith(message), qPrintable(boxes.Text(i)));
@@ -527,6 +552,32 @@ class KnockoutEntryTest : public QObject {
       for (const char* attb : {"penscoredf", "pentakenf", "pw", "pl"}) QCOMPARE(Stored("Z1", attb, team), QString());
     QCOMPARE(ScheduleScore(main, QStringLiteral("Z1")), (QStringList{QStringLiteral("3"), QStringLiteral("3")}));
     QCOMPARE(more.Seen().size(), 2);  // the notice and the question of the first opening
+  }
+
+  // The caption-less shoot-out boxes tell what they hold; the Result box follows them: shown while
+  // both figures decide the game, unticked and hidden as soon as one is emptied.
+  void shootoutBoxesTellWhatTheyHoldAndDecideWithBoth() {
+    ProgramFolder folder;
+    frmMain& main = StartWith2022(folder);
+    frmKOScore& d = OpenScore(main, 0);  // game 49, 3-1
+    const QString home = d.lblHomeTeam->text();
+    const QString away = d.lblAwayTeam->text();
+    for (QWidget* w : {static_cast<QWidget*>(d.txtHomePenalties), static_cast<QWidget*>(d.vscHomePenalties)})
+      QCOMPARE(w->toolTip(), QStringLiteral("Penalties scored by %1 in the shoot-out (a level score only)").arg(home));
+    QCOMPARE(d.txtAwayPenalties->toolTip(),
+             QStringLiteral("Penalties scored by %1 in the shoot-out (a level score only)").arg(away));
+    d.txtAwayScore->setText(QStringLiteral("3"));
+    QVERIFY(d.txtHomePenalties->isEnabled() && d.ResultFrame->isHidden());
+    d.txtHomePenalties->setText(QStringLiteral("4"));
+    QCOMPARE(d.txtAwayPenalties->text(), QStringLiteral("0"));
+    QVERIFY(!d.ResultFrame->isHidden());
+    d.chkResult->setChecked(true);
+    // The arrows may put "0" back into a box emptied once; emptied again it stays empty.
+    for (int pass = 0; pass < 2; ++pass) d.txtAwayPenalties->setText(QString());
+    QVERIFY(d.txtAwayPenalties->text().isEmpty());
+    QVERIFY(!d.chkResult->isChecked() && d.ResultFrame->isHidden());
+    d.txtAwayPenalties->setText(QStringLiteral("2"));
+    QVERIFY(!d.ResultFrame->isHidden() && !d.chkResult->isChecked());
   }
 
   // Emptying a score of a level game with recorded kicks asks once; Cancel keeps the score and
