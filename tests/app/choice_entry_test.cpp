@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QLocale>
 #include <QTest>
 #include <QTreeWidget>
@@ -417,6 +418,30 @@ class ChoiceEntryTest : public QObject {
     }));
     QCOMPARE(Held("Guess", "160"), QStringLiteral("(none)"));
     QCOMPARE(Held("Guess", "150"), QStringLiteral("ann"));
+  }
+
+  // The member list opens wide enough for the longest name, however narrow its box, and never
+  // wider than the screen.
+  void memberListFitsTheLongestName() {
+    ProgramFolder folder;
+    WriteOffice(folder);
+    frmMain& main = StartToMainWindow(folder);
+    const QString long_name = QStringLiteral("Maximiliane Amalie von Hohenzollern-Sigmaringen-Lindqvist");
+    const QString endless = QStringLiteral("Nomen nescio ").repeated(40);
+    for (const QString& name : {long_name, endless}) {
+      gobjKelvane->AddMember(ToStd(name));
+      frmSweeps& w = ShowSweep(main, "Fun");
+      QVERIFY(OnDialog<frmTeamListEntry>(w.TeamList, "BRA", [&](frmTeamListEntry& d) {
+        d.cboMember->showPopup();
+        const QWidget* list = d.cboMember->view();
+        const int screen = d.cboMember->screen()->availableGeometry().width();
+        QVERIFY(list->isVisible());
+        QVERIFY(list->width() <= screen);
+        if (name == long_name) QVERIFY(list->width() > list->fontMetrics().horizontalAdvance(long_name));
+        else QCOMPARE(list->window()->width(), screen);
+        d.cboMember->hidePopup();
+      }));
+    }
   }
 
   // Guesses are typed and shown as the user's locale writes numbers, and stored as the engine
