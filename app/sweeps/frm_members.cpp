@@ -80,8 +80,8 @@ class SlowClickEdit : public QObject {
     connect(&timer_, &QTimer::timeout, this, [this] {
       // Never behind another window that holds the keyboard.
       const QWidget* modal = QApplication::activeModalWidget();
-      if (clicked_ && clicked_ == list_->currentItem() && (!modal || modal == list_->window()))
-        list_->editItem(clicked_, 0);
+      if (clicked_.isValid() && clicked_ == list_->currentIndex() && (!modal || modal == list_->window()))
+        list_->edit(clicked_);
     });
     list->viewport()->installEventFilter(this);
   }
@@ -91,22 +91,24 @@ class SlowClickEdit : public QObject {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (watched != list_->viewport()) return false;
-    const auto* mouse = static_cast<QMouseEvent*>(event);
     switch (event->type()) {
       case QEvent::MouseButtonPress: {
         timer_.stop();
-        QTreeWidgetItem* row = list_->itemAt(mouse->position().toPoint());
-        const bool selected = row && row == list_->currentItem() && row->isSelected();
-        clicked_ = mouse->button() == Qt::LeftButton && selected ? row : nullptr;
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const QModelIndex at = list_->indexAt(mouse->position().toPoint());
+        const bool selected = at.isValid() && at == list_->currentIndex() && list_->selectionModel()->isSelected(at);
+        clicked_ = mouse->button() == Qt::LeftButton && selected ? at.siblingAtColumn(0) : QModelIndex();
         break;
       }
-      case QEvent::MouseButtonRelease:
-        if (clicked_ && list_->itemAt(mouse->position().toPoint()) == clicked_)
+      case QEvent::MouseButtonRelease: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (clicked_.isValid() && list_->indexAt(mouse->position().toPoint()).row() == clicked_.row())
           timer_.start(QApplication::doubleClickInterval());
         break;
+      }
       case QEvent::MouseButtonDblClick:
         timer_.stop();
-        clicked_ = nullptr;
+        clicked_ = QModelIndex();
         break;
       default:
         break;
@@ -116,7 +118,8 @@ class SlowClickEdit : public QObject {
 
  private:
   QTreeWidget* list_;
-  QTreeWidgetItem* clicked_ = nullptr;
+  // The row clicked, kept only while it is in the list.
+  QPersistentModelIndex clicked_;
   QTimer timer_;
 };
 

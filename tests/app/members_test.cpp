@@ -77,7 +77,7 @@ class ShortDoubleClick {
   static void Pause() { QTest::qWait(2 * kInterval); }
 
  private:
-  static constexpr int kInterval = 100;
+  static constexpr int kInterval = 50;
   int saved_ = QApplication::doubleClickInterval();
 };
 
