@@ -1,10 +1,15 @@
 #include "app/sweeps/choice_entry.h"
 
+#include <algorithm>
+
+#include <QAbstractItemView>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
 #include <QTreeWidget>
 
 #include "app/kit/handler_guard.h"
@@ -22,6 +27,24 @@ constexpr int kMargin = 120;  // twips round the row of boxes
 constexpr int kLabelHeight = 240;
 constexpr int kBoxHeight = 315;
 constexpr int kMarkHeight = 255;  // the bid box's note, under the row of boxes
+
+// The combo box's list opens wide enough for its longest entry, within the screen, however
+// narrow the box itself.
+void FitListToEntries(QComboBox* combo) {
+  QAbstractItemView* list = combo->view();
+  const QFontMetrics metrics = list->fontMetrics();
+  int widest = 0;
+  for (int i = 0; i < combo->count(); ++i) widest = std::max(widest, metrics.horizontalAdvance(combo->itemText(i)));
+  const QStyle* style = list->style();
+  const int room = 2 * (list->frameWidth() + style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 4) +
+                   style->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list);
+  // The list's frame around it must fit on the screen too.
+  const QWidget* popup = list->parentWidget();
+  const int frame = popup ? popup->width() - popup->contentsRect().width() : 0;
+  const QScreen* screen = combo->screen();
+  const int screen_width = screen ? screen->availableGeometry().width() - frame : widest + room;
+  list->setMinimumWidth(std::min(widest + room, screen_width));
+}
 
 }  // namespace
 
@@ -69,6 +92,7 @@ void ChoiceEntry::Form_Load() {
   const kelvane::Variant members = gobjKelvane->MembersList();
   const kelvane::Array& names = members.AsArray();
   for (int32_t i = names.LBound(); i <= names.UBound(); ++i) cboMember->addItem(ToQ(names.at(i).ToString()));
+  FitListToEntries(cboMember);
   cboMember->setCurrentIndex(-1);
   cboMember->setEditText(QString());
 }

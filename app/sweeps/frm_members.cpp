@@ -1,8 +1,14 @@
 #include "app/sweeps/frm_members.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QHeaderView>
+#include <QHelpEvent>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QStyledItemDelegate>
+#include <QTimer>
+#include <QToolTip>
 #include <QTreeWidget>
 
 #include "app/kit/msg_box.h"
@@ -19,7 +25,7 @@ namespace {
 constexpr ListColumn kColumns[] = {{"Name", 3300, Qt::AlignLeft}, {"sort", 0, Qt::AlignLeft}};
 
 // In-place editing of the names: the window may refuse an edit as it begins, and judges the name
-// typed before the row takes it.
+// typed before the row takes it. A name too long for its row shows whole as its tooltip.
 class LabelEdit : public QStyledItemDelegate {
  public:
   LabelEdit(QObject* parent, std::function<bool()> before, std::function<void(QString&)> after)
@@ -36,6 +42,21 @@ class LabelEdit : public QStyledItemDelegate {
     model->setData(index, text);
   }
 
+  bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                 const QModelIndex& index) override {
+    if (event->type() != QEvent::ToolTip) return QStyledItemDelegate::helpEvent(event, view, option, index);
+    QStyleOptionViewItem item = option;
+    initStyleOption(&item, index);
+    const QStyle* style = view->style();
+    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
+    const int room = style->subElementRect(QStyle::SE_ItemViewItemText, &item, view).width() - 2 * margin;
+    if (item.fontMetrics.horizontalAdvance(item.text) > room)
+      QToolTip::showText(event->globalPos(), item.text, view->viewport(), option.rect);
+    else
+      QToolTip::hideText();
+    return true;
+  }
+
  private:
   std::function<bool()> before_;
   std::function<void(QString&)> after_;
@@ -49,6 +70,59 @@ QTreeWidgetItem* AddMemberRow(QTreeWidget* list, const QString& name, const QStr
 
 }  // namespace
 
+// An edit of a name begins, besides F2, with a click on the member already selected once the
+// time for a double-click has passed without one: the double-click opens the member, and the
+// row must not be left waiting for a new name behind the member's window.
+class SlowClickEdit : public QObject {
+ public:
+  explicit SlowClickEdit(QTreeWidget* list) : QObject(list), list_(list) {
+    timer_.setSingleShot(true);
+    connect(&timer_, &QTimer::timeout, this, [this] {
+      // Never behind another window that holds the keyboard.
+      const QWidget* modal = QApplication::activeModalWidget();
+      if (clicked_.isValid() && clicked_ == list_->currentIndex() && (!modal || modal == list_->window()))
+        list_->edit(clicked_);
+    });
+    list->viewport()->installEventFilter(this);
+  }
+
+  void Stop() { timer_.stop(); }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched != list_->viewport()) return false;
+    switch (event->type()) {
+      case QEvent::MouseButtonPress: {
+        timer_.stop();
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const QModelIndex at = list_->indexAt(mouse->position().toPoint());
+        const bool selected = at.isValid() && at == list_->currentIndex() && list_->selectionModel()->isSelected(at);
+        clicked_ = mouse->button() == Qt::LeftButton && selected ? at.siblingAtColumn(0) : QModelIndex();
+        break;
+      }
+      case QEvent::MouseButtonRelease: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (clicked_.isValid() && list_->indexAt(mouse->position().toPoint()).row() == clicked_.row())
+          timer_.start(QApplication::doubleClickInterval());
+        break;
+      }
+      case QEvent::MouseButtonDblClick:
+        timer_.stop();
+        clicked_ = QModelIndex();
+        break;
+      default:
+        break;
+    }
+    return false;
+  }
+
+ private:
+  QTreeWidget* list_;
+  // The row clicked, kept only while it is in the list.
+  QPersistentModelIndex clicked_;
+  QTimer timer_;
+};
+
 frmMembers::frmMembers() {
   setObjectName(QStringLiteral("frmMembers"));
   setWindowTitle(QStringLiteral("Members"));
@@ -57,7 +131,12 @@ frmMembers::frmMembers() {
   SetUpReportList(MemberList, kColumns);
   MemberList->setGeometry(8, 8, 234, 248);
   MemberList->setSelectionMode(QAbstractItemView::SingleSelection);
-  MemberList->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
+  MemberList->setEditTriggers(QAbstractItemView::EditKeyPressed);
+  slow_click_ = new SlowClickEdit(MemberList);
+  // The names take the list's whole width, whether its vertical scroll bar shows or not; one too
+  // long for it is cut short, and shows whole as its tooltip.
+  MemberList->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+  MemberList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   MemberList->setItemDelegateForColumn(
       0, new LabelEdit(
              this,
@@ -129,6 +208,7 @@ void frmMembers::MemberList_AfterLabelEdit(int Cancel, QString& NewString) {
 
 void frmMembers::MemberList_DblClick(QTreeWidgetItem* row) {
   if (!row) return;
+  slow_click_->Stop();
   if (row->text(0) == QLatin1String(sweeps::kNewRow)) {
     old_text_ = row->text(0);
     frmNewMember::Get().exec();

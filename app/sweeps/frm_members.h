@@ -14,6 +14,8 @@ class QTreeWidgetItem;
 
 namespace pitchlog {
 
+class SlowClickEdit;
+
 class frmMembers : public QDialog, public DefaultInstance<frmMembers> {
   Q_OBJECT
 
@@ -49,6 +51,7 @@ class frmMembers : public QDialog, public DefaultInstance<frmMembers> {
 
   // The text of the row being edited, as it stood when the edit began.
   QString old_text_;
+  SlowClickEdit* slow_click_;
 };
 
 }  // namespace pitchlog

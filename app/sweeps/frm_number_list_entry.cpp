@@ -1,6 +1,7 @@
 #include "app/sweeps/frm_number_list_entry.h"
 
 #include <QLabel>
+#include <QLocale>
 #include <QLineEdit>
 #include <QComboBox>
 #include <QPushButton>
@@ -11,6 +12,7 @@
 #include "app/kit/named_widget.h"
 #include "app/kit/program.h"
 #include "app/sweeps/frm_sweeps.h"
+#include "app/sweeps/guesses.h"
 #include "app/sweeps/money.h"
 #include "app/sweeps/sweeps_kit.h"
 
@@ -18,8 +20,6 @@ namespace pitchlog {
 namespace {
 
 constexpr int kChoiceLength = 12;  // a guess has fewer characters
-
-std::optional<double> NumberOf(const QString& text) { return sweeps::StoredAmount(kelvane::Variant(ToStd(text))); }
 
 }  // namespace
 
@@ -42,7 +42,7 @@ void frmNumberListEntry::ReloadList() { frmSweeps::Get().LoadNumberList(Sweep); 
 
 void frmNumberListEntry::txtChoice_Change() {
   const QString text = txtChoice->text();
-  if (text.isEmpty() || (NumberOf(text) && text.size() < kChoiceLength)) {
+  if (sweeps::IsGuessTyping(text) && text.size() < kChoiceLength) {
     last_choice_ = text;
   } else {
     const QSignalBlocker quiet(txtChoice);
@@ -63,14 +63,27 @@ bool frmNumberListEntry::RefusedLater() const {
     MsgBox(QStringLiteral("Please enter a choice"), msgbox::Critical);
     return true;
   }
-  const std::optional<double> guess = NumberOf(txtChoice->text());
+  const std::optional<double> guess = sweeps::GuessValue(txtChoice->text());
+  if (!guess) {
+    // Typing stopped half way ("-", or "1." where "." groups thousands).
+    MsgBox(QStringLiteral("Please enter the choice as a number, such as %1").arg(QLocale().toString(2.5)),
+           msgbox::Critical);
+    return true;
+  }
   for (const sweeps::HeldChoice& held : sweeps::HeldChoices(*gobjKelvane, Sweep)) {
-    if (NumberOf(held.value) == guess) {
+    if (sweeps::StoredAmount(kelvane::Variant(ToStd(held.value))) == guess) {
       MsgBox(QStringLiteral("That number has already been chosen. Please enter another choice"), msgbox::Critical);
       return true;
     }
   }
   return false;
+}
+
+// A new guess is stored as the engine reads numbers, whatever the locale it was typed in.
+void frmNumberListEntry::TakeChoice() {
+  if (txtChoice->isHidden()) return;
+  if (const std::optional<double> guess = sweeps::GuessValue(txtChoice->text()))
+    Choice = kelvane::Variant(ToStd(sweeps::StoredGuess(*guess)));
 }
 
 }  // namespace pitchlog

@@ -28,6 +28,7 @@ class frmNumberListEntry : public ChoiceEntry, public DefaultInstance<frmNumberL
   void UnloadDialog() override { Unload(); }
   bool WantsClear(const QString& member, const QString& bid, bool bids) const override;
   bool RefusedLater() const override;
+  void TakeChoice() override;
 
   QString last_choice_;
 };

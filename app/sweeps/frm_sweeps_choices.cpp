@@ -104,7 +104,7 @@ void frmSweeps::NumberList_DblClick(QTreeWidgetItem* row) {
   }
   StartingTexts(dialog, row, new_row ? -1 : number_column::Member, number_column::Bid);
   dialog.Sweep = ToStd(cboSweepList->currentText());
-  dialog.Choice = kelvane::Variant(sweeps::Cell(row, number_column::Number));
+  dialog.Choice = kelvane::Variant(new_row ? std::string() : sweeps::Cell(row, number_column::MemberID));
   dialog.exec();
 }
 

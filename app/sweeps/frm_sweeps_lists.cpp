@@ -13,6 +13,7 @@
 #include "app/kit/program.h"
 #include "app/kit/report_list.h"
 #include "app/sweeps/frm_sweeps.h"
+#include "app/sweeps/guesses.h"
 #include "app/sweeps/money.h"
 #include "app/sweeps/sweeps_kit.h"
 
@@ -192,7 +193,8 @@ void frmSweeps::LoadNumberList(const std::string& Sweep) {
   const std::optional<double> aim = target.IsEmpty() ? std::optional<double>(0) : sweeps::StoredAmount(target);
 
   const double total = FillChoices(engine, Sweep, number_column::Member, number_column::Bid, [&](const QString& n) {
-    QTreeWidgetItem* row = sweeps::AddRankedRow(NumberList, {n, QString(), n});
+    // The stored guess stays in the first column, the key of its row.
+    QTreeWidgetItem* row = sweeps::AddRankedRow(NumberList, {n, QString(), sweeps::ShownGuess(n)});
     const std::optional<double> guess = sweeps::StoredAmount(Variant(ToStd(n)));
     row->setText(number_column::Sort,
                  guess && aim ? DistanceKey(std::fabs(*guess - *aim)) : QStringLiteral("Z"));

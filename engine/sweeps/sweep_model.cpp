@@ -4,6 +4,7 @@
 #include "engine/data/id_encoding.h"
 #include "engine/data/text.h"
 #include "engine/pitchlog.h"
+#include "engine/sweeps/member_costs.h"
 
 namespace kelvane {
 namespace {
@@ -66,18 +67,6 @@ xml::Node FindChoice(xml::Node sweep, const std::string& value) {
   for (const xml::Node& choice : sweep.Children("choice"))
     if (choice.Attribute("value") == value) return choice;
   return xml::Node();
-}
-
-std::vector<xml::Node> SweepElements(const xml::Document& sweeps) {
-  return sweeps.HasRoot() ? sweeps.Root().Children("sweep") : std::vector<xml::Node>();
-}
-
-// What the choice costs its member: its bid in a "bid" sweep, the stake in a "stake" sweep.
-Variant Cost(xml::Node sweep, xml::Node choice) {
-  const std::string type = ChildText(sweep, "type").ToString();
-  if (type == "bid") return ChildText(choice, "bid");
-  if (type == "stake") return ChildText(sweep, "stake");
-  return Variant();
 }
 
 }  // namespace
@@ -220,11 +209,12 @@ Variant Pitchlog::SweepMembers(const std::string& name) {
   return list;
 }
 
-// Columns: the sweep's name, the choice as shown (a team or player by name), the cost.
+// Columns: the sweep's name, the choice as shown (a team or player by name), the cost; only the
+// choices that count for the member (member_costs.h), so that the total is the sum of the costs.
 Variant Pitchlog::MembersChoices(const std::string& member) {
   const std::string key = EncodeXmlTag(member);
   Array list(0, 2, 0, 0);
-  for (const xml::Node& sweep : SweepElements(*sweeps_)) {
+  for (const xml::Node& sweep : member_costs::CountedSweeps(*sweeps_)) {
     const Variant option = ChildText(sweep, "sweepoption");
     const std::string format = option.IsEmpty() ? "" : SweepOptions(option.ToString(), "format").ToString();
     for (const xml::Node& choice : sweep.Children("choice")) {
@@ -237,20 +227,10 @@ Variant Pitchlog::MembersChoices(const std::string& member) {
       const int32_t column = NextColumn(list);
       list.Set(0, column, ChildText(sweep, "name"));
       list.Set(1, column, shown);
-      list.Set(2, column, Cost(sweep, choice));
+      list.Set(2, column, member_costs::Cost(sweep, choice));
     }
   }
   return list;
-}
-
-double Pitchlog::MemberTotal(const std::string& member) {
-  const Variant choices = MembersChoices(member);
-  const Array& list = choices.AsArray();
-  double total = 0;
-  if (Blank(list.at(0, 0))) return total;
-  for (int32_t column = 0; column <= list.UBound(2); ++column)
-    if (list.at(2, column).IsNumeric()) total += list.at(2, column).ToDouble();
-  return total;
 }
 
 }  // namespace kelvane

@@ -132,6 +132,31 @@ class AccountsTest : public QObject {
     });
   }
 
+  // A sweep record without a name (a hand-edited file) is in no window: its choice costs nothing
+  // in the accounts as in the member's details, whether it comes before or after a named one.
+  void aSweepWithoutANameCostsNothingInEitherWindow() {
+    ProgramFolder folder;
+    app_testing::WriteMembers(folder, {{"Ann", "ann", "10"}});
+    const QByteArray nameless = "<type>stake</type><stake>3</stake><choice value=\"BRA\" memberid=\"ann\"/></sweep>\n";
+    folder.Write(QStringLiteral("Data/sweeps.xml"),
+                 "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!DOCTYPE sweeps [\n"
+                 "  <!ATTLIST sweep sweepid ID #REQUIRED>\n]>\n<sweeps>\n<sweep sweepid=\"lost\">" + nameless +
+                 "<sweep sweepid=\"pool\"><name>Pool</name><sweepoption>tournament_winner</sweepoption><type>stake</type>"
+                 "<stake>2.5</stake><choice value=\"ARG\" memberid=\"ann\"/></sweep>\n<sweep sweepid=\"gone\">" + nameless +
+                 "</sweeps>\n");
+    frmMain& main = StartToMainWindow(folder);
+    OpenAccounts(main, [&](frmAccounts& a) {
+      const QTreeWidgetItem* ann = Row(a.lvwMembers, "Ann");
+      QCOMPARE(ann->text(accounts_column::Total), sweeps::Currency(2.5));
+      QCOMPARE(ann->text(accounts_column::Balance), sweeps::Currency(-7.5));
+      QVERIFY(Details(a.lvwMembers, "Ann", [&](frmMemberDetails& d) {
+        QCOMPARE(d.MemberChoices->topLevelItemCount(), 1);
+        QCOMPARE(d.lblTotalStake->text(), sweeps::Currency(2.5));
+        QCOMPARE(d.lblBalanceValue->text(), sweeps::Currency(-7.5));
+      }));
+    });
+  }
+
   // Amounts that settle an account leave exactly nothing owed.
   void centsAddUp() {
     ProgramFolder folder;

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QLocale>
 #include <QTest>
 #include <QTreeWidget>
@@ -417,6 +418,89 @@ class ChoiceEntryTest : public QObject {
     }));
     QCOMPARE(Held("Guess", "160"), QStringLiteral("(none)"));
     QCOMPARE(Held("Guess", "150"), QStringLiteral("ann"));
+  }
+
+  // The member list opens wide enough for the longest name, however narrow its box, and never
+  // wider than the screen.
+  void memberListFitsTheLongestName() {
+    ProgramFolder folder;
+    WriteOffice(folder);
+    frmMain& main = StartToMainWindow(folder);
+    const QString long_name = QStringLiteral("Maximiliane Amalie von Hohenzollern-Sigmaringen-Lindqvist");
+    const QString endless = QStringLiteral("Nomen nescio ").repeated(40);
+    for (const QString& name : {long_name, endless}) {
+      gobjKelvane->AddMember(ToStd(name));
+      frmSweeps& w = ShowSweep(main, "Fun");
+      QVERIFY(OnDialog<frmTeamListEntry>(w.TeamList, "BRA", [&](frmTeamListEntry& d) {
+        d.cboMember->showPopup();
+        const QWidget* list = d.cboMember->view();
+        const int screen = d.cboMember->screen()->availableGeometry().width();
+        QVERIFY(list->isVisible());
+        QVERIFY(list->width() <= screen);
+        if (name == long_name) QVERIFY(list->width() > list->fontMetrics().horizontalAdvance(long_name));
+        else QCOMPARE(list->window()->width(), screen);
+        d.cboMember->hidePopup();
+      }));
+    }
+  }
+
+  // Guesses are typed and shown as the user's locale writes numbers, and stored as the engine
+  // reads them: under a decimal comma "2,5" is two and a half and "1.500" fifteen hundred.
+  void guessesInTheUsersLocale() {
+    struct Case {
+      QLocale locale;
+      const char* typed;
+      const char* stored;
+      const char* shown;
+    };
+    const QLocale german(QLocale::German, QLocale::Germany);
+    const QLocale french(QLocale::French, QLocale::France);
+    const QLocale american(QLocale::English, QLocale::UnitedStates);
+    const Case cases[] = {{german, "2,5", "2.5", "2,5"},      {german, "7,25", "7.25", "7,25"},
+                          {german, "1.500", "1500", "1500"},  {american, "2.5", "2.5", "2.5"},
+                          {american, "1,500", "1500", "1500"}, {french, "1.5", "1.5", "1,5"},
+                          {french, "-3", "-3", "-3"}};
+    struct DefaultLocale {
+      ~DefaultLocale() { QLocale::setDefault(QLocale::system()); }
+    } restore;
+    ProgramFolder folder;
+    WriteOffice(folder);
+    frmMain& main = StartToMainWindow(folder);
+    frmSweeps& w = ShowSweep(main, "Guess");
+    for (const Case& c : cases) {
+      QLocale::setDefault(c.locale);
+      const QString typed = QString::fromUtf8(c.typed);
+      QVERIFY(OnDialog<frmNumberListEntry>(w.NumberList, "[New]", [&](frmNumberListEntry& d) {
+        Type(d.txtChoice, typed);
+        QCOMPARE(d.txtChoice->text(), typed);
+        d.cboMember->setEditText(QStringLiteral("Cathy"));
+        QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+      }));
+      QCOMPARE(Held("Guess", c.stored), QStringLiteral("cathy"));
+      QCOMPARE(Row(w.NumberList, c.stored)->text(number_column::Number), QString::fromUtf8(c.shown));
+      // The guess shown in the locale is still found by its stored number.
+      QVERIFY(OnDialog<frmNumberListEntry>(w.NumberList, c.stored, [&](frmNumberListEntry& d) {
+        QCOMPARE(d.windowTitle(), QString::fromUtf8(c.shown));
+        d.cboMember->setEditText(QString());
+        QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+      }));
+      QCOMPARE(Held("Guess", c.stored), QStringLiteral("(none)"));
+    }
+
+    // What no locale reads as a number is taken back while typing, or refused at OK when typing
+    // stopped half way.
+    QLocale::setDefault(german);
+    MessageBoxes boxes({QMessageBox::Ok});
+    QVERIFY(OnDialog<frmNumberListEntry>(w.NumberList, "[New]", [&](frmNumberListEntry& d) {
+      Type(d.txtChoice, "1e3");
+      QCOMPARE(d.txtChoice->text(), QStringLiteral("13"));
+      Type(d.txtChoice, "2.5");
+      d.cboMember->setEditText(QStringLiteral("Cathy"));
+      QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+      QCOMPARE(boxes.Text(), QStringLiteral("Please enter the choice as a number, such as 2,5"));
+    }));
+    QCOMPARE(Held("Guess", "2.5", 0), QStringLiteral("(none)"));
+    QCOMPARE(Held("Guess", "25", 0), QStringLiteral("(none)"));
   }
 };
 

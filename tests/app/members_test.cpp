@@ -2,15 +2,20 @@
 // renaming in place (and in every sweep), the refusals, and the guard while sweep changes are
 // pending, from the main window and from the sweeps window.
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
+#include <QToolTip>
 #include <QTreeWidget>
 
 #include "app/kit/program.h"
 #include "app/shell/frm_main.h"
+#include "app/sweeps/frm_member_details.h"
 #include "app/sweeps/frm_members.h"
 #include "app/sweeps/frm_new_member.h"
 #include "app/sweeps/frm_sweeps.h"
@@ -55,6 +60,26 @@ bool TypeOver(frmMembers& w, const QString& row_text, const QString& name) {
   QCoreApplication::processEvents();
   return true;
 }
+
+// The editor of a name open in the list, if any.
+QLineEdit* OpenEditor(const frmMembers& w) {
+  for (QLineEdit* open : w.MemberList->viewport()->findChildren<QLineEdit*>())
+    if (open->isVisible()) return open;
+  return nullptr;
+}
+
+// Clicks with the double-click time short, so that the test need not wait long for it.
+class ShortDoubleClick {
+ public:
+  ShortDoubleClick() { QApplication::setDoubleClickInterval(kInterval); }
+  ~ShortDoubleClick() { QApplication::setDoubleClickInterval(saved_); }
+  // Longer than the double-click time.
+  static void Pause() { QTest::qWait(2 * kInterval); }
+
+ private:
+  static constexpr int kInterval = 50;
+  int saved_ = QApplication::doubleClickInterval();
+};
 
 void WriteCircle(const ProgramFolder& folder) {
   app_testing::WriteMembers(folder, {{"Ann", "ann"}, {"Bob", "bob"}});
@@ -177,6 +202,79 @@ class MembersTest : public QObject {
     for (int i = 0; i < sweeps.TeamList->topLevelItemCount(); ++i)
       if (sweeps.TeamList->topLevelItem(i)->text(0) == "ARG") argentina = sweeps.TeamList->topLevelItem(i);
     QCOMPARE(argentina->text(3), QStringLiteral("Annie"));
+  }
+
+  // A double-click opens the member and nothing else: no edit of the name is left open behind
+  // the member's window for the next keys typed. A slow second click still edits the name.
+  void doubleClickOpensTheMemberOnly() {
+    ProgramFolder folder;
+    WriteCircle(folder);
+    StartToMainWindow(folder);
+    frmMembers& w = ShowMembers();
+    const QByteArray sweeps = folder.Read("Data/sweeps.xml");
+    ShortDoubleClick clicks;
+    QWidget* viewport = w.MemberList->viewport();
+    const QPoint ann = w.MemberList->visualItemRect(Row(w.MemberList, "Ann")).center();
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, ann);
+    ShortDoubleClick::Pause();
+    // A double-click comes as press, release, double-click and release.
+    QVERIFY(OnModal<frmMemberDetails>([&] {
+                                        QTest::mouseClick(viewport, Qt::LeftButton, {}, ann);
+                                        QTest::mouseDClick(viewport, Qt::LeftButton, {}, ann);
+                                        QTest::mouseRelease(viewport, Qt::LeftButton, {}, ann);
+                                      },
+                                      [&](frmMemberDetails& d) {
+                                        QCOMPARE(d.windowTitle(), QStringLiteral("Ann"));
+                                        ShortDoubleClick::Pause();
+                                      }));
+    ShortDoubleClick::Pause();
+    QVERIFY(!OpenEditor(w));
+    QTest::keyClicks(w.MemberList, "Oops");
+    QCoreApplication::processEvents();
+    QCOMPARE(Column(w.MemberList, 0), (QStringList{"Ann", "Bob", "[New]"}));
+    QVERIFY(!gobjKelvane->MemberExists("Oops"));
+    QCOMPARE(folder.Read("Data/sweeps.xml"), sweeps);
+
+    const QPoint bob = w.MemberList->visualItemRect(Row(w.MemberList, "Bob")).center();
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, bob);
+    ShortDoubleClick::Pause();
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, bob);
+    ShortDoubleClick::Pause();
+    QLineEdit* editor = OpenEditor(w);
+    QVERIFY(editor);
+    editor->selectAll();
+    QTest::keyClicks(editor, "Bobby");
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    QVERIFY(gobjKelvane->MemberExists("Bobby"));
+  }
+
+  // A name too long for the window shows whole as its row's tooltip; the list never scrolls
+  // sideways, with or without its vertical scroll bar.
+  void longNamesShowWhole() {
+    ProgramFolder folder;
+    WriteCircle(folder);
+    StartToMainWindow(folder);
+    const QString long_name = QStringLiteral("Maximiliane Amalie von Hohenzollern-Sigmaringen-Lindqvist");
+    gobjKelvane->AddMember(ToStd(long_name));
+    for (int i = 0; i < 20; ++i) gobjKelvane->AddMember("Member " + std::to_string(i));
+    frmMembers& w = ShowMembers();
+    QCoreApplication::processEvents();
+    QVERIFY(w.MemberList->verticalScrollBar()->isVisible());
+    QCOMPARE(w.MemberList->horizontalScrollBar()->maximum(), 0);
+    QVERIFY(!w.MemberList->horizontalScrollBar()->isVisible());
+    QCOMPARE(w.MemberList->columnWidth(0), w.MemberList->viewport()->width());
+
+    const auto tip = [&](const QString& row_text) {
+      QWidget* viewport = w.MemberList->viewport();
+      const QPoint at = w.MemberList->visualItemRect(Row(w.MemberList, row_text)).center();
+      QHelpEvent event(QEvent::ToolTip, at, viewport->mapToGlobal(at));
+      QApplication::sendEvent(viewport, &event);
+      return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    QCOMPARE(tip(QStringLiteral("Ann")), QString());
+    QCOMPARE(tip(long_name), long_name);
+    QToolTip::hideText();
   }
 
   void newMemberDialog() {

@@ -20,6 +20,13 @@ struct TotalsCase {
   std::function<void(Pitchlog&)> unsaved;
 };
 
+// A sweep record without a name, as only a hand-edited file holds.
+std::string Nameless(const std::string& type, const std::string& choices, const std::string& stake = "") {
+  static int count = 0;
+  return "<sweep sweepid=\"nameless" + std::to_string(++count) + "\"><sweepoption>winner</sweepoption><type>" + type +
+         "</type>" + (stake.empty() ? "" : "<stake>" + stake + "</stake>") + choices + "</sweep>";
+}
+
 std::vector<TotalsCase> Cases() {
   const std::string members = Member("Zoe", "3") + Member("Ann") + Member("Bo & Co", "1.5") + Member("Cy");
   return {
@@ -38,6 +45,10 @@ std::vector<TotalsCase> Cases() {
            Sweep("Capital", "Winner", "Stake", Choice("FRA", "Ann"), "9") +
            Sweep("Odd bids", "Winner", "bid", Choice("ENG", "Zoe", "much") + Choice("NED", "Gone", "4")) +
            Sweep("Pot", "Winner", "stake", Choice("BRA", "Gone") + Choice("ESP", "Cy"), "1.25"),
+       members, nullptr},
+      {"sweeps without a name, before and after named ones", Nameless("stake", Choice("ARG", "Ann"), "3") +
+           Sweep("Pot", "Winner", "stake", Choice("FRA", "Ann") + Choice("BRA", "Zoe"), "2.5") +
+           Nameless("bid", Choice("ENG", "Ann", "4") + Choice("NED", "Zoe", "1")),
        members, nullptr},
       {"choices and members not saved yet",
        Sweep("Auction", "Winner", "bid", Choice("ARG", "Zoe", "3")) + Sweep("Pot", "Winner", "stake", "", "2"),
@@ -78,3 +89,32 @@ TEST_F(MemberTotalsTest, AgreeWithEachMembersOwnTotalInTheOrderOfTheMembers) {
 }
 
 }  // namespace
+
+// A sweep without a name is in no list of sweeps: its choices are in no member's choices, and
+// cost nothing in the accounts, on the member's page or in one member's total.
+TEST_F(MemberTotalsTest, ChoicesOfASweepWithoutANameCostNothingAnywhere) {
+  WriteData(Nameless("stake", Choice("ARG", "Ann"), "3") + Sweep("Pot", "Winner", "stake", Choice("FRA", "Ann"), "2.5") +
+                Nameless("bid", Choice("ENG", "Ann", "4")),
+            Member("Ann", "10"));
+  ASSERT_TRUE(engine_->LoadAll().ToBool());
+  const Array choices = engine_->MembersChoices("Ann").AsArray();
+  ASSERT_EQ(choices.UBound(2), 0);
+  EXPECT_EQ(choices.at(0, 0).ToString(), "Pot");
+  EXPECT_DOUBLE_EQ(engine_->MemberTotal("Ann"), 2.5);
+  EXPECT_DOUBLE_EQ(engine_->MembersTotals().AsArray().at(1, 0).ToDouble(), 2.5);
+
+  const std::vector<std::string> accounts = Page("{accounts}");
+  ASSERT_EQ(accounts.size(), 3u);
+  EXPECT_NE(accounts[1].find(Money(2.5)), std::string::npos) << accounts[1];
+  EXPECT_NE(accounts[1].find(Money(-7.5)), std::string::npos) << accounts[1];
+  EXPECT_EQ(Page("{membertotal} {memberbalance}", "Ann"),
+            std::vector<std::string>{Money(2.5) + " <B clear>" + Money(-7.5) + "</B>\r\n"});
+}
+
+// A cost too large to be read as a number adds nothing, in one member's total as in all.
+TEST_F(MemberTotalsTest, ACostTooLargeToReadAddsNothing) {
+  WriteData(Sweep("Auction", "Winner", "bid", Choice("ARG", "Ann", "1e999") + Choice("FRA", "Ann", "2")), Member("Ann"));
+  ASSERT_TRUE(engine_->LoadAll().ToBool());
+  EXPECT_DOUBLE_EQ(engine_->MemberTotal("Ann"), 2);
+  EXPECT_DOUBLE_EQ(engine_->MembersTotals().AsArray().at(1, 0).ToDouble(), 2);
+}

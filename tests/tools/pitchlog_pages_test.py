@@ -8,6 +8,7 @@ organiser would through the engine, written out as a site and read back as a bro
 import html.parser
 import json
 import os
+import re
 import shutil
 import subprocess
 import sys
@@ -82,10 +83,9 @@ class Page(html.parser.HTMLParser):
             self._heading += data
 
 
-def make_site(work, pool, env=None, options=""):
+def make_program(work, pool, env=None, options=""):
     """The pool made through kelvane-call on a copy of the shipped data, with `options` added to
-    its sweep options, and written out as a site: (the tool's run, the pages by file name, the
-    site's folder)."""
+    its sweep options: (the program folder, the environment to run the tool in)."""
     env = dict(env or os.environ, KELVANE_REGISTRY=os.path.join(work, "registry"))
     subprocess.run([KELVANE_CALL, "--register", LIBRARY], env=env, check=True)
     program = os.path.join(work, "program")
@@ -98,20 +98,50 @@ def make_site(work, pool, env=None, options=""):
             text = f.read()
         with open(options_file, "w", encoding="utf-8") as f:
             f.write(text.replace("</sweepoptions>", options + "</sweepoptions>"))
-    requests = "".join(json.dumps(call) + "\n" for call in pool)
+    call(program, env, pool)
+    return program, env
+
+
+def call(program, env, pool):
+    """The calls made on the program folder's engine, as an organiser makes them."""
+    requests = "".join(json.dumps(request) + "\n" for request in pool)
     replies = subprocess.run([KELVANE_CALL, "--app-path", program], input=requests, env=env,
                              capture_output=True, text=True, check=True).stdout
     assert "error" not in replies, replies
-    site = os.path.join(work, "site")
-    run_result = subprocess.run([TOOL, program, site, "--kelvane-call", KELVANE_CALL],
-                                env=env, capture_output=True, text=True)
+
+
+def run_tool(program, site, env):
+    return subprocess.run([TOOL, program, site, "--kelvane-call", KELVANE_CALL], env=env, capture_output=True, text=True)
+
+
+def read_pages(site):
+    """The pages written into the site's folder, by file name."""
     pages = {}
     if os.path.isdir(site):
         for name in os.listdir(site):
             if name.endswith(".html"):
                 with open(os.path.join(site, name), encoding="utf-8") as page:
                     pages[name] = Page(page.read())
-    return run_result, pages, site
+    return pages
+
+
+def make_site(work, pool, env=None, options=""):
+    """The pool made and written out as a site: (the tool's run, the pages by file name, the
+    site's folder)."""
+    program, env = make_program(work, pool, env, options)
+    site = os.path.join(work, "site")
+    run_result = run_tool(program, site, env)
+    return run_result, read_pages(site), site
+
+
+def assert_links_open_written_files(test, site, pages):
+    for name, page in pages.items():
+        test.assertTrue(page.links, name)
+        for link in page.links:
+            target = urllib.parse.urlsplit(link)
+            test.assertFalse(target.scheme or target.query, f"{link} in {name}")
+            path = os.path.join(site, urllib.parse.unquote(target.path))
+            test.assertTrue(os.path.isfile(path), f"{link} in {name}")
 
 
 class PitchlogPagesTest(unittest.TestCase):
@@ -138,13 +168,7 @@ class PitchlogPagesTest(unittest.TestCase):
              "member-chris.html", "member-_script__details____.html"]))
 
     def test_every_link_opens_a_written_file(self):
-        for name, page in self.pages.items():
-            self.assertTrue(page.links, name)
-            for link in page.links:
-                target = urllib.parse.urlsplit(link)
-                self.assertFalse(target.scheme or target.query, f"{link} in {name}")
-                path = os.path.join(self.site, urllib.parse.unquote(target.path))
-                self.assertTrue(os.path.isfile(path), f"{link} in {name}")
+        assert_links_open_written_files(self, self.site, self.pages)
 
     def test_the_winner_sweep_marks_argentinas_holder(self):
         self.assertEqual(self.row_holding("sweep-office_winner.html", "Argentina"), ["*** Argentina ***", "Chris"])
@@ -220,6 +244,99 @@ class UnderADecimalCommaTest(unittest.TestCase):
         ann = [row for row in self.pages["accounts.html"].rows if row and row[0] == "Ann"]
         self.assertEqual(ann[0][1:], ["1.234,50 €", "", "1.234,50 €"])
 
+
+LONG_MEMBER = "Anne-Marie " + "Lindqvist-" * 24          # 251 characters
+LONG_SWEEP = "Office sweep for the whole floor " * 8     # 264 characters
+
+
+class SiteRewrittenTest(unittest.TestCase):
+    """The site written again and again over one folder, as the pool changes and as its files
+    break: the folder holds the pool's pages whole, the names too long for a file too."""
+
+    def setUp(self):
+        self.work = tempfile.mkdtemp(prefix="pitchlog-pages-")
+        self.program, self.env = make_program(self.work, [
+            ["LoadAll"],
+            *[["AddMember", name] for name in ("Ann", "Bob", LONG_MEMBER, LONG_MEMBER[:-1] + "X")],
+            ["SaveMembers"],
+            ["AddSweep", "Office Winner", "Tournament Winner", "stake", 5],
+            ["AddSweep", LONG_SWEEP, "Tournament Winner", "fun"],
+            ["Let", "SweepMember", "Office Winner", "FRA", LONG_MEMBER],
+            ["Let", "SweepMember", LONG_SWEEP, "ARG", "Bob"],
+            ["SaveSweeps"],
+        ])
+        self.site = os.path.join(self.work, "site")
+
+    def tearDown(self):
+        shutil.rmtree(self.work, ignore_errors=True)
+
+    def write(self):
+        run_result = run_tool(self.program, self.site, self.env)
+        self.assertEqual(run_result.returncode, 0, run_result.stderr)
+        return read_pages(self.site)
+
+    def test_long_names_get_pages_of_their_own_and_every_link_opens(self):
+        pages = self.write()
+        self.assertEqual(len([name for name in pages if name.startswith("member-")]), 4)
+        self.assertEqual(len([name for name in pages if name.startswith("sweep-")]), 2)
+        self.assertTrue(all(len(name.encode()) <= 255 for name in pages))
+        assert_links_open_written_files(self, self.site, pages)
+        long_pages = [page for page in pages.values() if page.headings == [LONG_MEMBER]]
+        self.assertEqual(len(long_pages), 1)
+        self.assertIn("Office Winner", [row[0] for row in long_pages[0].rows])
+
+    def test_pages_the_pool_no_longer_has_go_and_other_files_stay(self):
+        self.write()
+        notes = os.path.join(self.site, "notes.txt")
+        with open(notes, "w", encoding="utf-8") as f:
+            f.write("the organiser's own")
+        call(self.program, self.env, [
+            ["LoadAll"], ["MemberRename", "Bob", "Robert"], ["MemberRemove", "Ann"], ["SaveMembers"],
+            ["SweepRename", "Office Winner", "Floor Winner"], ["SaveSweeps"]])
+        pages = self.write()
+        self.assertNotIn("member-bob.html", pages)
+        self.assertNotIn("member-ann.html", pages)
+        self.assertNotIn("sweep-office_winner.html", pages)
+        self.assertIn("member-robert.html", pages)
+        self.assertIn("sweep-floor_winner.html", pages)
+        assert_links_open_written_files(self, self.site, pages)
+        self.assertTrue(os.path.isfile(notes))
+        self.assertEqual(sorted(os.listdir(self.site)),
+                         sorted(list(pages) + ["pitchlog.css", "notes.txt", ".pitchlog-pages"]))
+
+    def folder(self):
+        """Every file in the site's folder with its bytes."""
+        files = {}
+        for name in os.listdir(self.site):
+            with open(os.path.join(self.site, name), "rb") as f:
+                files[name] = f.read()
+        return files
+
+    def test_a_broken_program_folder_is_named_and_the_last_site_stays(self):
+        self.write()
+        before = self.folder()
+        script = os.path.join(self.program, "Data", "script.xml")
+        with open(script, encoding="utf-8") as f:
+            text = f.read()
+        member_template = os.path.join(self.program, "Templates", "member.html")
+
+        def damage_script(damaged):
+            with open(script, "w", encoding="utf-8") as f:
+                f.write(damaged)
+
+        breakages = [
+            (lambda: damage_script(text[:len(text) // 2]), script),
+            (lambda: damage_script(re.sub(r"<!DOCTYPE.*?\]>", "", text, flags=re.S)), script),
+            # Found only once the index, the accounts and the sweeps' pages are made.
+            (lambda: (damage_script(text), os.remove(member_template)), "member.html"),
+        ]
+        for break_it, named in breakages:
+            break_it()
+            call(self.program, self.env, [["LoadAll"], ["AddMember", "Cy"], ["SaveMembers"]])
+            run_result = run_tool(self.program, self.site, self.env)
+            self.assertNotEqual(run_result.returncode, 0)
+            self.assertIn(named, run_result.stderr)
+            self.assertEqual(self.folder(), before)
 
 if __name__ == "__main__":
     unittest.main(argv=sys.argv[:1])
