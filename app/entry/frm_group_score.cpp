@@ -6,10 +6,10 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "app/entry/bracket_guard.h"
+#include "app/kit/bracket_guard.h"
+#include "app/kit/main_window_link.h"
 #include "app/kit/msg_box.h"
 #include "app/kit/program.h"
-#include "app/shell/frm_main.h"
 
 namespace pitchlog {
 
@@ -42,7 +42,7 @@ frmGroupScore::frmGroupScore() : ScoreDialog(kGoalRows) {
 void frmGroupScore::Form_Load() {
   kelvane::IPitchlog& engine = *gobjKelvane;
   MeasureFrames();
-  GameID = frmMain::Get().GameID;
+  GameID = MainWindow().ShownGameID();
   setWindowTitle(windowTitle().replace(QLatin1Char('X'), ToQ(engine.GameStage(kelvane::Variant(GameID)))));
   LoadTeams();
 
@@ -124,7 +124,7 @@ bool frmGroupScore::SaveGroupScore() {
   }
   engine.CalcGroupTable(engine.GameStage(kelvane::Variant(GameID)));
   engine.LoadStats();
-  frmMain::Get().RedrawResults(frmMain::kRedrawAll, frmMain::ResultsMark::FromEngine, GameID);
+  MainWindow().RedrawResults(MainWindowLink::kRedrawAll, MainWindowLink::ResultsMark::FromEngine, GameID);
   return true;
 }
 

@@ -54,6 +54,11 @@ frmMain::frmMain() {
   toolbar_ = new MainToolbar(this, [this] { NoSysIcon(false); });
   tbrMain = toolbar_->ToolBar();
   WireEvents();
+  SetMainWindow(this);
+}
+
+frmMain::~frmMain() {
+  if (LoadedMainWindow() == this) SetMainWindow(nullptr);
 }
 
 // The views are the pages of MainTab, in the order of their view numbers; at design the Home

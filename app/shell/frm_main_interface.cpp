@@ -35,6 +35,15 @@ void MakeCurrentRow(QTreeWidget* list, int column, const QString& game_id) {
     }
 }
 
+QTreeWidgetItem* SelectedRow(const QTreeWidget* list) {
+  const QList<QTreeWidgetItem*> rows = list->selectedItems();
+  return rows.isEmpty() ? nullptr : rows.front();
+}
+
+std::string GameIDOf(const QTreeWidgetItem* row) {
+  return row ? ToStd(row->text(schedule_column::GameID)) : std::string();
+}
+
 }  // namespace
 
 kelvane::Variant frmMain::KOGameID(int16_t Index) const {
@@ -112,6 +121,24 @@ void frmMain::RedrawResults(unsigned Views, ResultsMark Mark, const std::string&
   if (Mark == ResultsMark::Keep) return;
   // The toolbar's Save button follows the menu item.
   SaveResults->setEnabled(Mark == ResultsMark::Set || objKelvane->ResultsChanged());
+}
+
+// The letter goes with the tab's index, whatever its caption reads.
+std::string frmMain::ShownGroup() const { return GroupOfTab(GroupTab->currentIndex()); }
+
+std::string frmMain::ScheduleSelection() const { return GameIDOf(SelectedRow(ScheduleList)); }
+
+void frmMain::SelectNextScheduleGame() {
+  QTreeWidgetItem* row = SelectedRow(ScheduleList);
+  if (!row) return;
+  for (int i = ScheduleList->indexOfTopLevelItem(row) + 1; i < ScheduleList->topLevelItemCount(); ++i) {
+    QTreeWidgetItem* next = ScheduleList->topLevelItem(i);
+    if (GameIDOf(next).empty()) continue;
+    ScheduleList->clearSelection();
+    ScheduleList->setCurrentItem(next);
+    next->setSelected(true);
+    return;
+  }
 }
 
 void frmMain::NoSysIcon(bool maxIcon) { tray_->NoSysIcon(maxIcon); }
