@@ -6,6 +6,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "app/kit/main_window_link.h"
 #include "app/kit/program.h"
 #include "app/shell/frm_main.h"
 #include "app/shell/frm_splash.h"
@@ -40,6 +41,7 @@ class StartTest : public QObject {
     QVERIFY(frmSplash::IsLoaded());
     QVERIFY(frmSplash::Get().isVisible());
     QVERIFY(!frmMain::IsLoaded());
+    QVERIFY(!LoadedMainWindow());
   }
 
   void timeZoneButtonShowsWhileNoTimeDifference_data() {
@@ -84,6 +86,10 @@ class StartTest : public QObject {
     QVERIFY(frmMain::IsLoaded());
     QVERIFY(frmMain::Get().isVisible());
     QCOMPARE(frmMain::Get().windowTitle(), gstrAppTitle);
+    // The other windows see it through its link while it exists, and nothing once it is gone.
+    QCOMPARE(LoadedMainWindow(), static_cast<MainWindowLink*>(&frmMain::Get()));
+    app_testing::ResetProgram();
+    QVERIFY(!LoadedMainWindow());
   }
 
   // The five seconds are read off the timer rather than waited for; what its firing does is
