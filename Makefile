@@ -37,6 +37,7 @@ test: build
 
 bench: build
 	$(BUILD)/bin/engine_bench
+	QT_QPA_PLATFORM=offscreen $(BUILD)/bin/start_bench
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)

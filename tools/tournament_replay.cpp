@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <fstream>
 
+#include "engine/game_ids.h"
 #include "platform/component/error.h"
 
 namespace kelvane::replay {
@@ -50,7 +51,7 @@ void PlayGame(IPitchlog& engine, const nlohmann::json& game, const std::string& 
   const auto away_score = game["score"][1].get<int16_t>();
 
   engine.RemoveResult(game_id);
-  const bool knockout = game_id[0] >= 'I';
+  const bool knockout = !IsGroupGameID(game_id);
   if (!knockout) {
     engine.GroupScore(game_id, home_score, away_score);
   } else {

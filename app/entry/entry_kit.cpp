@@ -9,7 +9,6 @@
 
 #include "app/kit/msg_box.h"
 #include "app/kit/program.h"
-#include "app/shell/frm_main.h"
 #include "engine/pitchlog_interface.h"
 #include "platform/component/error.h"
 

@@ -6,11 +6,11 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "app/entry/bracket_guard.h"
 #include "app/entry/scorer_rows.h"
+#include "app/kit/bracket_guard.h"
+#include "app/kit/main_window_link.h"
 #include "app/kit/msg_box.h"
 #include "app/kit/program.h"
-#include "app/shell/frm_main.h"
 
 namespace pitchlog {
 
@@ -43,7 +43,7 @@ frmGroupScore::frmGroupScore() : ScoreDialog(kGoalRows) {
 void frmGroupScore::Form_Load() {
   kelvane::IPitchlog& engine = *gobjKelvane;
   MeasureFrames();
-  GameID = frmMain::Get().GameID;
+  GameID = MainWindow().ShownGameID();
   setWindowTitle(windowTitle().replace(QLatin1Char('X'), ToQ(engine.GameStage(kelvane::Variant(GameID)))));
   LoadTeams();
 
@@ -125,7 +125,7 @@ bool frmGroupScore::SaveGroupScore() {
   }
   engine.CalcGroupTable(engine.GameStage(kelvane::Variant(GameID)));
   engine.LoadStats();
-  frmMain::Get().RedrawResults(frmMain::kRedrawAll, frmMain::ResultsMark::FromEngine, GameID);
+  MainWindow().RedrawResults(MainWindowLink::kRedrawAll, MainWindowLink::ResultsMark::FromEngine, GameID);
   return true;
 }
 

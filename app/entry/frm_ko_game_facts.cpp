@@ -11,13 +11,12 @@
 #include <QStringList>
 
 #include "app/entry/frm_ko_score.h"
+#include "app/kit/main_window_link.h"
 #include "app/kit/named_widget.h"
 #include "app/kit/program.h"
 #include "app/kit/report_list.h"
 #include "app/kit/score_text.h"
 #include "app/kit/shell_helpers.h"
-#include "app/shell/frm_main.h"
-#include "app/shell/knockout_view.h"
 
 namespace pitchlog {
 
@@ -133,14 +132,14 @@ frmKOGameFacts::frmKOGameFacts() {
 
 void frmKOGameFacts::Form_Load() {
   kelvane::IPitchlog& engine = *gobjKelvane;
-  frmMain& main = frmMain::Get();
-  const int index = main.KOIndex;
+  const MainWindowLink& main = MainWindow();
+  const int16_t index = main.ShownKOIndex();
   setWindowTitle(KOGameCaption(index));
-  // The pairing as the bracket shows it.
-  GameFacts->setTitle(main.koView->lblKOHomeTeam.at(index)->text() + QStringLiteral(" v ") +
-                      main.koView->lblKOAwayTeam.at(index)->text());
-  const std::string game_id = main.KOGameID(main.KOIndex).ToString();
+  const std::string game_id = main.KOGameID(index).ToString();
   const kelvane::Variant game(game_id);
+  // The pairing as the bracket shows it.
+  GameFacts->setTitle(BracketName(engine.HomeTeamName(game)) + QStringLiteral(" v ") +
+                      BracketName(engine.AwayTeamName(game)));
   lblGFAGameTime->setText(
       QLocale().toString(ParseGameTime(engine.GameTime(game)), QStringLiteral("dddd MMMM dd h:mm ap")));
   const std::string stadium = engine.GameStadiumID(game);

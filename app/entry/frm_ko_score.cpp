@@ -6,14 +6,14 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/entry/bracket_guard.h"
 #include "app/entry/frm_ko_game_facts.h"
 #include "app/entry/frm_penalties.h"
 #include "app/entry/scorer_rows.h"
+#include "app/kit/bracket_guard.h"
+#include "app/kit/main_window_link.h"
 #include "app/kit/msg_box.h"
 #include "app/kit/named_widget.h"
 #include "app/kit/program.h"
-#include "app/shell/frm_main.h"
 
 namespace pitchlog {
 
@@ -69,13 +69,13 @@ frmKOScore::Shootout frmKOScore::PensOf(const ScoreSide& side) const {
 
 void frmKOScore::Form_Load() {
   kelvane::IPitchlog& engine = *gobjKelvane;
-  frmMain& main = frmMain::Get();
+  MainWindowLink& main = MainWindow();
   loading_ = true;
   if (frmKOGameFacts::IsLoaded()) frmKOGameFacts::Get().hide();
   MeasureFrames();
 
-  GameID = main.KOGameID(main.KOIndex).ToString();
-  setWindowTitle(KOGameCaption(main.KOIndex));
+  GameID = main.KOGameID(main.ShownKOIndex()).ToString();
+  setWindowTitle(KOGameCaption(main.ShownKOIndex()));
   LoadTeams();
   // The shoot-out boxes stand without a caption beside the score boxes.
   for (const ScoreSide* side : {&home_, &away_}) {
@@ -291,7 +291,7 @@ void frmKOScore::cmdClear_Click() {
 
 void frmKOScore::SaveKOScore() {
   kelvane::IPitchlog& engine = *gobjKelvane;
-  frmMain& main = frmMain::Get();
+  MainWindowLink& main = MainWindow();
   // An unchanged shoot-out keeps its figures and its kicks through the rewrite of the game.
   const bool keep_kicks = ShootoutUnchanged();
   kelvane::Variant home_taken, away_taken;
@@ -330,8 +330,8 @@ void frmKOScore::SaveKOScore() {
   }
   kicks_drop_agreed_ = false;
   engine.LoadStats();
-  main.RedrawResults(frmMain::kRedrawStats | frmMain::kRedrawSchedule | frmMain::kRedrawKnockout,
-                     frmMain::ResultsMark::FromEngine, GameID);
+  main.RedrawResults(MainWindowLink::kRedrawStats | MainWindowLink::kRedrawSchedule | MainWindowLink::kRedrawKnockout,
+                     MainWindowLink::ResultsMark::FromEngine, GameID);
 }
 
 void frmKOScore::Close() {

@@ -5,12 +5,11 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QTabBar>
 
-#include "app/entry/bracket_guard.h"
+#include "app/kit/bracket_guard.h"
+#include "app/kit/main_window_link.h"
 #include "app/kit/msg_box.h"
 #include "app/kit/program.h"
-#include "app/shell/frm_main.h"
 
 namespace pitchlog {
 
@@ -59,10 +58,7 @@ frmLots::frmLots() {
   connect(cmdCancel, &QPushButton::clicked, this, Handler(this, &frmLots::cmdCancel_Click));
 }
 
-std::string frmLots::Group() {
-  const QTabBar* tabs = frmMain::Get().GroupTab;
-  return ToStd(tabs->tabText(tabs->currentIndex()));
-}
+std::string frmLots::Group() { return MainWindow().ShownGroup(); }
 
 void frmLots::Form_Load() {
   kelvane::IPitchlog& engine = *gobjKelvane;
@@ -106,7 +102,7 @@ void frmLots::cmdCancel_Click() { Unload(); }
 
 void frmLots::cmdOK_Click() {
   kelvane::IPitchlog& engine = *gobjKelvane;
-  frmMain& main = frmMain::Get();
+  MainWindowLink& main = MainWindow();
   const std::string group = Group();
   for (const entry::DigitBox* box : txtLot)
     if (box->Number() >= kLotLimit) {
@@ -127,8 +123,9 @@ void frmLots::cmdOK_Click() {
   // A team that moves may change a knock-out slot, which removes the results of the games it fed.
   const bool moved = places() != before;
   if (moved) engine.LoadStats();
-  main.RedrawResults(moved ? frmMain::kRedrawAll : frmMain::kRedrawGroup | frmMain::kRedrawKnockout,
-                     frmMain::ResultsMark::FromEngine);
+  main.RedrawResults(
+      moved ? MainWindowLink::kRedrawAll : MainWindowLink::kRedrawGroup | MainWindowLink::kRedrawKnockout,
+      MainWindowLink::ResultsMark::FromEngine);
   Unload();
 }
 

@@ -45,7 +45,7 @@ class frmLots : public QDialog, public DefaultInstance<frmLots> {
   void cmdClear_Click();
   void cmdCancel_Click();
 
-  // The selected group tab's letter, read afresh at each use.
+  // The letter of the group the main window shows, asked afresh at each use.
   static std::string Group();
 };
 

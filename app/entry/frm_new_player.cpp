@@ -1,37 +1,15 @@
 #include "app/entry/frm_new_player.h"
 
-#include <QApplication>
+#include <utility>
+
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTreeWidget>
 
-#include "platform/component/error.h"
+#include "app/kit/handler_guard.h"
 
 namespace pitchlog {
-
-namespace {
-
-QWidget& PlayersEditor() {
-  for (QWidget* window : QApplication::topLevelWidgets())
-    if (window->objectName() == QLatin1String("frmPlayers")) return *window;
-  throw kelvane::Error(kelvane::ErrorKind::ObjectMissing, "the players editor is not open");
-}
-
-template <typename T>
-T& Control(QWidget& window, const char* name) {
-  if (T* control = window.findChild<T*>(QLatin1String(name))) return *control;
-  throw kelvane::Error(kelvane::ErrorKind::ObjectMissing, std::string("the players editor has no ") + name);
-}
-
-QTreeWidgetItem& ChosenPlayer(QWidget& editor) {
-  if (QTreeWidgetItem* item = Control<QTreeWidget>(editor, "PlayerList").currentItem()) return *item;
-  throw kelvane::Error(kelvane::ErrorKind::ObjectMissing, "no player is chosen in the players editor");
-}
-
-}  // namespace
 
 frmNewPlayer::frmNewPlayer() {
   setObjectName(QStringLiteral("frmNewPlayer"));
@@ -49,12 +27,15 @@ frmNewPlayer::frmNewPlayer() {
   connect(cmdOK, &QPushButton::clicked, this, Handler(this, &frmNewPlayer::cmdOK_Click));
 }
 
+void frmNewPlayer::ShowModal(Player player) {
+  player_ = std::move(player);
+  Form_Load();
+  exec();
+}
+
 void frmNewPlayer::Form_Load() {
-  QWidget& editor = PlayersEditor();
-  const QTreeWidgetItem& player = ChosenPlayer(editor);
-  setWindowTitle(Control<QComboBox>(editor, "cboTeam").currentText() + QStringLiteral(" No ") + player.text(1));
-  old_name_ = player.text(0);
-  txtName->setText(old_name_);
+  setWindowTitle(player_.team + QStringLiteral(" No ") + player_.shirt);
+  txtName->setText(player_.name);
   txtName->selectAll();
 }
 
@@ -62,11 +43,7 @@ void frmNewPlayer::Form_Load() {
 // nameless player.
 void frmNewPlayer::cmdOK_Click() {
   const QString name = txtName->text();
-  if (!name.isEmpty() || !old_name_.isEmpty()) {
-    if (!QMetaObject::invokeMethod(&PlayersEditor(), "PlayerList_AfterLabelEdit", Qt::DirectConnection,
-                                   Q_ARG(int, 0), Q_ARG(QString, name)))
-      throw kelvane::Error(kelvane::ErrorKind::ObjectMissing, "the players editor cannot rename a player");
-  }
+  if ((!name.isEmpty() || !player_.name.isEmpty()) && player_.rename) player_.rename(name);
   Unload();
 }
 

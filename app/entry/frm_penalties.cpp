@@ -9,14 +9,14 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/entry/bracket_guard.h"
 #include "app/entry/frm_ko_game_facts.h"
 #include "app/entry/frm_ko_score.h"
 #include "app/entry/shootout_rules.h"
+#include "app/kit/bracket_guard.h"
+#include "app/kit/main_window_link.h"
 #include "app/kit/msg_box.h"
 #include "app/kit/named_widget.h"
 #include "app/kit/program.h"
-#include "app/shell/frm_main.h"
 
 namespace pitchlog {
 
@@ -241,7 +241,7 @@ void frmPenalties::cmdClear_Click() {
 
 void frmPenalties::SavePenalties() {
   kelvane::IPitchlog& engine = *gobjKelvane;
-  frmMain& main = frmMain::Get();
+  MainWindowLink& main = MainWindow();
   engine.RemovePenalties(GameID, home_.team_id);
   engine.RemovePenalties(GameID, away_.team_id);
   const bool shootout = txtHomeScore->Number() + txtAwayScore->Number() > 0;
@@ -268,8 +268,8 @@ void frmPenalties::SavePenalties() {
                           entry::ChosenPlayerID(side->rows.Player(i)));
   engine.SetResult(GameID, chkResult->isChecked());
   engine.LoadStats();
-  main.RedrawResults(frmMain::kRedrawStats | frmMain::kRedrawSchedule | frmMain::kRedrawKnockout,
-                     frmMain::ResultsMark::Set, GameID);
+  main.RedrawResults(MainWindowLink::kRedrawStats | MainWindowLink::kRedrawSchedule | MainWindowLink::kRedrawKnockout,
+                     MainWindowLink::ResultsMark::Set, GameID);
   if (frmKOScore::IsLoaded()) frmKOScore::Get().cmdApply->setEnabled(false);
 }
 

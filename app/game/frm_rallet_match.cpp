@@ -4,17 +4,15 @@
 #include <QAction>
 #include <QGroupBox>
 #include <QTabBar>
-#include <QTreeWidget>
 
-#include "app/entry/bracket_guard.h"
 #include "app/game/ball_and_bats.h"
 #include "app/game/frm_rallet.h"
 #include "app/game/match_results.h"
 #include "app/game/match_rules.h"
 #include "app/game/rallet_module.h"
+#include "app/kit/bracket_guard.h"
+#include "app/kit/main_window_link.h"
 #include "app/kit/program.h"
-#include "app/shell/frm_main.h"
-#include "app/shell/schedule_view.h"
 
 namespace pitchlog {
 
@@ -30,22 +28,6 @@ constexpr int kBonusTurns = 200;
 constexpr int kGameOverTurns = 300;
 
 QString TwoDigits(int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); }
-
-QTreeWidgetItem* SelectedRow(const QTreeWidget* list) {
-  const QList<QTreeWidgetItem*> rows = list->selectedItems();
-  return rows.isEmpty() ? nullptr : rows.front();
-}
-
-std::string GameIDOf(const QTreeWidgetItem* row) {
-  return row ? row->text(schedule_column::GameID).toStdString() : std::string();
-}
-
-void SelectRow(QTreeWidget* list, int index) {
-  if (QTreeWidgetItem* row = list->topLevelItem(index)) {
-    list->setCurrentItem(row);
-    row->setSelected(true);
-  }
-}
 
 }  // namespace
 
@@ -93,10 +75,11 @@ void frmRallet::InitVariables(bool keepPlayers) {
 // Results mode needs the engine, a result set named for it, a two-player game and a game of the
 // schedule whose two teams are known.
 std::string frmRallet::SelectedMatchGame() const {
-  if (numPlayers != 2 || !gobjKelvane || !frmMain::IsLoaded()) return {};
+  const MainWindowLink* main = LoadedMainWindow();
+  if (numPlayers != 2 || !gobjKelvane || !main) return {};
   kelvane::IPitchlog& engine = *gobjKelvane;
   if (!IsResultsModeSet(engine.ResultsSet())) return {};
-  const std::string id = GameIDOf(SelectedRow(frmMain::Get().ScheduleList));
+  const std::string id = main->ScheduleSelection();
   if (id.empty()) return {};
   const kelvane::Variant game(id);
   const std::string home = engine.HomeTeam(game);
@@ -266,17 +249,7 @@ void frmRallet::GameOver() {
 // After every match the schedule moves on to the next game, so that the next match in results
 // mode plays it; the heading rows between stages are passed over.
 void frmRallet::SelectNextScheduleGame() const {
-  if (!frmMain::IsLoaded()) return;
-  QTreeWidget* list = frmMain::Get().ScheduleList;
-  QTreeWidgetItem* row = SelectedRow(list);
-  if (!row) return;
-  for (int i = list->indexOfTopLevelItem(row) + 1; i < list->topLevelItemCount(); ++i) {
-    if (!GameIDOf(list->topLevelItem(i)).empty()) {
-      list->clearSelection();
-      SelectRow(list, i);
-      return;
-    }
-  }
+  if (MainWindowLink* main = LoadedMainWindow()) main->SelectNextScheduleGame();
 }
 
 void frmRallet::ResetAfterGoal() {
@@ -284,8 +257,8 @@ void frmRallet::ResetAfterGoal() {
   const kelvane::Variant game(strMatchGameID);
   if (blnGroupGame) engine.CalcGroupTable(engine.GameStage(game));
   engine.LoadStats();
-  if (frmMain::IsLoaded())
-    frmMain::Get().RedrawResults(frmMain::kRedrawAll, frmMain::ResultsMark::FromEngine, strMatchGameID);
+  if (MainWindowLink* main = LoadedMainWindow())
+    main->RedrawResults(MainWindowLink::kRedrawAll, MainWindowLink::ResultsMark::FromEngine, strMatchGameID);
 }
 
 }  // namespace pitchlog

@@ -51,10 +51,6 @@ bool IsResultsModeSet(const std::string& results_set) {
   return QString::fromStdString(results_set).toLower().contains(QLatin1String("kestrova"));
 }
 
-bool IsGroupGameID(const std::string& game_id) {
-  return !game_id.empty() && game_id[0] >= 'A' && game_id[0] <= 'H';
-}
-
 QString ShortTeamName(const QString& name) {
   static const std::array<std::pair<const char*, const char*>, 3> kShort{{
       {"republic of ireland", "Ireland"},

@@ -8,6 +8,8 @@
 
 #include <QString>
 
+#include "engine/game_ids.h"
+
 namespace pitchlog::rallet {
 
 inline constexpr int kFullTime = 90;
@@ -43,7 +45,7 @@ std::array<QString, 3> FinalLines(const QString& home_name, const QString& away_
 
 // Does playing in this result set write two-player matches into the results?
 bool IsResultsModeSet(const std::string& results_set);
-bool IsGroupGameID(const std::string& game_id);
+using kelvane::IsGroupGameID;
 // Long team names made short enough for the score line.
 QString ShortTeamName(const QString& name);
 

@@ -34,7 +34,6 @@ namespace {
 constexpr int kHomeTab = 5;
 // The size the window was laid out for; smaller screens get less.
 constexpr QSize kDesignedSize(1000, 720);
-constexpr const char* kGroupLetters = "ABCDEFGH";
 
 QFrame* ViewFrame(const char* name) {
   auto* frame = Named(new QFrame, name);
@@ -55,6 +54,11 @@ frmMain::frmMain() {
   toolbar_ = new MainToolbar(this, [this] { NoSysIcon(false); });
   tbrMain = toolbar_->ToolBar();
   WireEvents();
+  SetMainWindow(this);
+}
+
+frmMain::~frmMain() {
+  if (LoadedMainWindow() == this) SetMainWindow(nullptr);
 }
 
 // The views are the pages of MainTab, in the order of their view numbers; at design the Home
@@ -67,8 +71,8 @@ void frmMain::BuildViews() {
 
   GroupFrame = ViewFrame("GroupFrame");
   GroupTab = Named(new QTabBar(GroupFrame), "GroupTab");
-  for (int t = 0; t < 8; ++t) GroupTab->addTab(QString(QLatin1Char(kGroupLetters[7 - t])));
-  GroupTab->setCurrentIndex(7);
+  for (int t = 0; t <= kLastGroupTab; ++t) GroupTab->addTab(ToQ(GroupOfTab(t)));
+  GroupTab->setCurrentIndex(kLastGroupTab);
   GameFacts = Named(new QGroupBox(GroupFrame), "GameFacts");
   ScoreFrame = Named(new QGroupBox(GroupFrame), "ScoreFrame");
   TeamFrame = Named(new QGroupBox(GroupFrame), "TeamFrame");

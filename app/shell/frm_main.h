@@ -11,6 +11,7 @@
 #include <QMainWindow>
 
 #include "app/kit/default_instance.h"
+#include "app/kit/main_window_link.h"
 #include "app/shell/stats_variables.h"
 #include "engine/pitchlog_interface.h"
 
@@ -36,12 +37,17 @@ class TeamPanel;
 class Tray;
 class WebBrowser;
 
-// The Stats view's public variables are the window's own, as the layout dialogs use them.
-class frmMain : public QMainWindow, public DefaultInstance<frmMain>, public StatsVariables {
+// The Stats view's public variables are the window's own, as the layout dialogs use them. The
+// dialogs see the window through its MainWindowLink.
+class frmMain : public QMainWindow,
+                public DefaultInstance<frmMain>,
+                public StatsVariables,
+                public MainWindowLink {
   Q_OBJECT
 
  public:
   frmMain();
+  ~frmMain() override;
 
   // ---- Public variables ----
   std::shared_ptr<kelvane::IPitchlog> objKelvane;
@@ -50,8 +56,7 @@ class frmMain : public QMainWindow, public DefaultInstance<frmMain>, public Stat
   std::string GameID;
 
   // ---- Public procedures ----
-  // The knock-out game id of index 0..15 (game number minus 49).
-  kelvane::Variant KOGameID(int16_t Index) const;
+  kelvane::Variant KOGameID(int16_t Index) const override;
   void ClearStats();
   void ClearAnalysis();
   // The full redraw after the data changed.
@@ -69,21 +74,15 @@ class frmMain : public QMainWindow, public DefaultInstance<frmMain>, public Stat
   void varTableValue(const kelvane::Variant& i, const kelvane::Variant& j, const kelvane::Variant& NewValue);
   kelvane::Variant SaveTable();
   void LoadKO();
-  // The views a window redraws after it stored results.
-  enum RedrawViews : unsigned {
-    kRedrawStats = 1,     // ClearStats and ClearAnalysis
-    kRedrawSchedule = 2,  // SetScheduleList
-    kRedrawGroup = 4,     // LoadGroup of the shown tab, and the shown facts of a group game
-    kRedrawKnockout = 8,  // LoadKO
-    kRedrawAll = 15,
-  };
-  // How the unsaved-results mark follows: as the engine's ResultsChanged says, on outright,
-  // or as it stands (nothing stored, only shown differently).
-  enum class ResultsMark { FromEngine, Set, Keep };
-  // What every window calls after it stored results (or changed how they show): redraws the
-  // views, makes the stored game (when one is named) the current row of the lists that show it,
-  // and sets the mark.
-  void RedrawResults(unsigned Views, ResultsMark Mark, const std::string& StoredGameID = "");
+  // What every window calls after it stored results (or changed how they show).
+  using MainWindowLink::RedrawResults;
+  void RedrawResults(unsigned Views, ResultsMark Mark, const std::string& StoredGameID) override;
+  // The rest of what the dialogs see.
+  std::string ShownGameID() const override { return GameID; }
+  int16_t ShownKOIndex() const override { return KOIndex; }
+  std::string ShownGroup() const override;
+  std::string ScheduleSelection() const override;
+  void SelectNextScheduleGame() override;
   // The tray icon: True shows the window again, False hides it to the icon.
   void NoSysIcon(bool maxIcon);
   // Removes the icon; pic owns its notifications (the window passes itself).

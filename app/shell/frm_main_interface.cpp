@@ -11,12 +11,14 @@
 
 #include "app/kit/program.h"
 #include "app/shell/frm_main.h"
+#include "app/shell/group_team_menus.h"
 #include "app/shell/groups_view.h"
 #include "app/shell/knockout_view.h"
 #include "app/shell/result_set_captions.h"
 #include "app/shell/schedule_view.h"
 #include "app/shell/tray_icon.h"
 #include "app/sweeps/frm_sweeps.h"
+#include "engine/game_ids.h"
 #include "platform/component/error.h"
 
 namespace pitchlog {
@@ -31,6 +33,15 @@ void MakeCurrentRow(QTreeWidget* list, int column, const QString& game_id) {
       list->scrollToItem(row);
       return;
     }
+}
+
+QTreeWidgetItem* SelectedRow(const QTreeWidget* list) {
+  const QList<QTreeWidgetItem*> rows = list->selectedItems();
+  return rows.isEmpty() ? nullptr : rows.front();
+}
+
+std::string GameIDOf(const QTreeWidgetItem* row) {
+  return row ? ToStd(row->text(schedule_column::GameID)) : std::string();
 }
 
 }  // namespace
@@ -72,11 +83,11 @@ void frmMain::OpenResultsSet(const std::string& ResultsSet) {
 }
 
 void frmMain::LoadGroup(int16_t NewTab) {
-  if (NewTab < 0 || NewTab > 7)
+  const std::string group = GroupOfTab(NewTab);
+  if (group.empty())
     throw kelvane::Error(kelvane::ErrorKind::SubscriptOutOfRange, "no group tab " + std::to_string(NewTab));
-  const char letter = "ABCDEFGH"[7 - NewTab];
-  ApplyInfoBarRule("group", std::string(1, letter));
-  groupsView->LoadGroup(*objKelvane, letter);
+  ApplyInfoBarRule("group", group);
+  groupsView->LoadGroup(*objKelvane, group[0]);
 }
 
 // Every change of results or of the result set redraws the bracket: the standings of the open
@@ -87,7 +98,7 @@ void frmMain::LoadKO() {
 }
 
 void frmMain::RedrawResults(unsigned Views, ResultsMark Mark, const std::string& StoredGameID) {
-  const bool group_game = !StoredGameID.empty() && StoredGameID[0] < 'I';
+  const bool group_game = kelvane::IsGroupGameID(StoredGameID);
   if (Views & kRedrawStats) {
     ClearStats();
     ClearAnalysis();
@@ -110,6 +121,24 @@ void frmMain::RedrawResults(unsigned Views, ResultsMark Mark, const std::string&
   if (Mark == ResultsMark::Keep) return;
   // The toolbar's Save button follows the menu item.
   SaveResults->setEnabled(Mark == ResultsMark::Set || objKelvane->ResultsChanged());
+}
+
+// The letter goes with the tab's index, whatever its caption reads.
+std::string frmMain::ShownGroup() const { return GroupOfTab(GroupTab->currentIndex()); }
+
+std::string frmMain::ScheduleSelection() const { return GameIDOf(SelectedRow(ScheduleList)); }
+
+void frmMain::SelectNextScheduleGame() {
+  QTreeWidgetItem* row = SelectedRow(ScheduleList);
+  if (!row) return;
+  for (int i = ScheduleList->indexOfTopLevelItem(row) + 1; i < ScheduleList->topLevelItemCount(); ++i) {
+    QTreeWidgetItem* next = ScheduleList->topLevelItem(i);
+    if (GameIDOf(next).empty()) continue;
+    ScheduleList->clearSelection();
+    ScheduleList->setCurrentItem(next);
+    next->setSelected(true);
+    return;
+  }
 }
 
 void frmMain::NoSysIcon(bool maxIcon) { tray_->NoSysIcon(maxIcon); }

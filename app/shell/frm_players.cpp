@@ -139,7 +139,10 @@ void frmPlayers::PlayerList_AfterLabelEdit(int /*Cancel*/, QString NewString) {
 }
 
 void frmPlayers::PlayerList_DblClick() {
-  if (PlayerList->currentItem()) frmNewPlayer::Get().exec();
+  const QTreeWidgetItem* row = PlayerList->currentItem();
+  if (!row) return;
+  frmNewPlayer::Get().ShowModal({cboTeam->currentText(), row->text(Shirt), row->text(Name),
+                                 [this](const QString& name) { PlayerList_AfterLabelEdit(0, name); }});
 }
 
 // The edit is stored once the editor has closed: storing refills the list, which must not happen

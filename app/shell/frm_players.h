@@ -44,8 +44,8 @@ class frmPlayers : public QDialog, public DefaultInstance<frmPlayers> {
   void LoadPlayerList(const std::string& TeamID);
   // Stores NewString as the name on the selected row's shirt of the chosen team (a rename, or a
   // new player on a vacant shirt), saves the players file and refills the list. Cancel is not
-  // read. Errors are shown here, never thrown, since the rename dialog calls it by name.
-  Q_INVOKABLE void PlayerList_AfterLabelEdit(int Cancel, QString NewString);
+  // read. Errors are shown here, never thrown, since the rename dialog calls it from its OK.
+  void PlayerList_AfterLabelEdit(int Cancel, QString NewString);
 
   QLabel* Teams;
   QComboBox* cboTeam;

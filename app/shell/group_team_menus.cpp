@@ -9,13 +9,14 @@
 #include <QTreeWidget>
 
 #include "app/kit/handler_guard.h"
+#include "engine/game_ids.h"
 #include "engine/pitchlog_interface.h"
 
 namespace pitchlog {
 
 namespace {
 
-constexpr char kGroupLetters[] = "ABCDEFGH";
+using kelvane::kGroupLetters;
 constexpr int kGroupsViewTab = 1;
 constexpr int kTeamsPerGroup = 4;
 
@@ -34,8 +35,13 @@ void SelectTab(const QObject* window, const char* name, int index) {
 }  // namespace
 
 int GroupTabIndex(const std::string& group) {
-  if (group.size() != 1 || group[0] < 'A' || group[0] > 'H') return -1;
-  return 7 - (group[0] - 'A');
+  const size_t letter = group.size() == 1 ? kGroupLetters.find(group[0]) : std::string_view::npos;
+  return letter == std::string_view::npos ? -1 : kLastGroupTab - static_cast<int>(letter);
+}
+
+std::string GroupOfTab(int tab) {
+  if (tab < 0 || tab > kLastGroupTab) return {};
+  return std::string(1, kGroupLetters[static_cast<size_t>(kLastGroupTab - tab)]);
 }
 
 QString TeamMenuCaption(const std::string& team_name) {
@@ -50,8 +56,7 @@ GroupTeamMenus::GroupTeamMenus(QMainWindow* window, std::shared_ptr<kelvane::IPi
 }
 
 void GroupTeamMenus::BuildGroups(QMenu* groups) {
-  for (const char* p = kGroupLetters; *p; ++p) {
-    const char letter = *p;
+  for (const char letter : kGroupLetters) {
     const QString name(QChar{letter});
     QMenu* group = groups->addMenu("&" + name);
     group->setObjectName(name);
@@ -87,11 +92,11 @@ void GroupTeamMenus::BuildTeams(QMenu* teams) {
 }
 
 void GroupTeamMenus::SetGroupCaptions() {
-  for (const char* p = kGroupLetters; *p; ++p) {
+  for (const char letter : kGroupLetters) {
     for (int position = 1; position <= kTeamsPerGroup; ++position) {
-      auto* item = window_->findChild<QAction*>(GroupTeamItemName(*p, position));
+      auto* item = window_->findChild<QAction*>(GroupTeamItemName(letter, position));
       if (!item) continue;
-      const std::string team_id = engine_->GroupTeamID(std::string(1, *p), static_cast<int16_t>(position));
+      const std::string team_id = engine_->GroupTeamID(std::string(1, letter), static_cast<int16_t>(position));
       item->setText(TeamMenuCaption(engine_->TeamName(team_id)));
     }
   }

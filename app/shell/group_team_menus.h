@@ -22,7 +22,10 @@ class IPitchlog;
 namespace pitchlog {
 
 // GroupTab's tabs run from "H" (0) to "A" (7); -1 for anything that is not one group letter.
+inline constexpr int kLastGroupTab = 7;
 int GroupTabIndex(const std::string& group);
+// The group letter of a GroupTab index; "" for an index of no tab.
+std::string GroupOfTab(int tab);
 // A menu caption with the name's first letter as access key; a "&" in the name stays a "&".
 QString TeamMenuCaption(const std::string& team_name);
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "engine/game_ids.h"
 #include "engine/pitchlog.h"
 
 namespace kelvane {
@@ -11,7 +12,7 @@ namespace {
 
 bool Given(const Variant& v) { return !v.IsEmpty() && !v.IsNull() && !v.ToString().empty(); }
 
-bool IsKnockoutGame(const std::string& game_id) { return !game_id.empty() && game_id[0] >= 'I'; }
+bool IsKnockoutGame(const std::string& game_id) { return !game_id.empty() && !IsGroupGameID(game_id); }
 
 }  // namespace
 

@@ -6,6 +6,7 @@
 
 #include "engine/data/statistics_figures.h"
 #include "engine/data/text.h"
+#include "engine/game_ids.h"
 #include "engine/pitchlog.h"
 
 namespace kelvane {
@@ -19,9 +20,8 @@ constexpr const char* kKeys[] = {"p", "w", "d", "l", "f", "a", "etf", "eta", "pw
 constexpr int32_t kP = 0, kD = 2, kF = 4, kA = 5, kEtf = 6, kEta = 7;
 constexpr int32_t kAllFor = 14, kAllAgainst = 15, kNormalTimeGoals = 16, kAllGoals = 17, kDecidedInExtraTime = 18;
 
-int32_t StageOf(const std::string& game_id) {
-  return !game_id.empty() && std::toupper(static_cast<unsigned char>(game_id[0])) >= 'I' ? 2 : 1;
-}
+// A record without an id counts with the group games, in a group of none.
+int32_t StageOf(const std::string& game_id) { return game_id.empty() || IsGroupGameID(game_id) ? 1 : 2; }
 
 // 1..8 for a group game of A..H, 9 for a knock-out game, 0 for a group game of no group.
 int32_t GroupSlotOf(const std::string& game_id, int32_t stage) {

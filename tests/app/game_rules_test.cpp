@@ -196,7 +196,9 @@ class GameRulesTest : public QObject {
     QVERIFY(!IsResultsModeSet("Results"));
     QVERIFY(!IsResultsModeSet("Kestr ova"));
     QVERIFY(IsGroupGameID("H6"));
+    QVERIFY(IsGroupGameID("b5"));
     QVERIFY(!IsGroupGameID("V1"));
+    QVERIFY(!IsGroupGameID("v1"));
     QVERIFY(!IsGroupGameID(""));
   }
 

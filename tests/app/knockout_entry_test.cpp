@@ -679,6 +679,21 @@ class KnockoutEntryTest : public QObject {
     QCOMPARE(ToQ(gobjKelvane->GroupLots("C", 3).ToString()), QString());
   }
 
+  // The group goes with the tab, not with what its caption reads (a translation, say).
+  void lotsTakeTheShownGroupWhateverItsTabReads() {
+    ProgramFolder folder;
+    frmMain& main = StartToMainWindow(folder);
+    for (int tab = 0; tab < main.GroupTab->count(); ++tab)
+      main.GroupTab->setTabText(tab, QStringLiteral("Gruppe ") + main.GroupTab->tabText(tab));
+    main.GroupTab->setCurrentIndex(5);  // group C
+    frmLots& d = frmLots::Get();
+    QCOMPARE(d.windowTitle(), QStringLiteral("Group C Lots"));
+    QCOMPARE(d.lblTeam[0]->text(), ToQ(gobjKelvane->TeamName(gobjKelvane->GroupTeamID("C", 1))));
+    d.txtLot[0]->setText(QStringLiteral("2"));
+    QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+    QCOMPARE(ToQ(gobjKelvane->GroupLots("C", 1).ToString()), QStringLiteral("2"));
+  }
+
   // A lot of 10 or more from an older file shows as stored, and OK refuses it.
   void aStoredLotOfTenOrMoreIsShownAndRefused() {
     ProgramFolder folder;

@@ -1,11 +1,10 @@
-// The add-player dialog (shirts on offer, refusals, Esc, the call back into its opener) and the
-// rename dialog of the players editor, each against a small stand-in opener.
+// The add-player dialog (shirts on offer, refusals, Esc, the call back into its opener) against a
+// small stand-in opener, and the rename dialog of the players editor with the player it is given.
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
-#include <QTreeWidget>
 
 #include "app/entry/frm_add_player.h"
 #include "app/entry/frm_new_player.h"
@@ -44,28 +43,6 @@ class Opener : public QWidget {
 
   QComboBox* list = new QComboBox(this);
   QStringList calls;
-};
-
-// The players editor as the rename dialog sees it.
-class PlayersEditor : public QWidget {
-  Q_OBJECT
-
- public:
-  PlayersEditor() {
-    setObjectName(QStringLiteral("frmPlayers"));
-    team->setObjectName(QStringLiteral("cboTeam"));
-    team->addItem(QStringLiteral("Qatar"));
-    players->setObjectName(QStringLiteral("PlayerList"));
-    players->addTopLevelItem(new QTreeWidgetItem({QStringLiteral("AKRAM AFIF"), QStringLiteral("11")}));
-    players->addTopLevelItem(new QTreeWidgetItem({QString(), QStringLiteral("23")}));
-  }
-  Q_INVOKABLE void PlayerList_AfterLabelEdit(int Cancel, QString NewString) {
-    edits << QString::number(Cancel) + QLatin1Char(' ') + NewString;
-  }
-
-  QComboBox* team = new QComboBox(this);
-  QTreeWidget* players = new QTreeWidget(this);
-  QStringList edits;
 };
 
 class PlayerDialogsTest : public QObject {
@@ -151,41 +128,49 @@ class PlayerDialogsTest : public QObject {
   }
 
   void renamePlayer_data() {
-    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("shirt");
+    QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QStringList>("edits");
-    QTest::newRow("rename") << 0 << "Akram AFIF" << "Qatar No 11" << QStringList{"0 Akram AFIF"};
-    QTest::newRow("empty name on a player") << 0 << "" << "Qatar No 11" << QStringList{"0 "};
-    QTest::newRow("name on a vacant shirt") << 1 << "New Man" << "Qatar No 23" << QStringList{"0 New Man"};
-    QTest::newRow("empty name on a vacant shirt") << 1 << "" << "Qatar No 23" << QStringList{};
+    QTest::addColumn<QStringList>("renamed");
+    QTest::newRow("rename") << "11" << "AKRAM AFIF" << "Akram AFIF" << QStringList{"Akram AFIF"};
+    QTest::newRow("empty name on a player") << "11" << "AKRAM AFIF" << "" << QStringList{""};
+    QTest::newRow("name on a vacant shirt") << "23" << "" << "New Man" << QStringList{"New Man"};
+    QTest::newRow("empty name on a vacant shirt") << "23" << "" << "" << QStringList{};
   }
   void renamePlayer() {
-    QFETCH(int, row);
+    QFETCH(QString, shirt);
+    QFETCH(QString, name);
     QFETCH(QString, typed);
-    QFETCH(QString, caption);
-    QFETCH(QStringList, edits);
-    PlayersEditor editor;
-    editor.players->setCurrentItem(editor.players->topLevelItem(row));
-    frmNewPlayer& dialog = frmNewPlayer::Get();
-    QCOMPARE(dialog.windowTitle(), caption);
-    QCOMPARE(dialog.txtName->text(), editor.players->topLevelItem(row)->text(0));
-    dialog.show();
-    dialog.txtName->setText(typed);
-    QTest::mouseClick(dialog.cmdOK, Qt::LeftButton);
+    QFETCH(QStringList, renamed);
+    QStringList names;
+    QString caption, shown;
+    ModalDialog drive(QStringLiteral("frmNewPlayer"), [&](QWidget& w) {
+      auto& dialog = static_cast<frmNewPlayer&>(w);
+      caption = dialog.windowTitle();
+      shown = dialog.txtName->text();
+      dialog.txtName->setText(typed);
+      QTest::mouseClick(dialog.cmdOK, Qt::LeftButton);
+    });
+    frmNewPlayer::Get().ShowModal({QStringLiteral("Qatar"), shirt, name, [&](const QString& n) { names << n; }});
+    QVERIFY(drive.Seen());
     QVERIFY(!frmNewPlayer::IsLoaded());
-    QCOMPARE(editor.edits, edits);
+    QCOMPARE(caption, QStringLiteral("Qatar No ") + shirt);
+    QCOMPARE(shown, name);
+    QCOMPARE(names, renamed);
   }
 
   void escRenamesNothing() {
-    PlayersEditor editor;
-    editor.players->setCurrentItem(editor.players->topLevelItem(0));
-    frmNewPlayer& dialog = frmNewPlayer::Get();
-    dialog.show();
-    dialog.txtName->setText(QStringLiteral("Other"));
-    QTest::keyClick(dialog.txtName, Qt::Key_Escape);
+    QStringList names;
+    ModalDialog drive(QStringLiteral("frmNewPlayer"), [&](QWidget& w) {
+      auto& dialog = static_cast<frmNewPlayer&>(w);
+      dialog.txtName->setText(QStringLiteral("Other"));
+      QTest::keyClick(dialog.txtName, Qt::Key_Escape);
+    });
+    frmNewPlayer::Get().ShowModal({QStringLiteral("Qatar"), QStringLiteral("11"), QStringLiteral("AKRAM AFIF"),
+                                   [&](const QString& n) { names << n; }});
+    QVERIFY(drive.Seen());
     QVERIFY(!frmNewPlayer::IsLoaded());
-    QVERIFY(editor.edits.isEmpty());
+    QVERIFY(names.isEmpty());
   }
 };
 

@@ -1,6 +1,6 @@
 // A new winner of a knock-out game, or new places in a group, move a new team into the games
 // below in the bracket, and the engine removes the results of those games. Before such a save
-// the user is asked.
+// the user is asked. The result entry dialogs ask so, and so does the game's results mode.
 #pragma once
 
 #include <string>

@@ -1,4 +1,4 @@
-#include "app/entry/bracket_guard.h"
+#include "app/kit/bracket_guard.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -8,14 +8,10 @@
 
 #include "app/kit/msg_box.h"
 #include "app/kit/program.h"
-#include "app/shell/frm_main.h"
 
 namespace pitchlog::entry {
 
 namespace {
-
-constexpr int kKnockoutGames = 16;
-constexpr int kFirstKnockoutGame = 49;
 
 bool HoldsResult(kelvane::IPitchlog& engine, const std::string& game_id) {
   const kelvane::Variant game(game_id);
@@ -23,11 +19,8 @@ bool HoldsResult(kelvane::IPitchlog& engine, const std::string& game_id) {
          !engine.Results(game_id, "f", engine.AwayTeam(game)).ToString().empty();
 }
 
-int GameNumber(const std::string& game_id) {
-  const frmMain& main = frmMain::Get();
-  for (int i = 0; i < kKnockoutGames; ++i)
-    if (main.KOGameID(static_cast<int16_t>(i)).ToString() == game_id) return kFirstKnockoutGame + i;
-  return 0;
+int GameNumber(kelvane::IPitchlog& engine, const kelvane::Variant& game_id) {
+  return std::atoi(engine.Games(game_id, "gameno").c_str());
 }
 
 // The slots a game decides: its winner's, and a semi-final's loser's.
@@ -43,7 +36,7 @@ void CollectFed(kelvane::IPitchlog& engine, const std::string& game_id, std::vec
   for (const std::string& slot : Slots(game_id)) {
     const std::string fed = engine.ProgressionGame(slot);
     if (fed.empty()) continue;
-    if (HoldsResult(engine, fed)) games.push_back(GameNumber(fed));
+    if (HoldsResult(engine, fed)) games.push_back(GameNumber(engine, kelvane::Variant(fed)));
     if (!engine.ProgressionTeam("_" + fed).empty()) CollectFed(engine, fed, games);
   }
 }
@@ -80,7 +73,7 @@ bool MayClearKnockoutGames(const kelvane::Variant& cleared) {
   const kelvane::Array& ids = cleared.AsArray();
   std::vector<int> games;
   for (int32_t i = ids.LBound(); i <= ids.UBound(); ++i)
-    games.push_back(std::atoi(gobjKelvane->Games(ids.at(i), "gameno").c_str()));
+    games.push_back(GameNumber(*gobjKelvane, ids.at(i)));
   if (games.empty()) return true;
   return MsgBox(QStringLiteral("Changing the places of this group removes the results of ") + Listed(games) +
                     QStringLiteral("\n\nAre you sure?"),

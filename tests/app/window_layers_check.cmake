@@ -1,0 +1,20 @@
+# The window libraries' layers, read from their includes: the kit includes no window, and entry,
+# game and sweeps include the kit and their own folder only, never the main window's shell.
+# Run: cmake -DSOURCE_DIR=<tree> -P window_layers_check.cmake
+set(faults "")
+foreach(folder kit entry game sweeps)
+  set(allowed "kit|${folder}")
+  file(GLOB_RECURSE sources "${SOURCE_DIR}/app/${folder}/*.h" "${SOURCE_DIR}/app/${folder}/*.cpp")
+  foreach(source IN LISTS sources)
+    file(STRINGS "${source}" includes REGEX "^#include \"app/")
+    foreach(line IN LISTS includes)
+      if(NOT line MATCHES "^#include \"app/(${allowed})/")
+        file(RELATIVE_PATH name "${SOURCE_DIR}" "${source}")
+        string(APPEND faults "\n  ${name}: ${line}")
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
+if(faults)
+  message(FATAL_ERROR "a window library reaches above its layer:${faults}")
+endif()
