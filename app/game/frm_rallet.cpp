@@ -50,7 +50,7 @@ frmRallet::frmRallet()
       random_(Pace().seed.value_or(static_cast<uint32_t>(QDateTime::currentMSecsSinceEpoch()))),
       tmrCredit("tmrCredit", 250, [this] { RunHandler([this] { tmrCredit_Timer(); }); }),
       tmrGetReady("tmrGetReady", 2000, [this] { RunHandler([this] { tmrGetReady_Timer(); }); }),
-      tmrServe("tmrServe", 1500, [this] { RunHandler([this] { tmrServe_Timer(); }); }),
+      tmrServe("tmrServe", rallet::kKickOffPauseMs, [this] { RunHandler([this] { tmrServe_Timer(); }); }),
       tmrGameOver("tmrGameOver", rallet::kMinuteMs, [this] { RunHandler([this] { tmrGameOver_Timer(); }); }) {
   setObjectName(QStringLiteral("frmRallet"));
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -245,7 +245,7 @@ void frmRallet::changeEvent(QEvent* event) {
     const bool active = isActiveWindow();
     if (was_active_ && !active) {
       keys_.ReleaseAll();
-      if (running_) RunHandler([this] { Form_LostFocus(); });
+      if (running_ && !asking_) RunHandler([this] { Form_LostFocus(); });
     }
     was_active_ = active;
   }
