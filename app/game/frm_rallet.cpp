@@ -32,6 +32,9 @@ QSize FieldSize() {
           (GameCanvas::kUnitsHigh + 1) * GameCanvas::kPixelsPerUnit};
 }
 
+// Smaller than a pixel a unit, the field's text can no longer be read.
+QSize LeastSize() { return {GameCanvas::kUnitsWide + 1, GameCanvas::kUnitsHigh + 1}; }
+
 }  // namespace
 
 void ShowRallet(QWidget* about_box) {
@@ -55,6 +58,7 @@ frmRallet::frmRallet()
   setObjectName(QStringLiteral("frmRallet"));
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::StrongFocus);
+  setMinimumSize(LeastSize());
   resize(FieldSize());
   tables_ = rallet::DefaultHighScores();
 }
@@ -226,8 +230,11 @@ void frmRallet::Form_LostFocus() {
 void frmRallet::keyPressEvent(QKeyEvent* event) {
   const int code = VirtualKeyCode(event->key());
   if (code == 0) return QWidget::keyPressEvent(event);
+  // A held key repeats; only a new press is a key-down, so a bat's key held from the match
+  // types no initials.
+  const bool fresh = !event->isAutoRepeat() && !keys_.IsDown(code);
   keys_.Press(code);
-  RunHandler([&] { Form_KeyDown(code); });
+  if (fresh) RunHandler([&] { Form_KeyDown(code); });
 }
 
 void frmRallet::keyReleaseEvent(QKeyEvent* event) {
