@@ -232,14 +232,13 @@ void frmRallet::keyPressEvent(QKeyEvent* event) {
   if (code == 0) return QWidget::keyPressEvent(event);
   // A held key repeats; only a new press is a key-down, so a bat's key held from the match
   // types no initials.
-  const bool fresh = !event->isAutoRepeat() && !keys_.IsDown(code);
-  keys_.Press(code);
+  const bool fresh = keys_.Press(code, event->timestamp()) && !event->isAutoRepeat();
   if (fresh) RunHandler([&] { Form_KeyDown(code); });
 }
 
 void frmRallet::keyReleaseEvent(QKeyEvent* event) {
   // A held key repeats as releases and presses; it stays down.
-  if (!event->isAutoRepeat()) keys_.Release(VirtualKeyCode(event->key()));
+  if (!event->isAutoRepeat()) keys_.Release(VirtualKeyCode(event->key()), event->timestamp());
 }
 
 bool frmRallet::focusNextPrevChild(bool next) {
