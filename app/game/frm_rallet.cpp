@@ -32,6 +32,9 @@ QSize FieldSize() {
           (GameCanvas::kUnitsHigh + 1) * GameCanvas::kPixelsPerUnit};
 }
 
+// Smaller than a pixel a unit, the field's text can no longer be read.
+QSize LeastSize() { return {GameCanvas::kUnitsWide + 1, GameCanvas::kUnitsHigh + 1}; }
+
 }  // namespace
 
 void ShowRallet(QWidget* about_box) {
@@ -50,11 +53,12 @@ frmRallet::frmRallet()
       random_(Pace().seed.value_or(static_cast<uint32_t>(QDateTime::currentMSecsSinceEpoch()))),
       tmrCredit("tmrCredit", 250, [this] { RunHandler([this] { tmrCredit_Timer(); }); }),
       tmrGetReady("tmrGetReady", 2000, [this] { RunHandler([this] { tmrGetReady_Timer(); }); }),
-      tmrServe("tmrServe", 1500, [this] { RunHandler([this] { tmrServe_Timer(); }); }),
+      tmrServe("tmrServe", rallet::kKickOffPauseMs, [this] { RunHandler([this] { tmrServe_Timer(); }); }),
       tmrGameOver("tmrGameOver", rallet::kMinuteMs, [this] { RunHandler([this] { tmrGameOver_Timer(); }); }) {
   setObjectName(QStringLiteral("frmRallet"));
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::StrongFocus);
+  setMinimumSize(LeastSize());
   resize(FieldSize());
   tables_ = rallet::DefaultHighScores();
 }
@@ -226,13 +230,15 @@ void frmRallet::Form_LostFocus() {
 void frmRallet::keyPressEvent(QKeyEvent* event) {
   const int code = VirtualKeyCode(event->key());
   if (code == 0) return QWidget::keyPressEvent(event);
-  keys_.Press(code);
-  RunHandler([&] { Form_KeyDown(code); });
+  // A held key repeats; only a new press is a key-down, so a bat's key held from the match
+  // types no initials.
+  const bool fresh = keys_.Press(code, event->timestamp()) && !event->isAutoRepeat();
+  if (fresh) RunHandler([&] { Form_KeyDown(code); });
 }
 
 void frmRallet::keyReleaseEvent(QKeyEvent* event) {
   // A held key repeats as releases and presses; it stays down.
-  if (!event->isAutoRepeat()) keys_.Release(VirtualKeyCode(event->key()));
+  if (!event->isAutoRepeat()) keys_.Release(VirtualKeyCode(event->key()), event->timestamp());
 }
 
 bool frmRallet::focusNextPrevChild(bool next) {
@@ -245,7 +251,7 @@ void frmRallet::changeEvent(QEvent* event) {
     const bool active = isActiveWindow();
     if (was_active_ && !active) {
       keys_.ReleaseAll();
-      if (running_) RunHandler([this] { Form_LostFocus(); });
+      if (running_ && !asking_) RunHandler([this] { Form_LostFocus(); });
     }
     was_active_ = active;
   }

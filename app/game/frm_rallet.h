@@ -195,9 +195,9 @@ class frmRallet : public QWidget, public DefaultInstance<frmRallet> {
   std::string SelectedMatchGame() const;
   bool InResultsMode() const { return !strMatchGameID.empty(); }
   void RecordMatchGoal(bool home_scored);
-  // Before results mode writes this score: a write that would remove later knock-out results
-  // asks first. False when the user keeps them.
-  bool MayStoreScore(int home_score, int away_score) const;
+  // Asked once, before the match writes anything, when it would replace a stored result or
+  // remove knock-out results. False when the user keeps them.
+  bool MayPlayAsResult();
   void SelectNextScheduleGame() const;
   QString HighScoreFilePath() const;
 
@@ -240,6 +240,7 @@ class frmRallet : public QWidget, public DefaultInstance<frmRallet> {
   bool running_ = false;
   bool delete_requested_ = false;
   bool was_active_ = false;
+  bool asking_ = false;  // a question's box has the keyboard; the game goes on after it
 };
 
 }  // namespace pitchlog

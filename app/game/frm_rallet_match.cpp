@@ -10,8 +10,9 @@
 #include "app/game/match_results.h"
 #include "app/game/match_rules.h"
 #include "app/game/rallet_module.h"
-#include "app/kit/bracket_guard.h"
+#include "app/game/results_question.h"
 #include "app/kit/main_window_link.h"
+#include "app/kit/msg_box.h"
 #include "app/kit/program.h"
 
 namespace pitchlog {
@@ -55,7 +56,7 @@ void frmRallet::InitVariables(bool keepPlayers) {
 
   strMatchGameID = SelectedMatchGame();
   // Kept results win: the match is then played without writing any.
-  if (!strMatchGameID.empty() && !MayStoreScore(0, 0)) strMatchGameID.clear();
+  if (!strMatchGameID.empty() && !MayPlayAsResult()) strMatchGameID.clear();
   blnGroupGame = false;
   if (strMatchGameID.empty()) {
     strHomeName = QStringLiteral("Player 1");
@@ -88,23 +89,22 @@ std::string frmRallet::SelectedMatchGame() const {
   return id;
 }
 
-bool frmRallet::MayStoreScore(int home_score, int away_score) const {
-  kelvane::IPitchlog& engine = *gobjKelvane;
-  if (IsGroupGameID(strMatchGameID))
-    return entry::MayClearKnockoutGames(engine.GroupScoreClears(
-        strMatchGameID, kelvane::Variant(static_cast<int32_t>(home_score)), kelvane::Variant(static_cast<int32_t>(away_score))));
-  const kelvane::Variant game(strMatchGameID);
-  return entry::MayChangeWinner(strMatchGameID, entry::DecidedWinner(engine.HomeTeam(game), engine.AwayTeam(game),
-                                                                     home_score, away_score, false, 0, 0));
+bool frmRallet::MayPlayAsResult() {
+  const QString question = ReplaceQuestion(*gobjKelvane, {strMatchGameID, IsGroupGameID(strMatchGameID)});
+  if (question.isEmpty()) return true;
+  // The box takes the keyboard for a while; that is no leaving the game.
+  struct Asking {
+    frmRallet* game;
+    ~Asking() {
+      game->asking_ = false;
+      game->activateWindow();
+    }
+  } asking{this};
+  asking_ = true;
+  return MsgBox(question, msgbox::YesNo | msgbox::Exclamation | msgbox::DefaultButton2) == msgbox::Yes;
 }
 
-// A goal the user would not store ends results mode for the rest of the match: the stored
-// score stays as it was.
 void frmRallet::RecordMatchGoal(bool home_scored) {
-  if (!MayStoreScore(p1Score, p2Score)) {
-    strMatchGameID.clear();
-    return;
-  }
   const bool decider = intGameTimer == kDecider;
   const int minute = decider ? DeciderMinute(clock_.Now() - deciderStart) : intGameTimer;
   RecordGoal(*gobjKelvane, {strMatchGameID, blnGroupGame}, home_scored, p1Score, p2Score, minute, decider);
@@ -180,7 +180,7 @@ void frmRallet::DspServingStatus(int playerServing) {
   canvas_.Cls();
   Update();
   Message(6, 3, true);
-  StartTimer(tmrServe, 1500);
+  StartTimer(tmrServe, kKickOffPauseMs);
 }
 
 void frmRallet::DspScore() {
@@ -217,6 +217,10 @@ void frmRallet::tmrGameOver_Timer() {
 
 void frmRallet::GameOver() {
   if (blnQuit) return;
+  if (InResultsMode()) {
+    EndResult(*gobjKelvane, {strMatchGameID, blnGroupGame});
+    ResetAfterGoal();
+  }
   // The end screen starts on a clear field, and no timer of the match may draw over it.
   for (GameTimer* timer : {&tmrGetReady, &tmrServe, &tmrGameOver}) StopTimer(*timer);
   canvas_.Cls();

@@ -25,13 +25,19 @@ int VirtualKeyCode(int qt_key) {
   return 0;
 }
 
-void KeyState::Press(int code) {
-  if (code == 0) return;
+bool KeyState::Press(int code, uint64_t time) {
+  if (code == 0) return false;
+  const bool repeat = down_.count(code) != 0 || (time != 0 && code == last_released_ && time == last_release_time_);
   down_.insert(code);
   pressed_.insert(code);
+  return !repeat;
 }
 
-void KeyState::Release(int code) { down_.erase(code); }
+void KeyState::Release(int code, uint64_t time) {
+  down_.erase(code);
+  last_released_ = code;
+  last_release_time_ = time;
+}
 
 void KeyState::ReleaseAll() {
   down_.clear();

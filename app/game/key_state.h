@@ -34,8 +34,11 @@ int VirtualKeyCode(int qt_key);
 
 class KeyState {
  public:
-  void Press(int code);
-  void Release(int code);
+  // A key goes down at an event time stamp in ms (0: unknown). False when it is a held key's
+  // repeat: the key is still down, or the press carries the time stamp of its last release, as
+  // the pairs that X11 sends for a held key do, which Qt marks as repeats only at times.
+  bool Press(int code, uint64_t time = 0);
+  void Release(int code, uint64_t time = 0);
   // When the window loses the keyboard no key stays down.
   void ReleaseAll();
   // Non-zero while the key is down or when it went down since the last poll of it; the poll
@@ -46,6 +49,8 @@ class KeyState {
  private:
   std::set<int> down_;
   std::set<int> pressed_;
+  int last_released_ = 0;
+  uint64_t last_release_time_ = 0;
 };
 
 }  // namespace pitchlog

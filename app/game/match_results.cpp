@@ -41,4 +41,8 @@ void RecordGoal(kelvane::IPitchlog& engine, const MatchGame& game, bool home_sco
   engine.AddGoal(game.id, team, "", false, false, kelvane::Variant(), kelvane::Variant(static_cast<int32_t>(minute)));
 }
 
+void EndResult(kelvane::IPitchlog& engine, const MatchGame& game) {
+  engine.SetResult(game.id, game.group || !engine.Results(game.id, "winner").ToString().empty());
+}
+
 }  // namespace pitchlog::rallet

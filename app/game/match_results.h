@@ -24,4 +24,7 @@ void StartResult(kelvane::IPitchlog& engine, const MatchGame& game);
 void RecordGoal(kelvane::IPitchlog& engine, const MatchGame& game, bool home_scored, int home_score,
                 int away_score, int minute, bool decider);
 
+// A match played to its end: the result is final, a knock-out game's once it has a winner.
+void EndResult(kelvane::IPitchlog& engine, const MatchGame& game);
+
 }  // namespace pitchlog::rallet

@@ -18,6 +18,8 @@ inline constexpr int kDecider = -1;
 // One match minute of the clock, in milliseconds.
 inline constexpr int kMinuteMs = 300;
 inline constexpr int kLastExtraTimeMinute = 120;
+// The pause before each kick-off after a goal.
+inline constexpr int kKickOffPauseMs = 1500;
 
 // A score as shown: above 999 it counts again from 1.
 int ShownScore(int score);

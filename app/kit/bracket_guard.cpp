@@ -41,15 +41,15 @@ void CollectFed(kelvane::IPitchlog& engine, const std::string& game_id, std::vec
   }
 }
 
-QString Listed(const std::vector<int>& games) {
+}  // namespace
+
+QString ListedGames(const std::vector<int>& games) {
   QStringList numbers;
   for (int game : games) numbers << QString::number(game);
   if (numbers.size() == 1) return QStringLiteral("game ") + numbers.front();
   const QString last = numbers.takeLast();
   return QStringLiteral("games ") + numbers.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
 }
-
-}  // namespace
 
 std::vector<int> LaterResults(const std::string& game_id) {
   std::vector<int> games;
@@ -63,7 +63,7 @@ bool MayChangeWinner(const std::string& game_id, const std::string& winner) {
   if (gobjKelvane->ProgressionTeam("_" + game_id) == winner) return true;
   const std::vector<int> games = LaterResults(game_id);
   if (games.empty()) return true;
-  return MsgBox(QStringLiteral("Changing the winner of this game removes the results of ") + Listed(games) +
+  return MsgBox(QStringLiteral("Changing the winner of this game removes the results of ") + ListedGames(games) +
                     QStringLiteral("\n\nAre you sure?"),
                 msgbox::YesNo | msgbox::Exclamation) == msgbox::Yes;
 }
@@ -75,7 +75,7 @@ bool MayClearKnockoutGames(const kelvane::Variant& cleared) {
   for (int32_t i = ids.LBound(); i <= ids.UBound(); ++i)
     games.push_back(GameNumber(*gobjKelvane, ids.at(i)));
   if (games.empty()) return true;
-  return MsgBox(QStringLiteral("Changing the places of this group removes the results of ") + Listed(games) +
+  return MsgBox(QStringLiteral("Changing the places of this group removes the results of ") + ListedGames(games) +
                     QStringLiteral("\n\nAre you sure?"),
                 msgbox::YesNo | msgbox::Exclamation) == msgbox::Yes;
 }

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include <QString>
+
 #include "platform/component/variant.h"
 
 namespace pitchlog::entry {
@@ -22,6 +24,9 @@ bool MayChangeWinner(const std::string& game_id, const std::string& winner);
 // knock-out games would lose their results (GroupScoreClears, GroupLotsClear). When there are
 // any, asks whether to remove them, naming them. False when the user keeps them.
 bool MayClearKnockoutGames(const kelvane::Variant& cleared);
+
+// "game 57", or "games 57, 61, 63 and 64" for more.
+QString ListedGames(const std::vector<int>& games);
 
 // The winner that a score and shoot-out figures decide: more goals, else more shoot-out goals
 // when both figures are given; "" for a level game.

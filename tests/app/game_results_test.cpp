@@ -14,6 +14,7 @@
 #include "app/shell/frm_main.h"
 #include "app/shell/schedule_view.h"
 #include "tests/app/support/game_driver.h"
+#include "tests/app/support/message_boxes.h"
 #include "tests/app/support/program_fixture.h"
 
 using namespace pitchlog;
@@ -69,6 +70,60 @@ QStringList ScheduleScore(const frmMain& main, const std::string& game) {
 std::string Home(const std::string& game) { return gobjKelvane->HomeTeam(kelvane::Variant(game)); }
 std::string Away(const std::string& game) { return gobjKelvane->AwayTeam(kelvane::Variant(game)); }
 
+// A two-player match as it is seen from the window, with what the engine held for `game` after
+// each goal.
+struct PlayedMatch {
+  QString names;  // the score line's names and the game played
+  QStringList home_minutes, away_minutes;
+  QStringList stored_as_they_fell;
+  int p1 = 0, p2 = 0, last_minute = 0;
+  bool ended = false;  // the end screen was shown
+  bool over = false;   // back in attract mode, where the game was left
+  bool ran_away = false;
+};
+
+// Two coins and key 2; player 2's bat is held at the top and player 1's left alone, and the
+// winner types ABC.
+PlayedMatch PlayAMatch(const std::string& game) {
+  PlayedMatch m;
+  bool started = false;
+  GameDriver driver([&](frmRallet& g, int) {
+    if (!started) {
+      if (g.numPlayers == 2) {
+        started = true;
+        m.names = g.strHomeName + " v " + g.strAwayName + " " + ToQ(g.MatchGameID());
+        app_testing::Hold(g, Qt::Key_Up);
+      } else {
+        app_testing::Tap(g, g.credits < 2 ? Qt::Key_Q : Qt::Key_2);
+      }
+      return;
+    }
+    if (g.numPlayers == 2 && (g.p1Score != m.p1 || g.p2Score != m.p2)) {
+      (g.p1Score != m.p1 ? m.home_minutes : m.away_minutes) << QString::number(g.intGameTimer);
+      m.p1 = g.p1Score;
+      m.p2 = g.p2Score;
+      m.stored_as_they_fell << Stored(game, "f", Home(game)) + "-" + Stored(game, "f", Away(game));
+    }
+    if (g.numPlayers == 2 && g.intGameTimer > 0) m.last_minute = g.intGameTimer;
+    m.ended = m.ended || (g.numPlayers == 2 && g.MessageLine(8) == QStringLiteral("Game Over"));
+    if (g.EntryActive())
+      app_testing::Tap(g, g.Initials().size() < 3 ? int(Qt::Key_A + g.Initials().size()) : int(Qt::Key_Return));
+    m.over = m.over || g.numPlayers == 0;
+    if (m.over) g.keyesc = 1;
+  });
+  driver.Play();
+  m.ran_away = driver.RanAway();
+  return m;
+}
+
+// What the results hold for a game: its score, result flag, winner and goal records.
+QStringList Record(const std::string& game) {
+  const std::string home = Home(game);
+  const std::string away = Away(game);
+  return {Stored(game, "f", home) + "-" + Stored(game, "f", away), Stored(game, "result"), Stored(game, "winner"),
+          GoalMinutes(game, home).join(','), GoalMinutes(game, away).join(',')};
+}
+
 }  // namespace
 
 class GameResultsTest : public QObject {
@@ -101,57 +156,92 @@ class GameResultsTest : public QObject {
     SelectRow(main, RowOf(main, game));
     QVERIFY(Stored(game, "f", Home(game)).isEmpty());
 
-    bool started = false;
-    bool over = false;
-    QString names;
-    QStringList home_minutes, away_minutes;
-    QStringList stored_as_they_fell;
-    int p1 = 0, p2 = 0, last_minute = 0;
-    GameDriver driver([&](frmRallet& g, int) {
-      if (!started) {
-        if (g.numPlayers == 2) {
-          started = true;
-          names = g.strHomeName + " v " + g.strAwayName + " " + ToQ(g.MatchGameID());
-          app_testing::Hold(g, Qt::Key_Up);
-        } else {
-          app_testing::Tap(g, g.credits < 2 ? Qt::Key_Q : Qt::Key_2);
-        }
-        return;
-      }
-      if (g.numPlayers == 2 && (g.p1Score != p1 || g.p2Score != p2)) {
-        (g.p1Score != p1 ? home_minutes : away_minutes) << QString::number(g.intGameTimer);
-        p1 = g.p1Score;
-        p2 = g.p2Score;
-        stored_as_they_fell << Stored(game, "f", Home(game)) + "-" + Stored(game, "f", Away(game));
-      }
-      if (g.numPlayers == 2 && g.intGameTimer > 0) last_minute = g.intGameTimer;
-      if (g.EntryActive())
-        app_testing::Tap(g, g.Initials().size() < 3 ? int(Qt::Key_A + g.Initials().size()) : int(Qt::Key_Return));
-      // Back in attract mode: leave.
-      over = over || g.numPlayers == 0;
-      if (over) g.keyesc = 1;
-    });
-    driver.Play();
-    QVERIFY(over);
-    QVERIFY(!driver.RanAway());
+    const PlayedMatch m = PlayAMatch(game);
+    QVERIFY(m.over);
+    QVERIFY(!m.ran_away);
 
     const kelvane::Variant id(game);
-    QCOMPARE(names, ToQ(gobjKelvane->HomeTeamName(id) + " v " + gobjKelvane->AwayTeamName(id) + " " + game));
-    QVERIFY2(p1 + p2 > 0, "player 2's bat was held at the top");
-    QCOMPARE(last_minute, 91);
-    QCOMPARE(stored_as_they_fell.size(), p1 + p2);
-    QCOMPARE(stored_as_they_fell.last(), QStringLiteral("%1-%2").arg(p1).arg(p2));
-    QCOMPARE(Stored(game, "f", Home(game)), QString::number(p1));
-    QCOMPARE(Stored(game, "a", Home(game)), QString::number(p2));
-    QCOMPARE(GoalMinutes(game, Home(game)), home_minutes);
-    QCOMPARE(GoalMinutes(game, Away(game)), away_minutes);
-    QCOMPARE(ScheduleScore(main, game), (QStringList{QString::number(p1), QString::number(p2)}));
+    QCOMPARE(m.names, ToQ(gobjKelvane->HomeTeamName(id) + " v " + gobjKelvane->AwayTeamName(id) + " " + game));
+    QVERIFY2(m.p1 + m.p2 > 0, "player 2's bat was held at the top");
+    QCOMPARE(m.last_minute, 91);
+    QCOMPARE(m.stored_as_they_fell.size(), m.p1 + m.p2);
+    QCOMPARE(m.stored_as_they_fell.last(), QStringLiteral("%1-%2").arg(m.p1).arg(m.p2));
+    QCOMPARE(Stored(game, "f", Home(game)), QString::number(m.p1));
+    QCOMPARE(Stored(game, "a", Home(game)), QString::number(m.p2));
+    QCOMPARE(GoalMinutes(game, Home(game)), m.home_minutes);
+    QCOMPARE(GoalMinutes(game, Away(game)), m.away_minutes);
+    QCOMPARE(Stored(game, "result"), QStringLiteral("true"));
+    QCOMPARE(ScheduleScore(main, game), (QStringList{QString::number(m.p1), QString::number(m.p2)}));
     QVERIFY(main.SaveResults->isEnabled());
     QCOMPARE(SelectedRow(main), RowOf(main, next));
 
     const std::optional<rallet::HighScoreTables> saved = rallet::ReadHighScoreFile(data.HighScoreFile());
     QVERIFY(saved);
-    QCOMPARE(saved->hiScoresTwo[0], (rallet::TwoPlayerScore{QStringLiteral("ABC"), std::max(p1, p2), std::min(p1, p2)}));
+    QCOMPARE(saved->hiScoresTwo[0],
+             (rallet::TwoPlayerScore{QStringLiteral("ABC"), std::max(m.p1, m.p2), std::min(m.p1, m.p2)}));
+  }
+
+  // A game with a real result, and a knock-out game whose winner went on through the later
+  // rounds: one question at the start names the stored result and the knock-out games at stake.
+  // With No the match is played as Player 1 v Player 2 and the results stay as they were; with
+  // Yes the box is no leaving the game: the match runs to its end and the game holds its score,
+  // its goals as they fell, its result flag and, for a knock-out game, its winner.
+  void oneQuestionBeforeAMatchOverARealResult_data() {
+    QTest::addColumn<QString>("game");
+    QTest::addColumn<bool>("yes");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("games");
+    QTest::addColumn<QStringList>("later");
+    const QString group_b = "can change the group's places and so remove the results of games 49, 51, 57, 59, 61, "
+                            "62, 63 and 64.";
+    const QString after_49 = "removes the results of games 57, 61, 63 and 64.";
+    const QStringList from_49{"W1", "X1", "Y1", "Z1"};
+    QTest::newRow("Wales v England, No") << "B5" << false << "Wales 0-3 England" << group_b << QStringList{};
+    QTest::newRow("Wales v England, Yes") << "B5" << true << "Wales 0-3 England" << group_b << QStringList{};
+    QTest::newRow("game 49, No") << "V1" << false << "Netherlands 3-1 USA" << after_49 << from_49;
+    QTest::newRow("game 49, Yes") << "V1" << true << "Netherlands 3-1 USA" << after_49 << from_49;
+  }
+  void oneQuestionBeforeAMatchOverARealResult() {
+    QFETCH(QString, game);
+    QFETCH(bool, yes);
+    QFETCH(QString, stored);
+    QFETCH(QString, games);
+    QFETCH(QStringList, later);
+    app_testing::TemporaryDataFolder data;
+    ProgramFolder folder;
+    frmMain& main = StartInSet(folder, "Tournament 2022", "Kestrova 2022");
+    const std::string id = ToStd(game);
+    SelectRow(main, RowOf(main, id));
+    const QStringList before = Record(id);
+    for (const QString& g : later) QVERIFY(!Stored(ToStd(g), "f", Home(ToStd(g))).isEmpty());
+
+    // A second box would be answered No and counted.
+    app_testing::MessageBoxes boxes({yes ? QMessageBox::Yes : QMessageBox::No, QMessageBox::No});
+    const PlayedMatch m = PlayAMatch(id);
+    QCOMPARE(boxes.Seen().size(), 1);
+    QVERIFY2(boxes.Text().contains(", " + stored + ","), qPrintable(boxes.Text()));
+    QVERIFY2(boxes.Text().contains(games), qPrintable(boxes.Text()));
+    QVERIFY(m.ended);
+    QVERIFY(m.over);
+    QVERIFY(!m.ran_away);
+    QVERIFY(m.p1 + m.p2 > 0);
+
+    if (!yes) {
+      QCOMPARE(m.names, QStringLiteral("Player 1 v Player 2 "));
+      QCOMPARE(Record(id), before);
+      for (const QString& g : later) QVERIFY(!Stored(ToStd(g), "f", Home(ToStd(g))).isEmpty());
+      QVERIFY(!gobjKelvane->ResultsChanged());
+      QVERIFY(!main.SaveResults->isEnabled());
+      return;
+    }
+    QVERIFY(m.names.endsWith(" " + game));
+    const bool knockout = !later.isEmpty();
+    const QString winner = !knockout ? QString() : ToQ(m.p1 > m.p2 ? Home(id) : Away(id));
+    QCOMPARE(Record(id), (QStringList{QStringLiteral("%1-%2").arg(m.p1).arg(m.p2), "true", winner,
+                                      m.home_minutes.join(','), m.away_minutes.join(',')}));
+    if (knockout) QCOMPARE(ToQ(gobjKelvane->ProgressionTeam("_" + id)), winner);
+    for (const QString& g : later) QCOMPARE(Stored(ToStd(g), "f", Home(ToStd(g))), QString());
+    QVERIFY(main.SaveResults->isEnabled());
   }
 
   // A knock-out game starts from nothing, even over a result with a shoot-out; a level match
@@ -164,7 +254,9 @@ class GameResultsTest : public QObject {
     GameDriver driver([](frmRallet&, int) {});
     frmRallet& game = frmRallet::Get();
     game.numPlayers = 2;
+    app_testing::MessageBoxes boxes({QMessageBox::Yes});
     game.InitVariables(false);
+    QVERIFY(boxes.Text().contains("Argentina 3-3 France after extra time, 4-2 on penalties"));
     QCOMPARE(ToQ(game.MatchGameID()), QStringLiteral("Z1"));
     QCOMPARE(game.strHomeName, ToQ(gobjKelvane->TeamName("ARG")));
     QVERIFY(!game.blnGroupGame);
@@ -196,8 +288,9 @@ class GameResultsTest : public QObject {
     QVERIFY(main.SaveResults->isEnabled());
   }
 
-  // A match clears the result mark of the game it plays; when that is the first game, which the
-  // list measures for every row, the rows stay as high as at the start and still hold the ball.
+  // A match clears the result mark of the game it plays until its end; when that is the first
+  // game, which the list measures for every row, the rows stay as high as at the start and still
+  // hold the ball.
   void theScheduleKeepsItsRowsAfterAMatchOnTheFirstGame() {
     ProgramFolder folder;
     frmMain& main = StartInSet(folder, "Tournament 2022", "Kestrova 2022");
@@ -210,13 +303,15 @@ class GameResultsTest : public QObject {
     GameDriver driver([](frmRallet&, int) {});
     frmRallet& g = frmRallet::Get();
     g.numPlayers = 2;
+    app_testing::MessageBoxes boxes({QMessageBox::Yes});
     g.InitVariables(false);
     g.intGameTimer = 12;
     g.ScoreP1();
-    g.GameOver();
     QVERIFY(list->topLevelItem(game)->icon(0).isNull());
     QCOMPARE(list->visualItemRect(list->topLevelItem(other)).height(), row_height);
     QCOMPARE(list->visualItemRect(list->topLevelItem(game)).height(), row_height);
+    g.GameOver();
+    QVERIFY(!list->topLevelItem(game)->icon(0).isNull());
     const QSize ball = list->topLevelItem(other)->icon(0).actualSize(list->iconSize());
     QVERIFY2(row_height >= ball.height(), qPrintable(QStringLiteral("%1 < %2").arg(row_height).arg(ball.height())));
   }

@@ -1,6 +1,8 @@
 // The game window on its own (no tournament): the loops driven on the virtual clock, the ball and
 // the bats, the initials entry and the high-score file, and one short run in real time.
+#include <QApplication>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QFile>
 #include <QTest>
 #include <QTimer>
@@ -181,6 +183,29 @@ class GameWindowTest : public QObject {
     QCOMPARE(height, about.frameGeometry().height());
   }
 
+  // Over a small About box, or made small by hand, the window keeps at least a pixel a field
+  // unit, where its text can still be read.
+  void theWindowKeepsItsTextReadable() {
+    QWidget about;
+    about.setGeometry(200, 150, 180, 120);
+    about.show();
+    QList<QSize> sizes;
+    GameDriver driver([&](frmRallet& game, int turn) {
+      if (turn == 1) sizes << game.size();
+      if (turn == 2) game.resize(120, 80);
+      if (turn == 3) {
+        sizes << game.size();
+        game.keyesc = 1;
+      }
+    });
+    driver.Play(&about);
+    QCOMPARE(sizes.size(), 2);
+    for (const QSize& size : sizes) {
+      QVERIFY2(size.width() >= 320 && size.height() >= 240,
+               qPrintable(QStringLiteral("%1x%2").arg(size.width()).arg(size.height())));
+    }
+  }
+
   // A ball that reaches a bat's line within 6 units beyond either end is returned steeply;
   // 7 beyond, it is missed and flies on, and counts only once wholly outside the field.
   void returnsAtTheBatsEndsAndMisses_data() {
@@ -339,6 +364,41 @@ class GameWindowTest : public QObject {
     QVERIFY(!game.Quitting());
     QCOMPARE(game.MessageLine(5), QStringLiteral("Player 1 Enter Your Initials"));
     if (initials.isEmpty()) QCOMPARE(turns, 6000);
+  }
+
+  // A bat's key held from the match into the initials screen types nothing, however its repeats
+  // come: marked as such, as plain presses, or as a release and a press with one time stamp
+  // (as X11 sends them, which Qt does not always mark). Let go and pressed again, it types.
+  void aKeyHeldFromTheMatchTypesNoInitials_data() {
+    QTest::addColumn<QString>("repeats");
+    QTest::newRow("marked") << "marked";
+    QTest::newRow("plain presses") << "plain";
+    QTest::newRow("unmarked pairs") << "pairs";
+  }
+  void aKeyHeldFromTheMatchTypesNoInitials() {
+    QFETCH(QString, repeats);
+    const auto send = [](frmRallet& game, QEvent::Type type, bool marked, int time) {
+      QKeyEvent event(type, Qt::Key_Up, Qt::NoModifier, QString(), marked);
+      event.setTimestamp(static_cast<quint64>(time));
+      QApplication::sendEvent(&game, &event);
+    };
+    LoadedGame loaded([&](frmRallet& game, int turn) {
+      if (turn <= 40) {
+        if (repeats == "marked") send(game, QEvent::KeyRelease, true, 1000 + turn);
+        if (repeats == "pairs") send(game, QEvent::KeyRelease, false, 1000 + turn);
+        send(game, QEvent::KeyPress, repeats == "marked", 1000 + turn);
+      } else if (turn == 41) {
+        QCOMPARE(game.Initials(), QString());
+        app_testing::Let(game, Qt::Key_Up);
+      } else {
+        const QList<int> keys{Qt::Key_Up, Qt::Key_B, Qt::Key_C, Qt::Key_Return};
+        if (turn - 42 < keys.size()) Tap(game, keys[turn - 42]);
+      }
+    });
+    frmRallet& game = loaded.game();
+    send(game, QEvent::KeyPress, false, 1000);
+    game.GetInitials(2);
+    QCOMPARE(game.Initials(), QStringLiteral("&BC"));
   }
 
   void escDuringTheInitialsLeavesTheGame() {
