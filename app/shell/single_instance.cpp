@@ -108,7 +108,7 @@ QString HeldLockText(const QLockFile& lock, const QString& lock_file) {
                       .arg(host, file);
   if (::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH)
     return head + QStringLiteral("A copy that has ended left the lock file %1, and this user can't remove it. "
-                                 "Delete it (as its owner, or with the folder's owner's rights) and start again.")
+                                 "Delete it as its owner or as root, then start again.")
                       .arg(file);
   return head + QStringLiteral("Its lock file %1 says a copy runs on it (process %2), but that copy does not answer. "
                                "If no copy of Pitchlog runs on this folder (it may be a copy of a folder in use), "
