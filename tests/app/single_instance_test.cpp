@@ -1,5 +1,7 @@
 // One copy of the program per program folder: a second start brings the running copy forward
-// and ends without a window of its own; a lock that a killed copy left does not stop a start.
+// and ends without a window of its own; a lock that a killed copy left does not stop a start;
+// without a lock the next start still goes to the running copy; a lock that no copy answers to
+// ends the start with a message that says why.
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLocalSocket>
