@@ -66,14 +66,17 @@ std::filesystem::path Path() {
 }
 
 std::optional<std::string> Lookup(const std::string& prog_id, const std::filesystem::path& program_folder) {
-  std::optional<std::string> latest, latest_existing;
+  std::optional<std::string> latest, latest_existing, beside;
   for (const auto& [id, lib] : ReadAll()) {
     if (id != prog_id) continue;
     if (InFolder(lib, program_folder) && Exists(lib)) return lib;
     latest = lib;
     if (Exists(lib)) latest_existing = lib;
+    // A copy of a registered library in the program's folder (a copied program folder).
+    const auto copy = program_folder / std::filesystem::path(lib).filename();
+    if (!program_folder.empty() && Exists(copy)) beside = copy.string();
   }
-  return latest_existing ? latest_existing : latest;
+  return beside ? beside : latest_existing ? latest_existing : latest;
 }
 
 std::optional<std::string> Lookup(const std::string& prog_id) { return Lookup(prog_id, OwnFolder()); }

@@ -13,7 +13,8 @@ namespace kelvane::registry {
 std::filesystem::path Path();
 
 // The library that serves the ProgID to a program in `program_folder`: the one registered in
-// that folder when there is one, else the latest registered that still exists, else the latest.
+// that folder when there is one, else a library of a registered one's file name standing in that
+// folder (a copied folder), else the latest registered that still exists, else the latest.
 std::optional<std::string> Lookup(const std::string& prog_id, const std::filesystem::path& program_folder);
 // As above, for the running program's own folder (the folder of its executable).
 std::optional<std::string> Lookup(const std::string& prog_id);

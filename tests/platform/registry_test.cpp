@@ -57,6 +57,9 @@ TEST_F(RegistryTest, LookupPrefersTheLibraryInTheProgramsFolder) {
   EXPECT_EQ(Lookup("A.B", path_ / "build" / ".." / "installed"), installed);
   EXPECT_EQ(Lookup("A.B", path_ / "build"), build);
   EXPECT_EQ(Lookup("A.B", path_ / "elsewhere"), other);  // no library of its own: the latest
+  const std::string copied = library_in("copied");       // a copy of a program folder, unregistered
+  EXPECT_EQ(Lookup("A.B", path_ / "copied"), copied);
+  std::filesystem::remove(copied);
   Register("A.B", build);  // registered again: the latest, listed once
   EXPECT_EQ(Lookup("A.B", path_ / "elsewhere"), build);
 
