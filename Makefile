@@ -6,8 +6,11 @@ SANITIZE_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 30
 JOBS ?= 4
+# The program folder `make run` installs into and starts on: the user's results, sweeps and
+# members live there, apart from the build tree, so `make clean` leaves them alone.
+PROGRAM_FOLDER ?= $(HOME)/.local/share/pitchlog
 
-.PHONY: all deps configure build run test bench clean sanitize fuzz
+.PHONY: all deps configure build install run test bench clean sanitize fuzz
 
 all: build
 
@@ -23,8 +26,13 @@ configure: deps
 build: configure
 	cmake --build $(BUILD) --parallel
 
-run: build
-	bash scripts/run
+# Only what the program folder holds is built; the tests are left to `make test`.
+install: configure
+	cmake --build $(BUILD) --parallel --target pitchlog kelvane kelvane-call
+	cmake --install $(BUILD) --prefix "$(PROGRAM_FOLDER)"
+
+run: install
+	PROGRAM_FOLDER="$(PROGRAM_FOLDER)" bash scripts/run
 
 # The builds that CI runs fail on any warning; `make run` keeps what the build folder was given.
 WERROR_FLAGS =

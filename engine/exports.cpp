@@ -43,7 +43,8 @@ __attribute__((visibility("default"))) int DllRegisterServer() {
 
 __attribute__((visibility("default"))) int DllUnregisterServer() {
   try {
-    kelvane::registry::Unregister(kelvane::kPitchlogProgId);
+    // Only this library: the other program folders keep theirs.
+    kelvane::registry::Unregister(kelvane::kPitchlogProgId, kelvane::ThisLibrary());
     return kelvane::kOk;
   } catch (const std::exception&) {
     return kelvane::kFailed;

@@ -70,6 +70,10 @@ frmProperties::frmProperties() {
   cboTimeZone = DropDownList("cboTimeZone", 5175);
   // Wide enough for the longest entry in the desktop's font.
   cboTimeZone->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+  // The figures read as offsets from UTC, which they are not: London shows as -01:00.
+  lblTimeZoneNote = Named(new QLabel(QStringLiteral("Hours from the fixtures' zone, UTC+1: London (-01:00), "
+                                                    "Berlin ( 00:00), Tokyo (+08:00).")),
+                          "lblTimeZoneNote");
   lblMyTeam = Named(new QLabel(QStringLiteral("My Team")), "lblMyTeam");
   cboMyTeam = DropDownList("cboMyTeam", 2175);
   cmdMyTeamColour = Button("cmdMyTeamColour", "Colour", 1095);
@@ -93,12 +97,13 @@ frmProperties::frmProperties() {
   auto* grid = new QGridLayout;
   grid->addWidget(lblTimeZone, 0, 0);
   grid->addWidget(cboTimeZone, 0, 1, 1, 3);
-  grid->addWidget(lblMyTeam, 1, 0);
-  grid->addWidget(cboMyTeam, 1, 1);
-  grid->addWidget(cmdMyTeamColour, 1, 2);
-  grid->addWidget(lblMyOtherTeam, 2, 0);
-  grid->addWidget(cboMyOtherTeam, 2, 1);
-  grid->addWidget(cmdMyOtherTeamColour, 2, 2);
+  grid->addWidget(lblTimeZoneNote, 1, 1, 1, 3);
+  grid->addWidget(lblMyTeam, 2, 0);
+  grid->addWidget(cboMyTeam, 2, 1);
+  grid->addWidget(cmdMyTeamColour, 2, 2);
+  grid->addWidget(lblMyOtherTeam, 3, 0);
+  grid->addWidget(cboMyOtherTeam, 3, 1);
+  grid->addWidget(cmdMyOtherTeamColour, 3, 2);
   grid->setColumnStretch(3, 1);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();

@@ -28,6 +28,7 @@ class frmProperties : public QDialog, public DefaultInstance<frmProperties> {
   frmProperties();
 
   QLabel* lblTimeZone;
+  QLabel* lblTimeZoneNote;
   QComboBox* cboTimeZone;
   QLabel* lblMyTeam;
   QComboBox* cboMyTeam;

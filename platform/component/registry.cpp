@@ -40,6 +40,23 @@ void WriteAll(const std::vector<Entry>& entries) {
   if (ec) throw Error(ErrorKind::File, "cannot write the registry " + path.string() + ": " + ec.message());
 }
 
+bool Exists(const std::string& library) {
+  std::error_code ec;
+  return std::filesystem::is_regular_file(library, ec);
+}
+
+// Same folder, however either path reaches it (symbolic links, "..").
+bool InFolder(const std::string& library, const std::filesystem::path& folder) {
+  std::error_code ec;
+  return !folder.empty() && std::filesystem::equivalent(std::filesystem::path(library).parent_path(), folder, ec);
+}
+
+std::filesystem::path OwnFolder() {
+  std::error_code ec;
+  auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+  return ec ? std::filesystem::path() : exe.parent_path();
+}
+
 }  // namespace
 
 std::filesystem::path Path() {
@@ -48,23 +65,37 @@ std::filesystem::path Path() {
   return std::filesystem::path(home && *home ? home : "/tmp") / ".config" / "kelvane" / "registry";
 }
 
-std::optional<std::string> Lookup(const std::string& prog_id) {
-  for (const auto& [id, lib] : ReadAll())
-    if (id == prog_id) return lib;
-  return std::nullopt;
+std::optional<std::string> Lookup(const std::string& prog_id, const std::filesystem::path& program_folder) {
+  std::optional<std::string> latest, latest_existing, beside;
+  for (const auto& [id, lib] : ReadAll()) {
+    if (id != prog_id) continue;
+    if (InFolder(lib, program_folder) && Exists(lib)) return lib;
+    latest = lib;
+    if (Exists(lib)) latest_existing = lib;
+    // A copy of a registered library in the program's folder (a copied program folder).
+    const auto copy = program_folder / std::filesystem::path(lib).filename();
+    if (!program_folder.empty() && Exists(copy)) beside = copy.string();
+  }
+  return beside ? beside : latest_existing ? latest_existing : latest;
 }
+
+std::optional<std::string> Lookup(const std::string& prog_id) { return Lookup(prog_id, OwnFolder()); }
 
 void Register(const std::string& prog_id, const std::string& library_path) {
   auto entries = ReadAll();
-  std::erase_if(entries, [&](const Entry& e) { return e.first == prog_id; });
+  std::erase_if(entries, [&](const Entry& e) {
+    return e.first == prog_id && (e.second == library_path || !Exists(e.second));
+  });
   entries.emplace_back(prog_id, library_path);
   WriteAll(entries);
 }
 
-void Unregister(const std::string& prog_id) {
+void Unregister(const std::string& prog_id, const std::string& library_path) {
   auto entries = ReadAll();
   auto before = entries.size();
-  std::erase_if(entries, [&](const Entry& e) { return e.first == prog_id; });
+  std::erase_if(entries, [&](const Entry& e) {
+    return e.first == prog_id && (library_path.empty() || e.second == library_path);
+  });
   if (entries.size() != before) WriteAll(entries);
 }
 

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTabBar>
@@ -198,6 +199,24 @@ class SettingsDialogTest : public QObject {
       if (hours == static_cast<int>(hours)) whole_hours.insert(static_cast<int>(hours));
     }
     for (int hour = -12; hour <= 12; ++hour) QVERIFY2(whole_hours.contains(hour), qPrintable(QString::number(hour)));
+  }
+
+  // The figures are not offsets from UTC: the dialog says from where, with examples the list bears out.
+  void theNoteSaysWhereTheFiguresCountFrom() {
+    ProgramFolder folder;
+    StartToMainWindow(folder);
+    frmProperties& d = OpenDialog();
+    const QString note = d.lblTimeZoneNote->text();
+    QVERIFY(d.lblTimeZoneNote->isVisible());
+    QVERIFY2(note.contains(QStringLiteral("UTC+1")), qPrintable(note));
+    const QRegularExpression example(QStringLiteral(R"((\w+) (\([-+ ]\d\d:\d\d\)))"));
+    int examples = 0;
+    for (const QRegularExpressionMatch& m : example.globalMatch(note)) {
+      ++examples;
+      const int i = d.cboTimeZone->findText(m.captured(1), Qt::MatchContains);
+      QVERIFY2(i >= 0 && d.cboTimeZone->itemText(i).startsWith(m.captured(2)), qPrintable(m.captured(0)));
+    }
+    QVERIFY(examples >= 2);
   }
 
   // ---- Opening ----

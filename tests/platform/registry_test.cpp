@@ -39,6 +39,46 @@ TEST_F(RegistryTest, RegisterReplacesAndUnregisterRemoves) {
   EXPECT_EQ(Lookup("C.D"), "/two/lib.so");
 }
 
+// Each program folder registers its own library; a program takes the one beside it, whichever
+// build or install registered last.
+TEST_F(RegistryTest, LookupPrefersTheLibraryInTheProgramsFolder) {
+  using namespace kelvane::registry;
+  auto library_in = [&](const std::string& folder) {
+    std::filesystem::create_directories(path_ / folder);
+    auto lib = path_ / folder / "libkelvane.so";
+    std::ofstream(lib) << "x";
+    return lib.string();
+  };
+  const std::string installed = library_in("installed"), build = library_in("build"), other = library_in("other");
+  Register("A.B", installed);
+  Register("A.B", build);
+  Register("A.B", other);
+  EXPECT_EQ(Lookup("A.B", path_ / "installed"), installed);
+  EXPECT_EQ(Lookup("A.B", path_ / "build" / ".." / "installed"), installed);
+  EXPECT_EQ(Lookup("A.B", path_ / "build"), build);
+  EXPECT_EQ(Lookup("A.B", path_ / "elsewhere"), other);  // no library of its own: the latest
+  const std::string copied = library_in("copied");       // a copy of a program folder, unregistered
+  EXPECT_EQ(Lookup("A.B", path_ / "copied"), copied);
+  std::filesystem::remove(copied);
+  Register("A.B", build);  // registered again: the latest, listed once
+  EXPECT_EQ(Lookup("A.B", path_ / "elsewhere"), build);
+
+  std::filesystem::remove(build);  // a build folder deleted: the latest that is left
+  EXPECT_EQ(Lookup("A.B", path_ / "build"), other);
+  EXPECT_EQ(Lookup("A.B", path_ / "elsewhere"), other);
+  std::filesystem::remove(other);
+  std::filesystem::remove(installed);
+  EXPECT_EQ(Lookup("A.B", path_ / "elsewhere"), build);  // none left: the latest, to be named
+  Register("A.B", library_in("installed"));  // and a registration drops the gone ones
+  Unregister("A.B", installed);  // only that library's entry
+  EXPECT_FALSE(Lookup("A.B", path_ / "installed"));
+  Register("A.B", installed);
+  Register("C.D", other);
+  Unregister("A.B");
+  EXPECT_FALSE(Lookup("A.B", path_ / "installed"));
+  EXPECT_EQ(Lookup("C.D", path_), other);
+}
+
 TEST_F(RegistryTest, CreateObjectNamesWhatIsMissing) {
   try {
     kelvane::CreateObject("No.Such");

@@ -24,9 +24,9 @@ class KelvaneCall : public ::testing::Test {
   void TearDown() override { fs::remove_all(dir_); }
 
   // Runs kelvane-call on the lines and returns what it printed.
-  std::string Run(const std::string& lines) {
+  std::string Run(const std::string& lines, const std::string& caller = KELVANE_CALL) {
     std::ofstream(dir_ / "in") << lines;
-    std::string command = registry_ + KELVANE_CALL " --app-path '" + (dir_ / "app").string() + "' < '" +
+    std::string command = registry_ + "'" + caller + "' --app-path '" + (dir_ / "app").string() + "' < '" +
                           (dir_ / "in").string() + "' 2>&1";
     std::string out;
     FILE* pipe = popen(command.c_str(), "r");
@@ -113,6 +113,24 @@ TEST_F(KelvaneCall, StatisticsOfTheFinishedTournament) {
 TEST_F(KelvaneCall, UnregisteredProgIdIsAClearError) {
   std::system((registry_ + KELVANE_CALL " --unregister " KELVANE_LIBRARY).c_str());
   EXPECT_NE(Run("[\"LoadAll\"]\n").find("Kelvane.Pitchlog is not registered"), std::string::npos);
+}
+
+// A program folder holding its own engine loads that one, though another build registered later.
+TEST_F(KelvaneCall, LoadsTheEngineBesideIt) {
+  const fs::path program = dir_ / "app";
+  fs::copy_file(KELVANE_CALL, program / "kelvane-call");
+  fs::copy_file(KELVANE_LIBRARY, program / "libkelvane.so");
+  const std::string register_copy = registry_ + "'" + (program / "kelvane-call").string() + "' --register '" +
+                                    (program / "libkelvane.so").string() + "'";
+  ASSERT_EQ(std::system(register_copy.c_str()), 0);
+  ASSERT_EQ(std::system((registry_ + KELVANE_CALL " --register " KELVANE_LIBRARY).c_str()), 0);
+
+  // The loader names each library it opens.
+  registry_ += "LD_DEBUG=files ";
+  const std::string beside = Run("[\"LoadAll\"]\n", (program / "kelvane-call").string());
+  EXPECT_NE(beside.find("file=" + (program / "libkelvane.so").string()), std::string::npos) << beside;
+  EXPECT_EQ(beside.find("file=" KELVANE_LIBRARY), std::string::npos) << beside;
+  EXPECT_NE(Run("[\"LoadAll\"]\n").find("file=" KELVANE_LIBRARY), std::string::npos);
 }
 
 }  // namespace
