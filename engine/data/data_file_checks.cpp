@@ -1,6 +1,7 @@
 #include "engine/data/data_file_checks.h"
 
 #include <exception>
+#include <initializer_list>
 
 #include "engine/data/game_time.h"
 #include "engine/data/text.h"
@@ -72,7 +73,42 @@ bool HasPagesAndFiles(const xml::Document& doc, bool one_page) {
   return one_page ? pages == 1 : pages >= 1;
 }
 
+struct Key {
+  const char* element;
+  const char* attribute;
+};
+
+struct KeyedFile {
+  const char* file;
+  const char* root;
+  std::initializer_list<Key> keys;
+};
+
+// The data files whose records the engine finds by id, with the ids their declarations name.
+constexpr KeyedFile kKeyedFiles[] = {
+    {"teams.xml", "teams", {{"team", "teamid"}}},
+    {"games.xml", "games", {{"game", "gameid"}, {"slot", "slotid"}}},
+    {"stadia.xml", "stadia", {{"stadium", "stadiumid"}}},
+    {"players.xml", "players", {{"team", "teamid"}, {"player", "playerid"}}},
+    {"sweepoptions.xml", "sweepoptions", {{"option", "optionid"}}},
+    {"sweeps.xml", "sweeps", {{"sweep", "sweepid"}}},
+    {"members.xml", "members", {{"member", "memberid"}}},
+    {"statstables.xml", "statstables", {{"table", "tableid"}}},
+};
+
 }  // namespace
+
+bool DeclareKeys(std::string_view file_name, xml::Document& doc) {
+  if (!doc.HasRoot()) return true;
+  const std::string name = text::Lower(file_name);
+  for (const KeyedFile& keyed : kKeyedFiles) {
+    if (name != keyed.file) continue;
+    if (doc.Root().Name() != keyed.root) return false;
+    for (const Key& key : keyed.keys)
+      if (!doc.DeclareId(key.element, key.attribute)) return false;
+  }
+  return true;
+}
 
 bool IsResultsDocument(const xml::Document& doc) {
   return doc.HasRoot() && doc.Root().FirstChild("groups") && doc.Root().FirstChild("games") &&

@@ -17,6 +17,12 @@ bool IsResultsDocument(const xml::Document& doc);
 // readers take; any other file only a root.
 bool IsReadableDataFile(std::string_view file_name, const xml::Document& doc);
 
+// Readies a loaded data file of `Data` (`file_name` with ".xml", any letter case) that the engine
+// reads by declared ids: one written without its declaration gets it. False when such a file
+// can't be used whole: its root is of another kind, or it declares an id as something else. Any
+// other file, and an empty document, pass.
+bool DeclareKeys(std::string_view file_name, xml::Document& doc);
+
 // At least one player, all in teams below the root, each with its id, and nothing nested.
 bool HasPlayersShape(const xml::Document& doc);
 

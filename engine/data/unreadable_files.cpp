@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "engine/data/data_file_checks.h"
 #include "engine/pitchlog.h"
 
 namespace kelvane {
@@ -34,6 +35,8 @@ std::string UnreadableKeepName(const std::string& path) {
 
 Pitchlog::DocumentPtr Pitchlog::LoadDataDocument(const std::string& path, const char* label) {
   DocumentPtr doc = LoadDocument(path, label);
+  // A file the engine can't use whole is set aside like one it can't read.
+  if (!checks::DeclareKeys(fs::path(path).filename().string(), *doc)) doc = std::make_shared<xml::Document>();
   NoteRead(path, doc->HasRoot());
   return doc;
 }
