@@ -296,6 +296,9 @@ class Pitchlog : public IPitchlog, public Dispatch {
   void NoteRead(const std::string& path, bool read);
   // Renames a file noted as unreadable out of the way, so that nothing is written over it.
   void KeepUnreadable(const std::string& path);
+  // Records of the members, sweeps and stats tables files still keyed as names of other scripts
+  // once were take their names' keys.
+  void UpgradeStoredKeys();
   // Every save of a data or results file: an unreadable file is kept first.
   void SaveDocument(const xml::Document& doc, const std::string& path);
   void LoadFixtureDocuments();

@@ -44,6 +44,7 @@ Variant Pitchlog::LoadAll() {
     members_ = LoadDataDocument(DataFile("members.xml"), "Members: ");
     stats_tables_ = LoadDataDocument(DataFile("statstables.xml"), "Stats Tables: ");
     links_ = LoadDataDocument(DataFile("links.xml"), "Links: ");
+    UpgradeStoredKeys();
     LoadColumnLists();
     results_changed_ = false;
     players_changed_ = false;

@@ -4,6 +4,8 @@
 
 #include <cwctype>
 
+#include "engine/data/text.h"
+
 namespace kelvane::files {
 namespace {
 
@@ -21,20 +23,6 @@ char32_t FoldLetter(char32_t c) {
   // Up and down again, so that letters with two small forms (final sigma) fold alike.
   const auto upper = static_cast<wint_t>(towupper_l(static_cast<wint_t>(c), locale));
   return static_cast<char32_t>(towlower_l(upper, locale));
-}
-
-// The length of the UTF-8 sequence at `s` and its code point; 0 when it is not one.
-size_t Decode(std::string_view s, char32_t& c) {
-  const auto b0 = static_cast<unsigned char>(s[0]);
-  size_t length = b0 < 0x80 ? 1 : (b0 >> 5) == 0x6 ? 2 : (b0 >> 4) == 0xE ? 3 : (b0 >> 3) == 0x1E ? 4 : 0;
-  if (length == 0 || length > s.size()) return 0;
-  c = length == 1 ? b0 : b0 & (0x7F >> length);
-  for (size_t i = 1; i < length; ++i) {
-    const auto b = static_cast<unsigned char>(s[i]);
-    if ((b >> 6) != 0x2) return 0;
-    c = (c << 6) | (b & 0x3F);
-  }
-  return c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF) ? 0 : length;
 }
 
 void Encode(char32_t c, std::string& out) {
@@ -62,7 +50,7 @@ std::string FoldCase(std::string_view name) {
   out.reserve(name.size());
   while (!name.empty()) {
     char32_t c = 0;
-    const size_t length = Decode(name, c);
+    const size_t length = text::DecodeUtf8(name, c);
     if (length == 0) {
       out += name[0];
       name.remove_prefix(1);

@@ -82,7 +82,10 @@ Variant Cost(xml::Node sweep, xml::Node choice) {
 
 }  // namespace
 
-void Pitchlog::LoadSweeps() { sweeps_ = LoadDataDocument(DataFile("sweeps.xml"), "Sweeps: "); }
+void Pitchlog::LoadSweeps() {
+  sweeps_ = LoadDataDocument(DataFile("sweeps.xml"), "Sweeps: ");
+  UpgradeStoredKeys();
+}
 void Pitchlog::SaveSweeps() { SaveDocument(*sweeps_, DataFile("sweeps.xml")); }
 void Pitchlog::SaveMembers() { SaveDocument(*members_, DataFile("members.xml")); }
 
