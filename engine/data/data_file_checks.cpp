@@ -37,6 +37,15 @@ bool HasReadableTeams(const xml::Document& doc) {
   return listed;
 }
 
+// At least one record, each keyed and named: a file without any would blank every lookup.
+bool HasNamedRecords(const xml::Document& doc, const char* element, const char* id) {
+  const auto records = doc.Root().Children(element);
+  if (records.empty()) return false;
+  for (xml::Node record : records)
+    if (!HasId(record, id) || !record.FirstChild("name")) return false;
+  return true;
+}
+
 // The three sources, each with its "array" and "labels" kinds, holding only columns: all six
 // lists the statistics view reads.
 bool HasStatsColumns(const xml::Document& doc) {
@@ -53,8 +62,10 @@ bool HasStatsColumns(const xml::Document& doc) {
   return true;
 }
 
-// Link elements of any type, each with its id and the address as text.
+// Link elements of any type, each with its id and the address as text; a root with text of its
+// own is a server's answer, not links.
 bool HasLinks(const xml::Document& doc) {
+  if (!doc.Root().FirstElementChild() && !doc.Root().Text().empty()) return false;
   for (xml::Node link : doc.Root().Children())
     if (!link.HasAttribute("id") || link.FirstElementChild()) return false;
   return true;
@@ -119,10 +130,14 @@ bool IsReadableDataFile(std::string_view file_name, const xml::Document& doc) {
   // A web page (a server's error page) is never a data file.
   if (!doc.HasRoot() || text::Lower(doc.Root().Name()) == "html") return false;
   const std::string name = text::Lower(file_name);
+  // The files of the program's own kinds are each rooted in an element named like the file.
+  for (const char* own : {"games", "teams", "stadia", "sweepoptions", "statscolumns", "links"})
+    if (name == own && doc.Root().Name() != own) return false;
   if (name == "games") return doc.DeclaresId("game", "gameid") && HasReadableGames(doc);
   if (name == "teams") return doc.DeclaresId("team", "teamid") && HasReadableTeams(doc);
-  if (name == "stadia") return doc.DeclaresId("stadium", "stadiumid");
-  if (name == "sweepoptions") return doc.DeclaresId("option", "optionid");
+  if (name == "stadia") return doc.DeclaresId("stadium", "stadiumid") && HasNamedRecords(doc, "stadium", "stadiumid");
+  if (name == "sweepoptions")
+    return doc.DeclaresId("option", "optionid") && HasNamedRecords(doc, "option", "optionid");
   if (name == "statscolumns") return HasStatsColumns(doc);
   if (name == "links") return HasLinks(doc);
   if (name == "locallink") return HasPagesAndFiles(doc, true);
