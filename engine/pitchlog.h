@@ -294,8 +294,9 @@ class Pitchlog : public IPitchlog, public Dispatch {
   // LoadDocument of a data file, noting whether a file that exists could be read.
   DocumentPtr LoadDataDocument(const std::string& path, const char* label);
   void NoteRead(const std::string& path, bool read);
-  // Renames a file noted as unreadable out of the way, so that nothing is written over it.
-  void KeepUnreadable(const std::string& path);
+  // Renames a file noted as unreadable out of the way, so that nothing is written over it;
+  // the name it is kept under, "" when there was nothing to keep.
+  std::string KeepUnreadable(const std::string& path);
   // Records of the members, sweeps and stats tables files still keyed as names of other scripts
   // once were take their names' keys.
   void UpgradeStoredKeys();

@@ -159,6 +159,22 @@ TEST(UnreadableFiles, AreListedInLoadOrderAndForgottenOnceReadable) {
   EXPECT_EQ(by_name.AsArray().at(0, 0).ToString(), "Data/members.xml");
 }
 
+// A save that fails (here: nothing to save) leaves the unreadable file where it was, still named.
+TEST(UnreadableFiles, AFailedSavePutsTheFileBack) {
+  AppFolder app;
+  app.Write("Data/members.xml", "\n");
+  auto engine = NewEngine(app);
+  ASSERT_TRUE(engine->LoadAll().ToBool());
+  EXPECT_EQ(testing_support::ErrorOf([&] { engine->SaveMembers(); }), kelvane::ErrorKind::Other);
+  EXPECT_EQ(app.Read("Data/members.xml"), "\n");
+  EXPECT_FALSE(app.Exists(Kept("members.xml")));
+  ASSERT_TRUE(engine->UnreadableFiles().IsArray());
+  EXPECT_EQ(engine->UnreadableFiles().AsArray().at(0, 0).ToString(), "Data/members.xml");
+  engine->AddMember("Anna");
+  engine->SaveMembers();
+  EXPECT_EQ(app.Read(Kept("members.xml")), "\n");
+}
+
 // Without its declaration (another tool wrote it) a file is read whole, and saved with the
 // declaration; a file of another kind is set aside like one that can't be read.
 std::string WithoutDeclaration(const std::string& text) {
