@@ -67,6 +67,7 @@ class Pitchlog : public IPitchlog, public Dispatch {
   Variant ResultsSetExists(const Variant& results_name) override;
   bool ValidFileName(const Variant& file_name) override;
   bool CopyResultsSet(const std::string& from_name, const std::string& to_name) override;
+  std::string ResultsSetName(const std::string& results_name) override;
 
   // Identifier encoding
   std::string XMLTagEncode(const std::string& tag_name) override;

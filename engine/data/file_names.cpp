@@ -2,7 +2,12 @@
 
 #include <locale.h>
 
+#include <unicode/normalizer2.h>
+#include <unicode/unistr.h>
+
+#include <cstdint>
 #include <cwctype>
+#include <optional>
 
 #include "engine/data/text.h"
 
@@ -43,9 +48,37 @@ void Encode(char32_t c, std::string& out) {
   }
 }
 
+bool IsUtf8(std::string_view s) {
+  for (char32_t c = 0; !s.empty();) {
+    const size_t length = text::DecodeUtf8(s, c);
+    if (length == 0) return false;
+    s.remove_prefix(length);
+  }
+  return true;
+}
+
+// Unicode's caseless match: decomposed, folded (so "ß" is "ss"), composed again. Nothing where
+// the library fails.
+std::optional<std::string> UnicodeFold(std::string_view name) {
+  UErrorCode status = U_ZERO_ERROR;
+  const icu::Normalizer2* decompose = icu::Normalizer2::getNFDInstance(status);
+  const icu::Normalizer2* compose = icu::Normalizer2::getNFCInstance(status);
+  if (U_FAILURE(status)) return std::nullopt;
+  icu::UnicodeString text =
+      decompose->normalize(icu::UnicodeString::fromUTF8(icu::StringPiece(name.data(), static_cast<int32_t>(name.size()))), status);
+  text.foldCase(U_FOLD_CASE_DEFAULT);
+  text = compose->normalize(text, status);
+  if (U_FAILURE(status)) return std::nullopt;
+  std::string out;
+  text.toUTF8String(out);
+  return out;
+}
+
 }  // namespace
 
 std::string FoldCase(std::string_view name) {
+  if (name.size() <= static_cast<size_t>(INT32_MAX) && IsUtf8(name))
+    if (auto folded = UnicodeFold(name)) return *std::move(folded);
   std::string out;
   out.reserve(name.size());
   while (!name.empty()) {

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "engine/pitchlog_interface.h"
+
 namespace kelvane {
 
 // The characters a set name must not contain, in the order the name dialog lists them.
@@ -12,7 +14,8 @@ inline constexpr std::string_view kForbiddenSetNameChars = "\\/:*?<>|.\"";
 
 // True when the name holds none of the forbidden characters (an empty name passes).
 bool HasNoForbiddenChars(std::string_view name);
-// A name the engine will read or write: not empty, no forbidden character, no NUL.
+// A name the engine will read or write: not empty nor spaces alone, at most
+// kMaxResultSetNameBytes, no forbidden character, no NUL.
 bool IsResultSetName(std::string_view name);
 // Throws kelvane::Error unless IsResultSetName.
 void RequireResultSetName(std::string_view name);

@@ -12,13 +12,16 @@
 
 namespace kelvane {
 
+static_assert(kMaxResultSetNameBytes + 4 + xml::kTemporaryNameBytes == 255, "a set's temporary file must fit 255 bytes");
+
 bool HasNoForbiddenChars(std::string_view name) {
   return name.find_first_of(kForbiddenSetNameChars) == std::string_view::npos;
 }
 
+// A name of spaces alone shows as no name at all in every list.
 bool IsResultSetName(std::string_view name) {
-  return !name.empty() && HasNoForbiddenChars(name) && name.find('\0') == std::string_view::npos &&
-         files::IsPlainFileName(name);
+  return name.find_first_not_of(" \t") != std::string_view::npos && name.size() <= kMaxResultSetNameBytes &&
+         HasNoForbiddenChars(name) && name.find('\0') == std::string_view::npos && files::IsPlainFileName(name);
 }
 
 void RequireResultSetName(std::string_view name) {
@@ -59,6 +62,15 @@ Variant Pitchlog::ResultsSetExists(const Variant& results_name) {
   } catch (const kelvane::Error&) {
     return false;
   }
+}
+
+std::string Pitchlog::ResultsSetName(const std::string& results_name) {
+  if (!IsResultSetName(results_name)) return "";
+  std::error_code ec;
+  const std::filesystem::path file = ResultSetPath(app_path_, results_name);
+  if (!std::filesystem::is_regular_file(file, ec)) return "";
+  const std::string name = file.filename().string();
+  return name.substr(0, name.size() - 4);
 }
 
 bool Pitchlog::ValidFileName(const Variant& file_name) {
