@@ -98,7 +98,7 @@ void Pitchlog::SaveResults() {
 
 void Pitchlog::SaveScenario(std::string& results_name) {
   std::string name = results_name.empty() ? results_set_ : results_name;
-  RequireResultSetName(name);
+  RequireNewResultSetName(name);
   SaveDocument(*results_, ResultSetPath(app_path_, name).string());
   results_name = name;
   results_set_ = name;

@@ -63,6 +63,11 @@ TEST(ResultSetNames, TheLongestNameFitsWithItsTemporaryFileAndBlankNamesAreRefus
     EXPECT_EQ(testing_support::ErrorOf([&] { engine->SaveScenario(copy); }), kelvane::ErrorKind::Other) << name.size();
     EXPECT_FALSE(engine->ResultsSetExists(name).ToBool());
   }
+  // A set that another program gave a longer name still opens.
+  const std::string longest(251, 'b');
+  app.Write("Results/" + longest + ".xml", app.Read("Results/Results.xml"));
+  EXPECT_TRUE(engine->ResultsSetExists(longest).ToBool());
+  EXPECT_TRUE(engine->LoadResultsSet(longest).ToBool());
 }
 
 // The set a name stands for, as its file spells it.
