@@ -67,6 +67,7 @@ class Pitchlog : public IPitchlog, public Dispatch {
   Variant ResultsSetExists(const Variant& results_name) override;
   bool ValidFileName(const Variant& file_name) override;
   bool CopyResultsSet(const std::string& from_name, const std::string& to_name) override;
+  std::string ResultsSetName(const std::string& results_name) override;
 
   // Identifier encoding
   std::string XMLTagEncode(const std::string& tag_name) override;
@@ -294,8 +295,12 @@ class Pitchlog : public IPitchlog, public Dispatch {
   // LoadDocument of a data file, noting whether a file that exists could be read.
   DocumentPtr LoadDataDocument(const std::string& path, const char* label);
   void NoteRead(const std::string& path, bool read);
-  // Renames a file noted as unreadable out of the way, so that nothing is written over it.
-  void KeepUnreadable(const std::string& path);
+  // Renames a file noted as unreadable out of the way, so that nothing is written over it;
+  // the name it is kept under, "" when there was nothing to keep.
+  std::string KeepUnreadable(const std::string& path);
+  // Records of the members, sweeps and stats tables files still keyed as names of other scripts
+  // once were take their names' keys.
+  void UpgradeStoredKeys();
   // Every save of a data or results file: an unreadable file is kept first.
   void SaveDocument(const xml::Document& doc, const std::string& path);
   void LoadFixtureDocuments();

@@ -16,6 +16,10 @@ namespace kelvane {
 inline constexpr const char* kPitchlogProgId = "Kelvane.Pitchlog";
 inline constexpr const char* kPitchlogInterface = "_Pitchlog";
 
+// The longest result-set name, in UTF-8 bytes: its file's name (".xml" added) and the temporary
+// name that a save writes first (seven bytes more) must fit the file system's 255.
+inline constexpr size_t kMaxResultSetNameBytes = 255 - 4 - 7;
+
 // Where the engine's own message boxes go (title, text).
 using MessageSink = std::function<void(const std::string& title, const std::string& text)>;
 
@@ -67,6 +71,9 @@ class IPitchlog {
   // Copies a set's file as it stands, leaving the results in memory, the current set and
   // ResultsChanged alone; False when the set has no file.
   virtual bool CopyResultsSet(const std::string& from_name, const std::string& to_name) = 0;
+  // The name of the set that `results_name` stands for, as its file spells it (another letter
+  // case, accents composed otherwise); "" when there is no such set.
+  virtual std::string ResultsSetName(const std::string& results_name) = 0;
 
   // Identifier encoding.
   virtual std::string XMLTagEncode(const std::string& tag_name) = 0;

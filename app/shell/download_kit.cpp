@@ -2,7 +2,9 @@
 
 #include <QComboBox>
 
+#include "app/kit/msg_box.h"
 #include "app/kit/program.h"
+#include "app/shell/frm_download_progress.h"
 #include "app/shell/frm_main.h"
 #include "app/shell/web_browser.h"
 
@@ -11,6 +13,15 @@ namespace pitchlog::download {
 QString Heading() { return QStringLiteral("You must be connected to the Internet before starting the download"); }
 
 QString Advice() { return QStringLiteral("Please make sure you are connected to the Internet, and try again"); }
+
+QString FailureText(const QString& what) {
+  if (DownloadWatch::Cancelled())
+    return what.isEmpty() ? QStringLiteral("Download cancelled") : QStringLiteral("Download of ") + what + QStringLiteral(" cancelled");
+  return QStringLiteral("Cannot download") + (what.isEmpty() ? QString() : QLatin1Char(' ') + what) +
+         QStringLiteral("\n\n") + Advice();
+}
+
+int FailureStyle() { return DownloadWatch::Cancelled() ? msgbox::Information : msgbox::Critical; }
 
 void RefreshLocalPages(frmMain& main, bool links_fetched) {
   if (!links_fetched) gobjKelvane->DownloadLinks();

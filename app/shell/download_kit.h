@@ -14,6 +14,11 @@ namespace pitchlog::download {
 QString Heading();
 // The advice that follows every failed download.
 QString Advice();
+// What a download of `what` (a file's caption, or empty for the whole command) that failed
+// ends with: "cancelled" when the user cancelled it, else "Cannot download" and the advice.
+QString FailureText(const QString& what);
+// Its box: a note when cancelled, else an error.
+int FailureStyle();
 
 // Fetches the info bar's links and page (unless `links_fetched`) and the home pages, and has the
 // main window show them again. What the two downloads return is not examined: the pages already

@@ -106,8 +106,7 @@ void frmDownload::cmbOK_Click() {
     if (!downloads_[i]->isChecked()) continue;
     const QString what = QLatin1String(kDownloads[i].caption);
     if (!Fetch(kDownloads[i])) {
-      MsgBox(Report(report, QStringLiteral("Cannot download ") + what + QStringLiteral("\n\n") + download::Advice()),
-             msgbox::Critical);
+      MsgBox(Report(report, download::FailureText(what)), download::FailureStyle());
       Unload();
       return;
     }

@@ -98,6 +98,8 @@ void frmDownloadProgress::closeEvent(QCloseEvent* event) {
 
 bool DownloadWatch::Running() { return watching; }
 
+bool DownloadWatch::Cancelled() { return frmDownloadProgress::IsLoaded() && frmDownloadProgress::Get().Cancelled(); }
+
 DownloadWatch::DownloadWatch() : owner_(!watching) {
   if (!owner_) return;
   watching = true;

@@ -54,6 +54,8 @@ class DownloadWatch {
   // A download command is under way: the tray menu can still reach the download commands,
   // which must then wait their turn.
   static bool Running();
+  // The user cancelled the command: a download that failed since failed for that.
+  static bool Cancelled();
 
  private:
   bool owner_ = false;

@@ -77,7 +77,7 @@ void frmDownloadResults::cmdOk_Click() {
     hide();
     ShowDownloadMessage();
   } else {
-    MsgBox(QStringLiteral("Cannot download\n\n") + download::Advice(), msgbox::Critical);
+    MsgBox(download::FailureText(QString()), download::FailureStyle());
   }
   download::RefreshLocalPages(main, false);
 }

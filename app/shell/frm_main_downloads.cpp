@@ -47,8 +47,9 @@ void frmMain::GetMessage_Click() {
   const QString answer = ToQ(objKelvane->DownloadMessage(true));
   QPlainTextEdit* text = frmMessage::Get().txtMessage;
   if (answer.toLower() == QLatin1String("[error]")) {
-    text->setPlainText(
-        QStringLiteral("Unable to download message\nPlease check you are connected to the Internet, and try again"));
+    text->setPlainText(DownloadWatch::Cancelled() ? QStringLiteral("Download of the message cancelled")
+                                                  : QStringLiteral("Unable to download message\nPlease check you "
+                                                                   "are connected to the Internet, and try again"));
     return;
   }
   const QString shown = frmMessage::Shown(answer);

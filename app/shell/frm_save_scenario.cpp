@@ -76,8 +76,14 @@ void frmSaveScenario::cboName_Click() { blnTyped = false; }
 
 void frmSaveScenario::cmdOK_Click() {
   const QString name = cboName->currentText();
-  if (name.isEmpty()) {
+  if (name.trimmed().isEmpty()) {
     MsgBox(QStringLiteral("Please enter a scenario name"), msgbox::Critical);
+    return;
+  }
+  if (static_cast<size_t>(name.toUtf8().size()) > kelvane::kMaxResultSetNameBytes) {
+    MsgBox(QStringLiteral("Name too long. A scenario name may have up to %1 English letters, fewer with others")
+               .arg(kelvane::kMaxResultSetNameBytes),
+           msgbox::Critical);
     return;
   }
   if (IsMainResults(name)) {
@@ -85,15 +91,18 @@ void frmSaveScenario::cmdOK_Click() {
     cboName->setEditText(QString());
     return;
   }
-  if (gobjKelvane->ResultsSetExists(ToStd(name)).ToBool() && blnTyped) {
+  // A set of this name in another spelling (letter case, accents) is the same set: the question
+  // names it as it stands, and it keeps that name.
+  const QString existing = ToQ(gobjKelvane->ResultsSetName(ToStd(name)));
+  if (!existing.isEmpty() && blnTyped) {
     const QString question =
-        QStringLiteral("Are you sure you want to overwrite scenario \"") + name + QStringLiteral("\"?");
+        QStringLiteral("Are you sure you want to overwrite scenario \"") + existing + QStringLiteral("\"?");
     if (MsgBox(question, msgbox::YesNo) == msgbox::No) return;
   } else if (!gobjKelvane->ValidFileName(ToStd(name))) {
     MsgBox(QStringLiteral("Invalid name. Must not contain:\n\n\\ / : * ? \" < > | ."), msgbox::Critical);
     return;
   }
-  std::string saved = ToStd(name);
+  std::string saved = ToStd(existing.isEmpty() ? name : existing);
   gobjKelvane->SaveScenario(saved);
 
   frmMain& main = frmMain::Get();

@@ -34,8 +34,8 @@ bool Main(const QString& program_folder) {
     MsgBox(IncompleteDatabaseText(App.Path, missing), msgbox::Critical);
     return false;
   }
-  if (const QString unreadable = UnreadableFilesText(*gobjKelvane); !unreadable.isEmpty())
-    MsgBox(unreadable, msgbox::Exclamation);
+  if (const QString notice = StartNoticeText(*gobjKelvane, App.Path); !notice.isEmpty())
+    MsgBox(notice, msgbox::Exclamation);
   glngMyTeamColour = gobjKelvane->MyTeamColour();
   glngMyTeamGhost = gobjKelvane->MyTeamGhost();
   glngMyOtherTeamColour = gobjKelvane->MyOtherTeamColour();
@@ -52,15 +52,15 @@ bool StartProgram(const QString& program_folder) {
   return started;
 }
 
-// LoadAll passes over a settings, teams or games file that is missing or can't be read, and
-// the windows would then fail on their first call; such a start is refused instead.
+// LoadAll passes over a teams or games file that is missing or can't be read, and over a
+// results file of another kind; the windows would then show no tournament, or fail on their
+// first call: such a start is refused. Without its settings the program starts on the defaults.
 bool LoadDatabase(kelvane::IPitchlog& engine, QString* missing) {
   QString file = QStringLiteral("Results/Results.xml");
   const bool loaded = [&] {
     try {
-      if (!engine.LoadAll().ToBool()) return false;
-      file = QStringLiteral("Data/properties.xml");
-      if (!engine.ReloadProperties().ToBool()) return false;
+      // LoadResultsSet takes only a file that holds groups and games.
+      if (!engine.LoadAll().ToBool() || !engine.LoadResultsSet("Results").ToBool()) return false;
       file = QStringLiteral("Data/games.xml");
       if (engine.LoadSchedule() <= 0) return false;
       file = QStringLiteral("Data/teams.xml");

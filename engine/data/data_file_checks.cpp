@@ -1,6 +1,7 @@
 #include "engine/data/data_file_checks.h"
 
 #include <exception>
+#include <initializer_list>
 
 #include "engine/data/game_time.h"
 #include "engine/data/text.h"
@@ -36,6 +37,15 @@ bool HasReadableTeams(const xml::Document& doc) {
   return listed;
 }
 
+// At least one record, each keyed and named: a file without any would blank every lookup.
+bool HasNamedRecords(const xml::Document& doc, const char* element, const char* id) {
+  const auto records = doc.Root().Children(element);
+  if (records.empty()) return false;
+  for (xml::Node record : records)
+    if (!HasId(record, id) || !record.FirstChild("name")) return false;
+  return true;
+}
+
 // The three sources, each with its "array" and "labels" kinds, holding only columns: all six
 // lists the statistics view reads.
 bool HasStatsColumns(const xml::Document& doc) {
@@ -52,8 +62,10 @@ bool HasStatsColumns(const xml::Document& doc) {
   return true;
 }
 
-// Link elements of any type, each with its id and the address as text.
+// Link elements of any type, each with its id and the address as text; a root with text of its
+// own is a server's answer, not links.
 bool HasLinks(const xml::Document& doc) {
+  if (!doc.Root().FirstElementChild() && !doc.Root().Text().empty()) return false;
   for (xml::Node link : doc.Root().Children())
     if (!link.HasAttribute("id") || link.FirstElementChild()) return false;
   return true;
@@ -72,7 +84,42 @@ bool HasPagesAndFiles(const xml::Document& doc, bool one_page) {
   return one_page ? pages == 1 : pages >= 1;
 }
 
+struct Key {
+  const char* element;
+  const char* attribute;
+};
+
+struct KeyedFile {
+  const char* file;
+  const char* root;
+  std::initializer_list<Key> keys;
+};
+
+// The data files whose records the engine finds by id, with the ids their declarations name.
+constexpr KeyedFile kKeyedFiles[] = {
+    {"teams.xml", "teams", {{"team", "teamid"}}},
+    {"games.xml", "games", {{"game", "gameid"}, {"slot", "slotid"}}},
+    {"stadia.xml", "stadia", {{"stadium", "stadiumid"}}},
+    {"players.xml", "players", {{"team", "teamid"}, {"player", "playerid"}}},
+    {"sweepoptions.xml", "sweepoptions", {{"option", "optionid"}}},
+    {"sweeps.xml", "sweeps", {{"sweep", "sweepid"}}},
+    {"members.xml", "members", {{"member", "memberid"}}},
+    {"statstables.xml", "statstables", {{"table", "tableid"}}},
+};
+
 }  // namespace
+
+bool DeclareKeys(std::string_view file_name, xml::Document& doc) {
+  if (!doc.HasRoot()) return true;
+  const std::string name = text::Lower(file_name);
+  for (const KeyedFile& keyed : kKeyedFiles) {
+    if (name != keyed.file) continue;
+    if (doc.Root().Name() != keyed.root) return false;
+    for (const Key& key : keyed.keys)
+      if (!doc.DeclareId(key.element, key.attribute)) return false;
+  }
+  return true;
+}
 
 bool IsResultsDocument(const xml::Document& doc) {
   return doc.HasRoot() && doc.Root().FirstChild("groups") && doc.Root().FirstChild("games") &&
@@ -83,10 +130,14 @@ bool IsReadableDataFile(std::string_view file_name, const xml::Document& doc) {
   // A web page (a server's error page) is never a data file.
   if (!doc.HasRoot() || text::Lower(doc.Root().Name()) == "html") return false;
   const std::string name = text::Lower(file_name);
+  // The files of the program's own kinds are each rooted in an element named like the file.
+  for (const char* own : {"games", "teams", "stadia", "sweepoptions", "statscolumns", "links"})
+    if (name == own && doc.Root().Name() != own) return false;
   if (name == "games") return doc.DeclaresId("game", "gameid") && HasReadableGames(doc);
   if (name == "teams") return doc.DeclaresId("team", "teamid") && HasReadableTeams(doc);
-  if (name == "stadia") return doc.DeclaresId("stadium", "stadiumid");
-  if (name == "sweepoptions") return doc.DeclaresId("option", "optionid");
+  if (name == "stadia") return doc.DeclaresId("stadium", "stadiumid") && HasNamedRecords(doc, "stadium", "stadiumid");
+  if (name == "sweepoptions")
+    return doc.DeclaresId("option", "optionid") && HasNamedRecords(doc, "option", "optionid");
   if (name == "statscolumns") return HasStatsColumns(doc);
   if (name == "links") return HasLinks(doc);
   if (name == "locallink") return HasPagesAndFiles(doc, true);

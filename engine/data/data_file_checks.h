@@ -12,10 +12,17 @@ namespace kelvane::checks {
 bool IsResultsDocument(const xml::Document& doc);
 
 // A data file of `Data` named `file_name` (without ".xml", any letter case): never a web page.
-// The keyed files (games, teams, stadia, sweep options) need their id declaration and readable
-// records; the stats columns, links, link-bar, home and home version files the records their
-// readers take; any other file only a root.
+// The program's own kinds are rooted in an element named like the file. The keyed files (games,
+// teams, stadia, sweep options) need their id declaration and at least one readable record; the
+// stats columns, links, link-bar, home and home version files the records their readers take;
+// any other file only a root.
 bool IsReadableDataFile(std::string_view file_name, const xml::Document& doc);
+
+// Readies a loaded data file of `Data` (`file_name` with ".xml", any letter case) that the engine
+// reads by declared ids: one written without its declaration gets it. False when such a file
+// can't be used whole: its root is of another kind, or it declares an id as something else. Any
+// other file, and an empty document, pass.
+bool DeclareKeys(std::string_view file_name, xml::Document& doc);
 
 // At least one player, all in teams below the root, each with its id, and nothing nested.
 bool HasPlayersShape(const xml::Document& doc);

@@ -44,6 +44,7 @@ Variant Pitchlog::LoadAll() {
     members_ = LoadDataDocument(DataFile("members.xml"), "Members: ");
     stats_tables_ = LoadDataDocument(DataFile("statstables.xml"), "Stats Tables: ");
     links_ = LoadDataDocument(DataFile("links.xml"), "Links: ");
+    UpgradeStoredKeys();
     LoadColumnLists();
     results_changed_ = false;
     players_changed_ = false;
@@ -97,7 +98,7 @@ void Pitchlog::SaveResults() {
 
 void Pitchlog::SaveScenario(std::string& results_name) {
   std::string name = results_name.empty() ? results_set_ : results_name;
-  RequireResultSetName(name);
+  RequireNewResultSetName(name);
   SaveDocument(*results_, ResultSetPath(app_path_, name).string());
   results_name = name;
   results_set_ = name;

@@ -2,7 +2,14 @@
 
 #include <locale.h>
 
+#include <unicode/normalizer2.h>
+#include <unicode/unistr.h>
+
+#include <cstdint>
 #include <cwctype>
+#include <optional>
+
+#include "engine/data/text.h"
 
 namespace kelvane::files {
 namespace {
@@ -23,20 +30,6 @@ char32_t FoldLetter(char32_t c) {
   return static_cast<char32_t>(towlower_l(upper, locale));
 }
 
-// The length of the UTF-8 sequence at `s` and its code point; 0 when it is not one.
-size_t Decode(std::string_view s, char32_t& c) {
-  const auto b0 = static_cast<unsigned char>(s[0]);
-  size_t length = b0 < 0x80 ? 1 : (b0 >> 5) == 0x6 ? 2 : (b0 >> 4) == 0xE ? 3 : (b0 >> 3) == 0x1E ? 4 : 0;
-  if (length == 0 || length > s.size()) return 0;
-  c = length == 1 ? b0 : b0 & (0x7F >> length);
-  for (size_t i = 1; i < length; ++i) {
-    const auto b = static_cast<unsigned char>(s[i]);
-    if ((b >> 6) != 0x2) return 0;
-    c = (c << 6) | (b & 0x3F);
-  }
-  return c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF) ? 0 : length;
-}
-
 void Encode(char32_t c, std::string& out) {
   if (c < 0x80) {
     out += static_cast<char>(c);
@@ -55,14 +48,42 @@ void Encode(char32_t c, std::string& out) {
   }
 }
 
+bool IsUtf8(std::string_view s) {
+  for (char32_t c = 0; !s.empty();) {
+    const size_t length = text::DecodeUtf8(s, c);
+    if (length == 0) return false;
+    s.remove_prefix(length);
+  }
+  return true;
+}
+
+// Unicode's caseless match: decomposed, folded (so "ß" is "ss"), composed again. Nothing where
+// the library fails.
+std::optional<std::string> UnicodeFold(std::string_view name) {
+  UErrorCode status = U_ZERO_ERROR;
+  const icu::Normalizer2* decompose = icu::Normalizer2::getNFDInstance(status);
+  const icu::Normalizer2* compose = icu::Normalizer2::getNFCInstance(status);
+  if (U_FAILURE(status)) return std::nullopt;
+  icu::UnicodeString text =
+      decompose->normalize(icu::UnicodeString::fromUTF8(icu::StringPiece(name.data(), static_cast<int32_t>(name.size()))), status);
+  text.foldCase(U_FOLD_CASE_DEFAULT);
+  text = compose->normalize(text, status);
+  if (U_FAILURE(status)) return std::nullopt;
+  std::string out;
+  text.toUTF8String(out);
+  return out;
+}
+
 }  // namespace
 
 std::string FoldCase(std::string_view name) {
+  if (name.size() <= static_cast<size_t>(INT32_MAX) && IsUtf8(name))
+    if (auto folded = UnicodeFold(name)) return *std::move(folded);
   std::string out;
   out.reserve(name.size());
   while (!name.empty()) {
     char32_t c = 0;
-    const size_t length = Decode(name, c);
+    const size_t length = text::DecodeUtf8(name, c);
     if (length == 0) {
       out += name[0];
       name.remove_prefix(1);

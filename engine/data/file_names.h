@@ -11,7 +11,9 @@ namespace kelvane::files {
 bool IsPlainFileName(std::string_view name);
 
 // The name with every letter in one case, for comparing names without regard to case: "Été"
-// and "été" fold alike. Bytes that are not UTF-8 stay as they are.
+// and "été" fold alike, "Straße" and "STRASSE" too, and so do an accent written apart and the
+// same letter composed. In a name that is not UTF-8 only single letters fold, and other bytes
+// stay as they are.
 std::string FoldCase(std::string_view name);
 
 // The entry of `folder` whose name equals `name` without regard to letter case, else

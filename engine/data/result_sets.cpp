@@ -12,18 +12,28 @@
 
 namespace kelvane {
 
+static_assert(kMaxResultSetNameBytes + 4 + xml::kTemporaryNameBytes == 255, "a set's temporary file must fit 255 bytes");
+
 bool HasNoForbiddenChars(std::string_view name) {
   return name.find_first_of(kForbiddenSetNameChars) == std::string_view::npos;
 }
 
+// A name of spaces alone shows as no name at all in every list. A set whose file another
+// program named longer than the engine writes still opens.
 bool IsResultSetName(std::string_view name) {
-  return !name.empty() && HasNoForbiddenChars(name) && name.find('\0') == std::string_view::npos &&
-         files::IsPlainFileName(name);
+  return name.find_first_not_of(" \t") != std::string_view::npos && name.size() <= 255 - 4 &&
+         HasNoForbiddenChars(name) && name.find('\0') == std::string_view::npos && files::IsPlainFileName(name);
 }
 
 void RequireResultSetName(std::string_view name) {
   if (!IsResultSetName(name))
     throw kelvane::Error(ErrorKind::Other, "invalid result set name \"" + std::string(name) + "\"");
+}
+
+void RequireNewResultSetName(std::string_view name) {
+  RequireResultSetName(name);
+  if (name.size() > kMaxResultSetNameBytes)
+    throw kelvane::Error(ErrorKind::Other, "result set name too long for its file: \"" + std::string(name) + "\"");
 }
 
 std::filesystem::path ResultSetPath(const std::string& app_path, std::string_view name) {
@@ -61,6 +71,15 @@ Variant Pitchlog::ResultsSetExists(const Variant& results_name) {
   }
 }
 
+std::string Pitchlog::ResultsSetName(const std::string& results_name) {
+  if (!IsResultSetName(results_name)) return "";
+  std::error_code ec;
+  const std::filesystem::path file = ResultSetPath(app_path_, results_name);
+  if (!std::filesystem::is_regular_file(file, ec)) return "";
+  const std::string name = file.filename().string();
+  return name.substr(0, name.size() - 4);
+}
+
 bool Pitchlog::ValidFileName(const Variant& file_name) {
   try {
     return HasNoForbiddenChars(file_name.ToString());
@@ -73,7 +92,7 @@ bool Pitchlog::ValidFileName(const Variant& file_name) {
 // replaced through a temporary file, so a failed copy leaves it whole.
 bool Pitchlog::CopyResultsSet(const std::string& from_name, const std::string& to_name) {
   RequireResultSetName(from_name);
-  RequireResultSetName(to_name);
+  RequireNewResultSetName(to_name);
   const std::filesystem::path from = ResultSetPath(app_path_, from_name);
   std::error_code ec;
   if (!std::filesystem::is_regular_file(from, ec)) return false;

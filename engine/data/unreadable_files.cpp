@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "engine/data/data_file_checks.h"
 #include "engine/pitchlog.h"
 
 namespace kelvane {
@@ -34,6 +35,8 @@ std::string UnreadableKeepName(const std::string& path) {
 
 Pitchlog::DocumentPtr Pitchlog::LoadDataDocument(const std::string& path, const char* label) {
   DocumentPtr doc = LoadDocument(path, label);
+  // A file the engine can't use whole is set aside like one it can't read.
+  if (!checks::DeclareKeys(fs::path(path).filename().string(), *doc)) doc = std::make_shared<xml::Document>();
   NoteRead(path, doc->HasRoot());
   return doc;
 }
@@ -44,21 +47,34 @@ void Pitchlog::NoteRead(const std::string& path, bool read) {
   if (!read && fs::is_regular_file(path, ec)) unreadable_.push_back(path);
 }
 
-void Pitchlog::KeepUnreadable(const std::string& path) {
+std::string Pitchlog::KeepUnreadable(const std::string& path) {
   auto it = std::find_if(unreadable_.begin(), unreadable_.end(), [&](const std::string& p) { return SamePath(p, path); });
-  if (it == unreadable_.end()) return;
+  if (it == unreadable_.end()) return {};
   std::error_code ec;
+  std::string keep;
   if (fs::exists(path, ec)) {
-    const std::string keep = UnreadableKeepName(path);
+    keep = UnreadableKeepName(path);
     fs::rename(path, keep, ec);
     if (ec) throw kelvane::Error(ErrorKind::File, "cannot keep " + path + " as " + keep + ": " + ec.message());
   }
   unreadable_.erase(it);
+  return keep;
 }
 
+// A save that fails puts the unreadable file back where it was, still noted: the next start
+// names it again instead of showing nothing where it stood.
 void Pitchlog::SaveDocument(const xml::Document& doc, const std::string& path) {
-  KeepUnreadable(path);
-  doc.Save(path);
+  const std::string kept = KeepUnreadable(path);
+  try {
+    doc.Save(path);
+  } catch (...) {
+    std::error_code ec;
+    if (!kept.empty() && !fs::exists(path, ec)) {
+      fs::rename(kept, path, ec);
+      if (!ec) unreadable_.push_back(path);
+    }
+    throw;
+  }
 }
 
 // (0 To 1, 0 To n - 1): the file below AppPath, and the name below AppPath it will be kept

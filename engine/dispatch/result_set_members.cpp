@@ -10,6 +10,8 @@ Rows ResultSetMembers() {
       {"ValidFileName", [](IPitchlog& p, Args& a) { a.Need(1, 1); return Variant(p.ValidFileName(a.Var(0))); }, nullptr},
       {"CopyResultsSet",
        [](IPitchlog& p, Args& a) { a.Need(2, 2); return Variant(p.CopyResultsSet(a.Str(0), a.Str(1))); }, nullptr},
+      {"ResultsSetName", [](IPitchlog& p, Args& a) { a.Need(1, 1); return Variant(p.ResultsSetName(a.Str(0))); },
+       nullptr},
       {"XMLTagEncode", [](IPitchlog& p, Args& a) { a.Need(1, 1); return Variant(p.XMLTagEncode(a.Str(0))); }, nullptr},
   };
   return rows;

@@ -71,7 +71,10 @@ xml::Node FindChoice(xml::Node sweep, const std::string& value) {
 
 }  // namespace
 
-void Pitchlog::LoadSweeps() { sweeps_ = LoadDataDocument(DataFile("sweeps.xml"), "Sweeps: "); }
+void Pitchlog::LoadSweeps() {
+  sweeps_ = LoadDataDocument(DataFile("sweeps.xml"), "Sweeps: ");
+  UpgradeStoredKeys();
+}
 void Pitchlog::SaveSweeps() { SaveDocument(*sweeps_, DataFile("sweeps.xml")); }
 void Pitchlog::SaveMembers() { SaveDocument(*members_, DataFile("members.xml")); }
 

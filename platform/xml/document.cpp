@@ -438,4 +438,21 @@ bool Document::DeclaresId(std::string_view element, std::string_view attribute) 
   return declared && declared->atype == XML_ATTRIBUTE_ID;
 }
 
+bool Document::DeclareId(std::string_view element, std::string_view attribute) {
+  if (!HasRoot()) return false;
+  if (DeclaresId(element, attribute)) return true;
+  const std::string e = CheckedName(element), a = CheckedName(attribute);
+  xmlNode* root = xmlDocGetRootElement(doc_.get());
+  xmlDtd* dtd = doc_->intSubset ? doc_->intSubset : xmlCreateIntSubset(doc_.get(), root->name, nullptr, nullptr);
+  if (!dtd) throw Error(ErrorKind::Other, "cannot declare ids: out of memory");
+  if (xmlGetDtdAttrDesc(dtd, XmlChars(e), XmlChars(a))) return false;
+  if (!xmlAddAttributeDecl(nullptr, dtd, XmlChars(e), XmlChars(a), nullptr, XML_ATTRIBUTE_ID, XML_ATTRIBUTE_IMPLIED,
+                           nullptr, nullptr))
+    throw Error(ErrorKind::Other, "cannot declare " + a + " of " + e + " an ID");
+  ForEachAttribute(root, [&](xmlAttr* attr) {
+    if (!attr->ns && View(attr->name) == a && IsElementNamed(attr->parent, e)) UpdateId(attr, true);
+  });
+  return DeclaresId(e, a);
+}
+
 }  // namespace kelvane::xml

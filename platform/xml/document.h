@@ -98,6 +98,12 @@ class Document {
   bool DeclaresEntities() const;
   // Whether the internal subset declares `attribute` of `element` as an ID.
   bool DeclaresId(std::string_view element, std::string_view attribute) const;
+  // For a file that came without its declaration: declares `attribute` of `element` an ID in
+  // the internal subset (made for the root when there is none) and registers the ids the
+  // document holds, the first holder of a value winning as when parsing. The declaration is
+  // saved with the document. False when the document has no root or the subset declares the
+  // attribute as something else.
+  bool DeclareId(std::string_view element, std::string_view attribute);
 
   // Replaces `path` atomically; throws Error(File) naming the path when it cannot.
   void Save(const std::string& path, bool xml_declaration = true) const;

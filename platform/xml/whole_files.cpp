@@ -51,6 +51,7 @@ bool SameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b
 // mkstemp's pattern: the target's name, a dot and six letters or digits.
 constexpr char kTemporarySuffix[] = ".XXXXXX";
 constexpr size_t kRandomLetters = 6;
+static_assert(sizeof kTemporarySuffix - 1 == kTemporaryNameBytes);
 
 bool IsTemporaryOf(std::string_view name, std::string_view target_name) {
   if (name.size() != target_name.size() + 1 + kRandomLetters) return false;

@@ -2,10 +2,14 @@
 // file is replaced.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace kelvane::xml {
+
+// What ReplaceFile adds to the file's name for the temporary file it writes first.
+inline constexpr size_t kTemporaryNameBytes = 7;
 
 // Reads a whole file into `content`; returns "" on success, else why it could not.
 std::string ReadWholeFile(const std::string& path, std::string& content);

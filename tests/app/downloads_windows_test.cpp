@@ -466,37 +466,68 @@ class DownloadsWindowsTest : public QObject {
   }
 
   // Cancel stops the transfer at once and the rest of the command with it; every file and the
-  // results in memory stay as they were.
+  // results in memory stay as they were, and the user is told the download was cancelled, not
+  // that the machine is off line.
+  void cancelStopsTheDownloadAtOnce_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("told");
+    QTest::newRow("results") << "Results" << "Results.xml" << "Download cancelled";
+    QTest::newRow("other files") << "DownloadOthers" << "games.xml" << "Download of Games cancelled";
+  }
   void cancelStopsTheDownloadAtOnce() {
+    QFETCH(QString, command);
+    QFETCH(QString, file);
+    QFETCH(QString, told);
+    const bool results = command == "Results";
     ProgramFolder folder;
     testing_support::SilentServer server;
     UseSilentServer(folder, server);
     frmMain& window = StartWithUnsavedResults(folder);
-    MessageBoxes boxes({QMessageBox::No, QMessageBox::Ok});  // no save first; "Cannot download"
+    // The results command first asks to save (no).
+    MessageBoxes boxes(results ? QList<QMessageBox::StandardButton>{QMessageBox::No, QMessageBox::Ok}
+                               : QList<QMessageBox::StandardButton>{QMessageBox::Ok});
     QElapsedTimer clock;
     qint64 cancelled_at = -1;
     ModalDialog progress("frmDownloadProgress", [&](QWidget& w) {
-      QCOMPARE(w.findChild<QLabel*>("lblFile")->text(), QStringLiteral("Downloading Results.xml"));
+      QCOMPARE(w.findChild<QLabel*>("lblFile")->text(), QStringLiteral("Downloading ") + file);
       cancelled_at = clock.elapsed();
       QTest::mouseClick(w.findChild<QPushButton*>("cmdCancel"), Qt::LeftButton);
     });
-    ModalDialog dialog = OkThenClose();
+    ModalDialog dialog = results ? OkThenClose() : ModalDialog("frmDownload", [&](QWidget& d) {
+      Check(d, "chkGames")->setChecked(true);
+      Click(d, "cmbOK");
+      if (d.isVisible()) Click(d, "cmdCancel");
+    });
     folder.Remove("Results/Results Backup.xml");
     const auto before = AllFiles(folder);
     clock.start();
-    window.findChild<QAction*>("Results")->trigger();
+    window.findChild<QAction*>(command)->trigger();
     const qint64 took = clock.elapsed();
 
     QVERIFY(progress.Seen());
     QVERIFY2(took - cancelled_at < 1000, qPrintable(QString::number(took - cancelled_at)));
-    QCOMPARE(boxes.Seen().size(), 2);
-    QCOMPARE(boxes.Text(1), QStringLiteral("Cannot download\n\n") + kAdvice);
+    QCOMPARE(boxes.Seen().size(), results ? 2 : 1);
+    QCOMPARE(boxes.Text(boxes.Seen().size() - 1), told);
+    QCOMPARE(boxes.Seen().back().icon, QMessageBox::Information);
     auto after = AllFiles(folder);
     after.remove("Results/Results Backup.xml");
     QCOMPARE(after, before);
     QCOMPARE(HomeGoalsInMemory(), QStringLiteral("2"));
     app_testing::ProcessDeletions();
     QVERIFY(!frmDownloadProgress::IsLoaded());
+  }
+
+  void cancelledMessageSaysSo() {
+    ProgramFolder folder;
+    testing_support::SilentServer server;
+    UseSilentServer(folder, server);
+    frmMain& window = app_testing::StartToMainWindow(folder);
+    ModalDialog progress("frmDownloadProgress",
+                         [&](QWidget& w) { QTest::mouseClick(w.findChild<QPushButton*>("cmdCancel"), Qt::LeftButton); });
+    window.findChild<QAction*>("GetMessage")->trigger();
+    QVERIFY(progress.Seen());
+    QCOMPARE(frmMessage::Get().txtMessage->toPlainText(), QStringLiteral("Download of the message cancelled"));
   }
 
   void serverMessage() {

@@ -149,8 +149,18 @@ class ResultSetsTest : public QObject {
                                         << "Are you sure you want to overwrite scenario \"Tournament 2022\"?" << true
                                         << "Tournament 2022";
     QTest::newRow("existing in other letter case, No")
-        << "\u00e9t\u00e9 2022" << false << "Are you sure you want to overwrite scenario \"\u00e9t\u00e9 2022\"?" << true
+        << "\u00e9t\u00e9 2022" << false << "Are you sure you want to overwrite scenario \"\u00c9t\u00e9 2022\"?" << true
         << "\u00e9t\u00e9 2022";
+    QTest::newRow("existing with its accents written apart, No")
+        << "E\u0301te\u0301 2022" << false << "Are you sure you want to overwrite scenario \"\u00c9t\u00e9 2022\"?"
+        << true << "E\u0301te\u0301 2022";
+    QTest::newRow("existing with ss for \u00df, No")
+        << "STRASSE" << false << "Are you sure you want to overwrite scenario \"Stra\u00dfe\"?" << true << "STRASSE";
+    QTest::newRow("only spaces") << "   " << false << "Please enter a scenario name" << false << "   ";
+    const QString long_name(245, QLatin1Char('a'));
+    QTest::newRow("too long") << long_name << false
+                              << "Name too long. A scenario name may have up to 244 English letters, fewer with others"
+                              << false << long_name;
   }
   void saveAsRefusesAndStaysOpen() {
     QFETCH(QString, name);
@@ -161,6 +171,7 @@ class ResultSetsTest : public QObject {
     ProgramFolder folder;
     folder.Write("Results/Results Backup.xml", folder.Read("Results/Results.xml"));
     folder.Write(QStringLiteral("Results/\u00c9t\u00e9 2022.xml"), folder.Read("Results/Results.xml"));
+    folder.Write(QStringLiteral("Results/Stra\u00dfe.xml"), folder.Read("Results/Results.xml"));
     const QByteArray tournament = folder.Read("Results/Tournament 2022.xml");
     frmMain& window = StartToMainWindow(folder);
     EnterAResult(window);
@@ -238,6 +249,26 @@ class ResultSetsTest : public QObject {
     window.SaveResults->trigger();
     QVERIFY(folder.Read(file).contains("<f>5</f>"));
     QVERIFY(!folder.Read("Results/Results.xml").contains(kEntered));
+  }
+
+  // Typed in another spelling, the set stays the one it was: its file and its name.
+  void saveAsOverASetSpelledOtherwiseKeepsItsName() {
+    ProgramFolder folder;
+    folder.Write(QStringLiteral("Results/Stra\u00dfe.xml"), folder.Read("Results/Results.xml"));
+    frmMain& window = StartToMainWindow(folder);
+    EnterAResult(window);
+    MessageBoxes boxes({QMessageBox::Yes});
+    ModalDialog save("frmSaveScenario", [&](QWidget& d) {
+      Type(NameBox(d), QStringLiteral("STRASSE"));
+      ClickOK(d);
+    });
+    window.findChild<QAction*>("SaveScenario")->trigger();
+    QVERIFY(save.Seen());
+    QCOMPARE(boxes.Seen().size(), 1);
+    QVERIFY(folder.Read(QStringLiteral("Results/Stra\u00dfe.xml")).contains(kEntered));
+    QVERIFY(!QFile::exists(folder.File("Results/STRASSE.xml")));
+    QCOMPARE(ToQ(gobjKelvane->ResultsSet()), QStringLiteral("Stra\u00dfe"));
+    QCOMPARE(window.windowTitle(), kTitle + QStringLiteral(" [Stra\u00dfe]"));
   }
 
   // The current scenario is offered and counts as typed: Enter asks before overwriting it.

@@ -1,5 +1,6 @@
 // Start-up: the engine created by ProgID and loaded, the splash window, and the way to the main
 // window; an incomplete database or a missing engine ends the start with a message.
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
@@ -111,7 +112,7 @@ class StartTest : public QObject {
     QTest::addColumn<QByteArray>("content");  // null: the file is removed
     const QByteArray broken("<?xml version=\"1.0\"?>\n<broken><unclosed></broken>");
     QTest::addColumn<QString>("why");
-    for (const char* name : {"Data/teams.xml", "Data/games.xml", "Data/properties.xml"}) {
+    for (const char* name : {"Data/teams.xml", "Data/games.xml"}) {
       QTest::addRow("%s broken", name) << name << broken << " could not be read.";
       QTest::addRow("%s missing", name) << name << QByteArray() << " is missing.";
     }
@@ -121,6 +122,9 @@ class StartTest : public QObject {
         << "Data/games.xml" << QByteArray("<?xml version=\"1.0\"?>\n<games/>") << " could not be read.";
     QTest::newRow("Results.xml missing") << "Results/Results.xml" << QByteArray() << " is missing.";
     QTest::newRow("Results.xml broken") << "Results/Results.xml" << broken << " could not be read.";
+    QFile teams(QStringLiteral(PITCHLOG_DATA_DIR "/Data/teams.xml"));
+    QVERIFY(teams.open(QIODevice::ReadOnly));
+    QTest::newRow("Results.xml holding teams") << "Results/Results.xml" << teams.readAll() << " could not be read.";
   }
   void incompleteDatabaseEndsTheStart() {
     QFETCH(QString, file);
@@ -159,6 +163,49 @@ class StartTest : public QObject {
              qPrintable(text));
     QVERIFY(frmSplash::IsLoaded());
     QVERIFY(QFileInfo::exists(folder.File("Data/members.xml")));
+  }
+
+  // Without its settings file the program starts on the defaults and says so; a settings file
+  // that can't be read is named like any other.
+  void missingOrUnreadableSettingsStartOnTheDefaults_data() {
+    QTest::addColumn<QByteArray>("content");  // null: the file is removed
+    QTest::addColumn<QString>("named");
+    QTest::newRow("missing") << QByteArray() << "Data/properties.xml is missing: the program starts with its default settings.";
+    QTest::newRow("broken") << QByteArray("<properties><unclosed></properties>")
+                            << "Data/properties.xml (kept as Data/properties (unreadable).xml)";
+  }
+  void missingOrUnreadableSettingsStartOnTheDefaults() {
+    QFETCH(QByteArray, content);
+    QFETCH(QString, named);
+    ProgramFolder folder;
+    if (content.isNull())
+      folder.Remove("Data/properties.xml");
+    else
+      folder.Write("Data/properties.xml", content);
+    MessageBoxes boxes({QMessageBox::Ok});
+    QVERIFY(StartProgram(folder.Path()));
+    QCOMPARE(boxes.Seen().size(), 1);
+    QCOMPARE(boxes.Seen()[0].icon, QMessageBox::Warning);
+    QVERIFY2(boxes.Text().contains(named), qPrintable(boxes.Text()));
+    QCOMPARE(glngMyTeamColour, 0);
+    QVERIFY(frmSplash::Get().cmdTimeZone->isVisible());
+    QTest::mouseClick(frmSplash::Get().Continue, Qt::LeftButton);
+    QVERIFY(frmMain::IsLoaded());
+  }
+
+  // A save that ended after the unreadable file was set aside left only the kept copy: the next
+  // start names it instead of showing an empty pool without a word.
+  void aMissingFileWithAKeptCopyIsNamed() {
+    ProgramFolder folder;
+    folder.Write("Data/members (unreadable).xml", "\n");
+    folder.Write("Data/members (unreadable 2).xml", "\n");
+    folder.Write("Data/sweeps (unreadable).xml", "\n");  // sweeps.xml is there: nothing to tell
+    folder.Remove("Data/members.xml");
+    MessageBoxes boxes({QMessageBox::Ok});
+    QVERIFY(StartProgram(folder.Path()));
+    QCOMPARE(boxes.Seen().size(), 1);
+    QCOMPARE(boxes.Text(), QStringLiteral("Data/members.xml is missing, and the program goes on without it. Its last "
+                                          "copy, which could not be read, is kept as Data/members (unreadable 2).xml."));
   }
 
   void unregisteredEngineIsReported() {

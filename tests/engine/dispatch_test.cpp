@@ -93,7 +93,7 @@ TEST(Dispatch, TableCoversTheInterface) {
       "LoadResultsSet", "SaveProperties", "SaveResults", "SaveScenario", "ResultsChanged", "PlayersChanged",
       "Properties", "TimeDifference", "MyTeam", "MyOtherTeam", "MyTeamColour", "MyOtherTeamColour",
       "MyTeamGhost", "MyOtherTeamGhost", "ResultsSetsArray", "ResultsSetExists", "ValidFileName",
-      "CopyResultsSet", "XMLTagEncode", "StatsColumnsArray", "StatsLabelsArray", "StatsTables", "StatsTablesList",
+      "CopyResultsSet", "ResultsSetName", "XMLTagEncode", "StatsColumnsArray", "StatsLabelsArray", "StatsTables", "StatsTablesList",
       "StatsTableName", "StatsTableSort", "StatsTableSequence", "StatsTableStage", "StatsTableAverages",
       "StatsTableType", "StatsTableSystem", "StatsTableExists", "SaveStats", "StatsTableRemove",
       "Games", "GameStage", "GameStadiumID", "GameTimeLocal", "GameTime", "HomeTeam", "AwayTeam", "HomeTeamName",

@@ -75,6 +75,8 @@ TEST_F(DownloadChecks, FilesOfTheirKindAreTaken) {
   const std::pair<const char*, std::string> good[] = {
       {"statscolumns", app_.Read("Data/statscolumns.xml")},
       {"links", "<links/>"},
+      {"stadia", app_.Read("Data/stadia.xml")},
+      {"sweepoptions", app_.Read("Data/sweepoptions.xml")},
       {"locallink", "<locallink><html><body>New bar</body></html><file name=\"a.gif\"/></locallink>"},
       {"HomeVersion", "<home version=\"2\"/>"},
       {"Home", "<home><html><body>New</body></html><html name=\"b.htm\"/></home>"},
@@ -83,6 +85,31 @@ TEST_F(DownloadChecks, FilesOfTheirKindAreTaken) {
     site_.Write(std::string(file) + ".xml", content);
     EXPECT_TRUE(engine_->DownloadXML(file)) << file;
   }
+}
+
+// Files that must hold records and hold none would blank every stadium or sweep option, and a
+// server's answer is no links file.
+TEST_F(DownloadChecks, AFileWithoutItsRecordsReplacesNoFile) {
+  const std::pair<const char*, std::string> served[] = {
+      {"sweepoptions", "<!DOCTYPE sweepoptions [<!ATTLIST option optionid ID #REQUIRED>]><sweepoptions/>"},
+      {"sweepoptions", "<!DOCTYPE sweepoptions [<!ATTLIST option optionid ID #REQUIRED>]>"
+                       "<sweepoptions><option optionid=\"a\"/></sweepoptions>"},
+      {"stadia", "<!DOCTYPE stadia [<!ATTLIST stadium stadiumid ID #REQUIRED>]><stadia/>"},
+      {"stadia", "<!DOCTYPE stadia [<!ATTLIST stadium stadiumid ID #REQUIRED>]>"
+                 "<stadia><stadium><name>Nameless</name></stadium></stadia>"},
+      {"stadia", "<!DOCTYPE teams [<!ATTLIST stadium stadiumid ID #REQUIRED>]>"
+                 "<teams><stadium stadiumid=\"a\"><name>A</name></stadium></teams>"},
+      {"links", "<error>Not found</error>"},
+      {"links", "<links>Not found</links>"},
+  };
+  const auto before = Files(app_);
+  for (const auto& [file, content] : served) {
+    site_.Write(std::string(file) + ".xml", content);
+    EXPECT_FALSE(engine_->DownloadXML(file)) << content;
+    EXPECT_EQ(Files(app_), before) << content;
+  }
+  EXPECT_FALSE(engine_->DownloadLinks());
+  EXPECT_EQ(engine_->Link("game", "1"), "http://example.invalid/g1");
 }
 
 // Each download below fails on a player that the squads can't take after others were merged.

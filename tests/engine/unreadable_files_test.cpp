@@ -159,4 +159,64 @@ TEST(UnreadableFiles, AreListedInLoadOrderAndForgottenOnceReadable) {
   EXPECT_EQ(by_name.AsArray().at(0, 0).ToString(), "Data/members.xml");
 }
 
+// A save that fails (here: nothing to save) leaves the unreadable file where it was, still named.
+TEST(UnreadableFiles, AFailedSavePutsTheFileBack) {
+  AppFolder app;
+  app.Write("Data/members.xml", "\n");
+  auto engine = NewEngine(app);
+  ASSERT_TRUE(engine->LoadAll().ToBool());
+  EXPECT_EQ(testing_support::ErrorOf([&] { engine->SaveMembers(); }), kelvane::ErrorKind::Other);
+  EXPECT_EQ(app.Read("Data/members.xml"), "\n");
+  EXPECT_FALSE(app.Exists(Kept("members.xml")));
+  ASSERT_TRUE(engine->UnreadableFiles().IsArray());
+  EXPECT_EQ(engine->UnreadableFiles().AsArray().at(0, 0).ToString(), "Data/members.xml");
+  engine->AddMember("Anna");
+  engine->SaveMembers();
+  EXPECT_EQ(app.Read(Kept("members.xml")), "\n");
+}
+
+// Without its declaration (another tool wrote it) a file is read whole, and saved with the
+// declaration; a file of another kind is set aside like one that can't be read.
+std::string WithoutDeclaration(const std::string& text) {
+  const size_t from = text.find("<!DOCTYPE"), to = text.find("]>\n", from);
+  return text.substr(0, from) + text.substr(to + 3);
+}
+
+TEST(UnreadableFiles, AFileWithoutItsDeclarationIsReadWhole) {
+  AppFolder app;
+  app.Write("Data/members.xml", WithoutDeclaration(kMembers));
+  app.Write("Data/sweeps.xml", WithoutDeclaration(kSweeps));
+  auto engine = NewEngine(app);
+  ASSERT_TRUE(engine->LoadAll().ToBool());
+  EXPECT_TRUE(engine->UnreadableFiles().IsEmpty());
+  EXPECT_EQ(engine->Members("Jos\xC3\xA9", "paid").ToString(), "12.5");
+  EXPECT_TRUE(engine->SweepExists("Copa"));
+  EXPECT_EQ(engine->MemberTotal("Eva"), 0.0);
+  engine->SetMemberPaid("Eva", 30.0);
+  engine->SaveMembers();
+  engine->AddSweep("Second", "Winner", "fun");
+
+  auto again = NewEngine(app);
+  ASSERT_TRUE(again->LoadAll().ToBool());
+  EXPECT_EQ(again->Members("Eva", "paid").ToString(), "30");
+  EXPECT_EQ(again->Members("Jos\xC3\xA9", "paid").ToString(), "12.5");
+  EXPECT_TRUE(again->SweepExists("Second"));
+  EXPECT_NE(app.Read("Data/members.xml").find("<!DOCTYPE members"), std::string::npos);
+}
+
+TEST(UnreadableFiles, AFileOfAnotherKindIsSetAside) {
+  AppFolder app;
+  app.Write("Data/members.xml", kSweeps);
+  app.Write("Data/sweeps.xml", kMembers);
+  auto engine = NewEngine(app);
+  ASSERT_TRUE(engine->LoadAll().ToBool());
+  const kelvane::Array list = engine->UnreadableFiles().AsArray();
+  ASSERT_EQ(list.UBound(2), 1);
+  EXPECT_EQ(list.at(0, 0).ToString(), "Data/sweeps.xml");
+  EXPECT_EQ(list.at(0, 1).ToString(), "Data/members.xml");
+  engine->AddMember("Anna");
+  engine->SaveMembers();
+  EXPECT_EQ(app.Read(Kept("members.xml")), kSweeps);
+}
+
 }  // namespace

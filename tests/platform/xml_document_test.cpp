@@ -330,6 +330,38 @@ TEST(XmlIds, CopyOfAnExistingIdDoesNotTakeItOver) {
   EXPECT_EQ(doc.ElementById("A1"), original);
 }
 
+// A file written without its declaration: the ids it holds are found once declared, the first
+// holder of a value winning, later ones follow, and a save carries the declaration.
+TEST_F(XmlFiles, DeclaredAfterLoadingIdsAreFoundAndSaved) {
+  Document doc = Parsed("<members><member memberid='a'><n>1</n></member><member memberid='a'><n>2</n></member>"
+                        "<member memberid='b'/><other memberid='c'/></members>");
+  EXPECT_FALSE(doc.ElementById("a"));
+  ASSERT_TRUE(doc.DeclareId("member", "memberid"));
+  EXPECT_TRUE(doc.DeclaresId("member", "memberid"));
+  EXPECT_EQ(doc.ElementById("a").FirstChild("n").Text(), "1");
+  EXPECT_TRUE(doc.ElementById("b"));
+  EXPECT_FALSE(doc.ElementById("c"));  // another element's attribute of that name
+  doc.Root().AppendChild("member").SetAttribute("memberid", "d");
+  EXPECT_TRUE(doc.ElementById("d"));
+  EXPECT_TRUE(doc.DeclareId("member", "memberid"));  // once is enough
+
+  const fs::path path = dir_ / "members.xml";
+  doc.Save(path.string());
+  Document again;
+  ASSERT_TRUE(again.LoadFile(path.string())) << again.ParseError();
+  EXPECT_TRUE(again.ElementById("d"));
+  EXPECT_EQ(again.ElementById("a").FirstChild("n").Text(), "1");
+}
+
+TEST(XmlIds, AnAttributeDeclaredOtherwiseOrNoRootTakesNoId) {
+  Document declared = Parsed("<!DOCTYPE members [<!ATTLIST member memberid CDATA #IMPLIED>]><members>"
+                             "<member memberid='a'/></members>");
+  EXPECT_FALSE(declared.DeclareId("member", "memberid"));
+  EXPECT_FALSE(declared.ElementById("a"));
+  Document empty;
+  EXPECT_FALSE(empty.DeclareId("member", "memberid"));
+}
+
 // ---- saving ---------------------------------------------------------------------------------
 
 TEST_F(XmlFiles, SaveRoundTripKeepsDeclarationIdsAndText) {
