@@ -360,6 +360,7 @@ class Pitchlog : public IPitchlog, public Dispatch {
   // Notes that `file` arrived with `fault` (a check's words) and was not taken; `kept` says what
   // stays. Always false, for returning.
   bool Refuse(const std::string& file, const std::string& fault, std::string_view kept);
+  static constexpr std::string_view kOwnFileKept = "your own file is kept";
   // Held by each download member: without a hook, one member is one command, and the servers
   // that failed are forgotten when the outermost member starts.
   class DownloadCommand {

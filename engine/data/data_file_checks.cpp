@@ -43,7 +43,8 @@ std::string NamedRecordsFault(const xml::Document& doc, const char* element, con
   const auto records = doc.Root().Children(element);
   if (records.empty()) return std::string("holds no ") + plural;
   for (xml::Node record : records)
-    if (!HasId(record, id) || !record.FirstChild("name")) return std::string("holds ") + what + " without its id or name";
+    if (!HasId(record, id) || !record.FirstChild("name"))
+      return std::string("holds ") + what + " without its id or name";
   return "";
 }
 

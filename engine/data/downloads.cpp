@@ -23,8 +23,6 @@ std::string CacheNumber() {
   return text;
 }
 
-constexpr std::string_view kOwnFileKept = "your own file is kept";
-
 }  // namespace
 
 Pitchlog::DownloadCommand::DownloadCommand(Pitchlog& engine) : engine_(engine) {
@@ -126,7 +124,8 @@ bool Pitchlog::DownloadXML(const Variant& file_name, const std::string& source) 
   }
   auto doc = DownloadDocument(source.empty() ? "" : "/" + source, file, kOwnFileKept);
   if (!doc) return false;
-  if (const std::string fault = checks::DataFileFault(name, *doc); !fault.empty()) return Refuse(file, fault, kOwnFileKept);
+  if (const std::string fault = checks::DataFileFault(name, *doc); !fault.empty())
+    return Refuse(file, fault, kOwnFileKept);
   SaveDocument(*doc, DataPathIgnoringCase(name + ".xml"));
   return true;
 }
@@ -152,7 +151,7 @@ bool Pitchlog::DownloadPlayers() {
   }
   if (merged) return true;
   players_ = squads;
-  return Refuse("players.xml", "gives a player or team an id that your squads use for another", kKept);
+  return Refuse("players.xml", "uses an id that your squads already give to another player or team", kKept);
 }
 
 bool Pitchlog::MergePlayers(const xml::Document& download) {

@@ -97,11 +97,10 @@ bool Pitchlog::DownloadHome() {
   xml::Document local_version;
   local_version.LoadFile(DataPathIgnoringCase("HomeVersion.xml"));
   const std::string old_version = VersionOf(local_version);
-  constexpr std::string_view kKept = "your own file is kept";
-  auto new_version = DownloadDocument(segment, "HomeVersion.xml", kKept);
+  auto new_version = DownloadDocument(segment, "HomeVersion.xml", kOwnFileKept);
   if (!new_version) return false;
   if (const std::string fault = checks::DataFileFault("HomeVersion", *new_version); !fault.empty())
-    return Refuse("HomeVersion.xml", fault, kKept);
+    return Refuse("HomeVersion.xml", fault, kOwnFileKept);
   if (!old_version.empty() && VersionOf(*new_version) == old_version) return true;
 
   if (!DownloadXML("Home", source)) return false;

@@ -165,14 +165,21 @@ TEST_F(DownloadChecks, EachFailureSaysWhy) {
        "The downloaded file links.xml holds only the server's answer \"Not found\"; your own file is kept."},
       {"stadia", app_.Read("Data/teams.xml"), &data_file,
        "The downloaded file stadia.xml is a teams file, not a stadia file; your own file is kept."},
-      {"games", kErrorPage, &data_file, "The downloaded file games.xml is a web page, not a data file; your own file is kept."},
-      {"teams", "<teams><team", &data_file, "The downloaded file teams.xml is not a readable XML file; your own file is kept."},
+      {"games", kErrorPage, &data_file,
+       "The downloaded file games.xml is a web page, not a data file; your own file is kept."},
+      {"teams", "<teams><team", &data_file,
+       "The downloaded file teams.xml is not a readable XML file; your own file is kept."},
       {"Home", "<home/>", &data_file, "The downloaded file Home.xml holds no page; your own file is kept."},
       {"Results", app_.Read("Data/teams.xml"), &results,
        "The downloaded file Results.xml holds no groups; your results are kept."},
       {"players", std::string(kPlayersDtd) + "<players/>", &players,
        "The downloaded file players.xml holds no players; your squads are kept."},
-      {"message", "Kick-off tonight", &message, "The downloaded file message.xml is not a readable XML file; nothing was changed."},
+      {"players",
+       std::string(kPlayersDtd) + "<players><team teamid=\"QAT\"><player playerid=\"ARG\"/></team></players>", &players,
+       "The downloaded file players.xml uses an id that your squads already give to another player or team; your "
+       "squads are kept."},
+      {"message", "Kick-off tonight", &message,
+       "The downloaded file message.xml is not a readable XML file; nothing was changed."},
   };
   for (const Case& c : cases) {
     site_.Write(std::string(c.file) + ".xml", c.served);
