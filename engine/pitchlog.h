@@ -225,6 +225,8 @@ class Pitchlog : public IPitchlog, public Dispatch {
   bool DownloadHome() override;
   std::string Link(const std::string& link_type, const std::string& id) override;
   bool HasHomeSite() override;
+  std::string LastDownloadError() override;
+  bool LastDownloadRefused() override;
 
   // Sweeps, members and choices (the sweep options, sweeps and members files).
   void LoadSweeps() override;
@@ -348,9 +350,17 @@ class Pitchlog : public IPitchlog, public Dispatch {
   std::string DownloadAddress(const std::string& segment, const std::string& file);
   // "/" and the setting "source", or "" when there is no source.
   std::string SourceSegment();
-  // The parsed reply; nothing when the transfer failed, the reply is not well-formed or it
-  // declares entities, or its server failed before in this command.
-  std::optional<xml::Document> DownloadDocument(const std::string& url);
+  // The parsed reply of `file` below the segment; nothing when the transfer failed, the reply
+  // is not well-formed or it declares entities, or its server failed before in this command.
+  // Each failure is noted; `kept` says what stays when the reply is refused.
+  std::optional<xml::Document> DownloadDocument(const std::string& segment, const std::string& file,
+                                                std::string_view kept);
+  // Notes that `file` did not arrive, and why (the transfer's own words).
+  void NoteUnreached(const std::string& file, const std::string& why);
+  // Notes that `file` arrived with `fault` (a check's words) and was not taken; `kept` says what
+  // stays. Always false, for returning.
+  bool Refuse(const std::string& file, const std::string& fault, std::string_view kept);
+  static constexpr std::string_view kOwnFileKept = "your own file is kept";
   // Held by each download member: without a hook, one member is one command, and the servers
   // that failed are forgotten when the outermost member starts.
   class DownloadCommand {
@@ -424,6 +434,9 @@ class Pitchlog : public IPitchlog, public Dispatch {
   // Servers that could not be reached or went silent in the current command.
   std::set<std::string> failed_servers_;
   int download_depth_ = 0;
+  // Why the current or last download command failed; cleared when the outermost member starts.
+  std::string download_error_;
+  bool download_refused_ = false;
 };
 
 }  // namespace kelvane

@@ -242,6 +242,12 @@ class IPitchlog {
   virtual bool DownloadHome() = 0;
   virtual std::string Link(const std::string& link_type, const std::string& id) = 0;
   virtual bool HasHomeSite() = 0;
+  // Why the last download command failed, in words for the user: the file and what kept it
+  // out; "" when nothing in it failed. What the download members return is not changed by it.
+  virtual std::string LastDownloadError() = 0;
+  // True when that failure was a file that arrived and was refused (the server answered, so
+  // the connection is not at fault); False when the file did not arrive, or nothing failed.
+  virtual bool LastDownloadRefused() = 0;
 
   // Sweeps, members and choices (the sweep options, sweeps and members files).
   virtual void LoadSweeps() = 0;

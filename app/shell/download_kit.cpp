@@ -14,11 +14,14 @@ QString Heading() { return QStringLiteral("You must be connected to the Internet
 
 QString Advice() { return QStringLiteral("Please make sure you are connected to the Internet, and try again"); }
 
+QString Refusal() { return gobjKelvane->LastDownloadRefused() ? ToQ(gobjKelvane->LastDownloadError()) : QString(); }
+
 QString FailureText(const QString& what) {
   if (DownloadWatch::Cancelled())
     return what.isEmpty() ? QStringLiteral("Download cancelled") : QStringLiteral("Download of ") + what + QStringLiteral(" cancelled");
+  const QString refusal = Refusal();
   return QStringLiteral("Cannot download") + (what.isEmpty() ? QString() : QLatin1Char(' ') + what) +
-         QStringLiteral("\n\n") + Advice();
+         QStringLiteral("\n\n") + (refusal.isEmpty() ? Advice() : refusal);
 }
 
 int FailureStyle() { return DownloadWatch::Cancelled() ? msgbox::Information : msgbox::Critical; }

@@ -14,8 +14,12 @@ namespace pitchlog::download {
 QString Heading();
 // The advice that follows every failed download.
 QString Advice();
+// Why the engine refused the file that the last download brought (it arrived, so the
+// connection is not at fault); "" when it refused none.
+QString Refusal();
 // What a download of `what` (a file's caption, or empty for the whole command) that failed
-// ends with: "cancelled" when the user cancelled it, else "Cannot download" and the advice.
+// ends with: "cancelled" when the user cancelled it, else "Cannot download" and why the file
+// was refused, or the advice when it did not arrive.
 QString FailureText(const QString& what);
 // Its box: a note when cancelled, else an error.
 int FailureStyle();

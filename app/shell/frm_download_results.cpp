@@ -17,6 +17,16 @@
 
 namespace pitchlog {
 
+namespace {
+
+// A players file that arrived and was refused says why; one that did not arrive says no more.
+QString PlayersRefusal() {
+  const QString refusal = download::Refusal();
+  return refusal.isEmpty() ? QString() : QStringLiteral("\n\n") + refusal;
+}
+
+}  // namespace
+
 frmDownloadResults::frmDownloadResults() {
   setObjectName(QStringLiteral("frmDownloadResults"));
   setWindowTitle(QStringLiteral("Download Results"));
@@ -68,7 +78,7 @@ void frmDownloadResults::cmdOk_Click() {
       if (gobjKelvane->DownloadPlayers())
         gobjKelvane->SavePlayers();
       else
-        MsgBox(QStringLiteral("Cannot download players"), msgbox::Critical);
+        MsgBox(QStringLiteral("Cannot download players") + PlayersRefusal(), msgbox::Critical);
     }
     MsgBox(QStringLiteral("Download Complete"));
     main.OpenResultsSet("Results");

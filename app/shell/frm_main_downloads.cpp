@@ -5,6 +5,7 @@
 #include <QPlainTextEdit>
 
 #include "app/kit/program.h"
+#include "app/shell/download_kit.h"
 #include "app/shell/frm_download.h"
 #include "app/shell/frm_download_progress.h"
 #include "app/shell/frm_download_results.h"
@@ -47,7 +48,9 @@ void frmMain::GetMessage_Click() {
   const QString answer = ToQ(objKelvane->DownloadMessage(true));
   QPlainTextEdit* text = frmMessage::Get().txtMessage;
   if (answer.toLower() == QLatin1String("[error]")) {
+    const QString refusal = download::Refusal();
     text->setPlainText(DownloadWatch::Cancelled() ? QStringLiteral("Download of the message cancelled")
+                       : !refusal.isEmpty()       ? QStringLiteral("Unable to download message\n") + refusal
                                                   : QStringLiteral("Unable to download message\nPlease check you "
                                                                    "are connected to the Internet, and try again"));
     return;

@@ -26,7 +26,10 @@ std::string CacheNumber() {
 }  // namespace
 
 Pitchlog::DownloadCommand::DownloadCommand(Pitchlog& engine) : engine_(engine) {
-  if (engine_.download_depth_++ == 0 && !engine_.download_hook_) engine_.failed_servers_.clear();
+  if (engine_.download_depth_++ > 0) return;
+  if (!engine_.download_hook_) engine_.failed_servers_.clear();
+  engine_.download_error_.clear();
+  engine_.download_refused_ = false;
 }
 
 Pitchlog::DownloadCommand::~DownloadCommand() { --engine_.download_depth_; }
@@ -47,16 +50,45 @@ std::string Pitchlog::SourceSegment() {
   return source.empty() ? std::string() : "/" + source;
 }
 
-std::optional<xml::Document> Pitchlog::DownloadDocument(const std::string& url) {
+void Pitchlog::NoteUnreached(const std::string& file, const std::string& why) {
+  download_error_ = "Could not download " + file + ": " + why + ".";
+  download_refused_ = false;
+}
+
+bool Pitchlog::Refuse(const std::string& file, const std::string& fault, std::string_view kept) {
+  download_error_ = "The downloaded file " + file + " " + fault + "; " + std::string(kept) + ".";
+  download_refused_ = true;
+  return false;
+}
+
+std::string Pitchlog::LastDownloadError() { return download_error_; }
+
+bool Pitchlog::LastDownloadRefused() { return download_refused_; }
+
+std::optional<xml::Document> Pitchlog::DownloadDocument(const std::string& segment, const std::string& file,
+                                                        std::string_view kept) {
+  const std::string url = DownloadAddress(segment, file);
   const std::string server = net::ServerOf(url);
-  if (failed_servers_.count(server)) return std::nullopt;
+  if (failed_servers_.count(server)) {
+    NoteUnreached(file, "the server " + server + " could not be reached a moment ago");
+    return std::nullopt;
+  }
   net::FetchResult reply = net::Fetch(url, download_limits_, download_hook_.get());
   if (reply.server_failed) failed_servers_.insert(server);
-  if (!reply.ok) return std::nullopt;
+  if (!reply.ok) {
+    NoteUnreached(file, reply.reason);
+    return std::nullopt;
+  }
   xml::Document doc;
-  if (!doc.LoadText(reply.body) || !doc.HasRoot()) return std::nullopt;
+  if (!doc.LoadText(reply.body) || !doc.HasRoot()) {
+    Refuse(file, reply.body.empty() ? "is empty" : "is not a readable XML file", kept);
+    return std::nullopt;
+  }
   // Entities cost nothing to send and grow without bound on every read of the text.
-  if (doc.DeclaresEntities()) return std::nullopt;
+  if (doc.DeclaresEntities()) {
+    Refuse(file, "declares XML entities, which the program does not take", kept);
+    return std::nullopt;
+  }
   return doc;
 }
 
@@ -66,15 +98,17 @@ std::string Pitchlog::DataPathIgnoringCase(const std::string& file) const {
 
 bool Pitchlog::DownloadResults() {
   DownloadCommand command(*this);
-  auto doc = DownloadDocument(DownloadAddress("", "Results.xml"));
-  if (!doc || !checks::IsResultsDocument(*doc)) return false;
+  constexpr std::string_view kKept = "your results are kept";
+  auto doc = DownloadDocument("", "Results.xml", kKept);
+  if (!doc) return false;
+  if (const std::string fault = checks::ResultsFault(*doc); !fault.empty()) return Refuse("Results.xml", fault, kKept);
   SaveDocument(*doc, ResultSetPath(app_path_, "Results").string());
   return LoadResultsSet("Results").ToBool();
 }
 
 std::string Pitchlog::DownloadMessage(bool show_error) {
   DownloadCommand command(*this);
-  auto doc = DownloadDocument(DownloadAddress("", "message.xml"));
+  auto doc = DownloadDocument("", "message.xml", "nothing was changed");
   if (!doc) return show_error ? "[Error]" : "";
   return doc->Root().Text();
 }
@@ -82,9 +116,16 @@ std::string Pitchlog::DownloadMessage(bool show_error) {
 bool Pitchlog::DownloadXML(const Variant& file_name, const std::string& source) {
   DownloadCommand command(*this);
   const std::string name = file_name.ToString();
-  if (!files::IsPlainFileName(name + ".xml")) return false;
-  auto doc = DownloadDocument(DownloadAddress(source.empty() ? "" : "/" + source, name + ".xml"));
-  if (!doc || !checks::IsReadableDataFile(name, *doc)) return false;
+  const std::string file = name + ".xml";
+  if (!files::IsPlainFileName(file)) {
+    download_error_ = "\"" + name + "\" is not the name of a data file.";
+    download_refused_ = false;
+    return false;
+  }
+  auto doc = DownloadDocument(source.empty() ? "" : "/" + source, file, kOwnFileKept);
+  if (!doc) return false;
+  if (const std::string fault = checks::DataFileFault(name, *doc); !fault.empty())
+    return Refuse(file, fault, kOwnFileKept);
   SaveDocument(*doc, DataPathIgnoringCase(name + ".xml"));
   return true;
 }
@@ -95,8 +136,10 @@ bool Pitchlog::DownloadXML(const Variant& file_name, const std::string& source) 
 // leaves the squads in memory as they were.
 bool Pitchlog::DownloadPlayers() {
   DownloadCommand command(*this);
-  auto doc = DownloadDocument(DownloadAddress("", "players.xml"));
-  if (!doc || !checks::HasPlayersShape(*doc)) return false;
+  constexpr std::string_view kKept = "your squads are kept";
+  auto doc = DownloadDocument("", "players.xml", kKept);
+  if (!doc) return false;
+  if (const std::string fault = checks::PlayersFault(*doc); !fault.empty()) return Refuse("players.xml", fault, kKept);
   const DocumentPtr squads = players_ ? players_ : std::make_shared<xml::Document>();
   players_ = std::make_shared<xml::Document>(squads->Copy());
   bool merged = false;
@@ -106,8 +149,9 @@ bool Pitchlog::DownloadPlayers() {
     players_ = squads;
     throw;
   }
-  if (!merged) players_ = squads;
-  return merged;
+  if (merged) return true;
+  players_ = squads;
+  return Refuse("players.xml", "uses an id that your squads already give to another player or team", kKept);
 }
 
 bool Pitchlog::MergePlayers(const xml::Document& download) {

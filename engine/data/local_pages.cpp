@@ -53,12 +53,17 @@ bool Pitchlog::FetchPageFiles(xml::Node root, const std::string& folder, const s
     if (std::filesystem::exists(files::FindIgnoringCase(folder, name), ec)) continue;
     bool arrived = false;
     try {
-      auto doc = DownloadDocument(DownloadAddress(segment, "Files/" + AddressSegment(name.substr(0, dot)) + ".xml"));
-      xml::Node content = doc ? doc->Root().FirstChild("file") : xml::Node();
-      auto bytes = content ? files::Base64Decode(content.Text()) : std::nullopt;
-      if (bytes) {
-        xml::ReplaceFile(folder + "/" + name, *bytes);
-        arrived = true;
+      constexpr std::string_view kKept = "it is asked for again next time";
+      const std::string file = "Files/" + AddressSegment(name.substr(0, dot)) + ".xml";
+      if (auto doc = DownloadDocument(segment, file, kKept)) {
+        xml::Node content = doc->Root().FirstChild("file");
+        auto bytes = content ? files::Base64Decode(content.Text()) : std::nullopt;
+        if (bytes) {
+          xml::ReplaceFile(folder + "/" + name, *bytes);
+          arrived = true;
+        } else {
+          Refuse(file, content ? "holds a file that can't be decoded" : "holds no file", kKept);
+        }
       }
     } catch (const std::exception&) {
       // One bad file doesn't stop the others.
@@ -92,8 +97,10 @@ bool Pitchlog::DownloadHome() {
   xml::Document local_version;
   local_version.LoadFile(DataPathIgnoringCase("HomeVersion.xml"));
   const std::string old_version = VersionOf(local_version);
-  auto new_version = DownloadDocument(DownloadAddress(segment, "HomeVersion.xml"));
-  if (!new_version || !checks::IsReadableDataFile("HomeVersion", *new_version)) return false;
+  auto new_version = DownloadDocument(segment, "HomeVersion.xml", kOwnFileKept);
+  if (!new_version) return false;
+  if (const std::string fault = checks::DataFileFault("HomeVersion", *new_version); !fault.empty())
+    return Refuse("HomeVersion.xml", fault, kOwnFileKept);
   if (!old_version.empty() && VersionOf(*new_version) == old_version) return true;
 
   if (!DownloadXML("Home", source)) return false;

@@ -19,6 +19,10 @@ Rows DownloadMembers() {
       {"DownloadHome", [](IPitchlog& p, Args& a) { a.Need(0, 0); return Variant(p.DownloadHome()); }, nullptr},
       {"Link", [](IPitchlog& p, Args& a) { a.Need(2, 2); return Variant(p.Link(a.Str(0), a.Str(1))); }, nullptr},
       {"HasHomeSite", [](IPitchlog& p, Args& a) { a.Need(0, 0); return Variant(p.HasHomeSite()); }, nullptr},
+      {"LastDownloadError",
+       [](IPitchlog& p, Args& a) { a.Need(0, 0); return Variant(p.LastDownloadError()); }, nullptr},
+      {"LastDownloadRefused",
+       [](IPitchlog& p, Args& a) { a.Need(0, 0); return Variant(p.LastDownloadRefused()); }, nullptr},
   };
   return rows;
 }

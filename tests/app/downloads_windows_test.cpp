@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QMap>
 #include <QProgressBar>
 #include <QLabel>
@@ -418,6 +419,56 @@ class DownloadsWindowsTest : public QObject {
     QCOMPARE(window.wbBar->toPlainText().contains("Site bar"), completes);
   }
 
+  // A file that arrived and was refused is named with its fault; the connection is not blamed,
+  // and the file it would have replaced stays.
+  void refusedFileSaysWhy_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("served");
+    QTest::addColumn<QString>("told");
+    QTest::newRow("stadia") << "DownloadOthers" << "Data/stadia.xml"
+                            << QByteArray("<!DOCTYPE stadia [<!ATTLIST stadium stadiumid ID #REQUIRED>]><stadia/>")
+                            << "Cannot download Stadia\n\nThe downloaded file stadia.xml holds no stadiums; your own "
+                               "file is kept.";
+    QTest::newRow("results") << "Results" << "Results/Results.xml" << QByteArray("<results/>")
+                             << "Cannot download\n\nThe downloaded file Results.xml holds no groups; your results are "
+                                "kept.";
+    QTest::newRow("players") << "Results" << "Data/players.xml" << kPlayersDtd + "<players/>"
+                             << "Cannot download players\n\nThe downloaded file players.xml holds no players; your "
+                                "squads are kept.";
+  }
+  void refusedFileSaysWhy() {
+    QFETCH(QString, command);
+    QFETCH(QString, file);
+    QFETCH(QByteArray, served);
+    QFETCH(QString, told);
+    ProgramFolder folder;
+    Site site(folder);
+    site.Write(QFileInfo(file).fileName(), served);
+    UseSite(folder, site);
+    const QByteArray kept = folder.Read(file);
+    frmMain& window = StartWithUnsavedResults(folder);
+
+    // The results command first asks to save (no).
+    MessageBoxes boxes(command == "Results"
+                           ? QList<QMessageBox::StandardButton>{QMessageBox::No, QMessageBox::Ok, QMessageBox::Ok}
+                           : QList<QMessageBox::StandardButton>{QMessageBox::Ok});
+    QString message;
+    ModalDialog message_window = CloseMessageWindow(message);
+    ModalDialog dialog(command == "Results" ? "frmDownloadResults" : "frmDownload", [&](QWidget& d) {
+      Check(d, command == "Results" ? "chkPlayers" : "chkStadia")->setChecked(true);
+      Click(d, command == "Results" ? "cmdOk" : "cmbOK");
+      if (d.isVisible()) QTest::keyClick(&d, Qt::Key_Escape);
+    });
+    window.findChild<QAction*>(command)->trigger();
+    QVERIFY(dialog.Seen());
+    QStringList seen;
+    for (const auto& box : boxes.Seen()) seen << box.text;
+    QVERIFY2(seen.contains(told), qPrintable(seen.join(" | ")));
+    QVERIFY2(!seen.join(" ").contains(kAdvice), qPrintable(seen.join(" | ")));
+    QCOMPARE(folder.Read(file), kept);
+  }
+
   // A server that never answers: the progress window shows what is fetched, the program keeps
   // painting, the first transfer gives up after the silence and the rest of the command does
   // not wait on the server again. Nothing on disk or in memory changes.
@@ -560,6 +611,13 @@ class DownloadsWindowsTest : public QObject {
     QCOMPARE(shown(), QStringLiteral("Unable to download message\nPlease check you are connected to the Internet, "
                                      "and try again"));
     QVERIFY(window.LastMessage->isEnabled());
+    QCOMPARE(ToQ(gobjKelvane->Properties("message").ToString()), QStringLiteral("One#EOL#Two#EOL#Three"));
+
+    // The site answers with something that is no message: said so, without the connection advice.
+    site.Write("message.xml", "Kick-off tonight");
+    window.findChild<QAction*>("GetMessage")->trigger();
+    QCOMPARE(shown(), QStringLiteral("Unable to download message\nThe downloaded file message.xml is not a readable "
+                                     "XML file; nothing was changed."));
     QCOMPARE(ToQ(gobjKelvane->Properties("message").ToString()), QStringLiteral("One#EOL#Two#EOL#Three"));
 
     // An empty message: Last Message goes off, the stored message stays.

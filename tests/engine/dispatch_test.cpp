@@ -108,7 +108,7 @@ TEST(Dispatch, TableCoversTheInterface) {
       "AddGoal", "AddPenalty", "Goal", "GoalPlayer", "GoalPen", "GoalOG", "GoalPeriod", "GoalMinutes", "Penalty",
       "GameHasPenalties", "RemovePenalties",
       "DownloadResults", "DownloadMessage", "DownloadXML", "DownloadPlayers", "DownloadLinks", "DownloadHome",
-      "Link", "HasHomeSite",
+      "Link", "HasHomeSite", "LastDownloadError", "LastDownloadRefused",
       "LoadStats", "TeamTotals", "TeamScored", "TeamConceded", "TeamMargins", "TeamGoals", "GroupTotals",
       "GroupWinning", "GroupLosing", "GroupMargins", "GroupGoals", "PlayerTotals", "TeamTotalsArray",
       "TeamScoredArray", "TeamConcededArray", "TeamMarginsArray", "TeamGoalsArray", "GroupTotalsArray",

@@ -2,6 +2,7 @@
 // every local file, and the squads in memory, as they were.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 
 #include "tests/engine/fixture.h"
@@ -136,6 +137,73 @@ TEST_F(DownloadChecks, PlayersThatFailHalfWayLeaveTheSquadsAsTheyWere) {
     EXPECT_FALSE(engine_->PlayerExists("QAT77")) << what;
     EXPECT_FALSE(engine_->PlayerExists("NEW")) << what;
     EXPECT_TRUE(engine_->PlayerList() == squads) << what;
+  }
+}
+
+// What the program tells the user: a file that arrived and was refused names itself and its
+// fault; a file that did not arrive says why, and is no refusal.
+TEST_F(DownloadChecks, EachFailureSaysWhy) {
+  using Call = std::function<bool(kelvane::Pitchlog&)>;
+  const Call data_file = [](kelvane::Pitchlog&) { return false; };  // stands for DownloadXML of the case's file
+  const Call results = [](kelvane::Pitchlog& e) { return e.DownloadResults(); };
+  const Call players = [](kelvane::Pitchlog& e) { return e.DownloadPlayers(); };
+  const Call message = [](kelvane::Pitchlog& e) { return e.DownloadMessage(true) != "[Error]"; };
+  struct Case {
+    const char* file;
+    std::string served;
+    const Call* call;
+    const char* reason;
+  };
+  const Case cases[] = {
+      {"stadia", "<!DOCTYPE stadia [<!ATTLIST stadium stadiumid ID #REQUIRED>]><stadia/>", &data_file,
+       "The downloaded file stadia.xml holds no stadiums; your own file is kept."},
+      {"sweepoptions", "<!DOCTYPE sweepoptions [<!ATTLIST option optionid ID #REQUIRED>]><sweepoptions/>", &data_file,
+       "The downloaded file sweepoptions.xml holds no sweep options; your own file is kept."},
+      {"stadia", "<stadia><stadium stadiumid=\"a\"><name>A</name></stadium></stadia>", &data_file,
+       "The downloaded file stadia.xml does not declare the ids of its stadium records; your own file is kept."},
+      {"links", "<error>Not found</error>", &data_file,
+       "The downloaded file links.xml holds only the server's answer \"Not found\"; your own file is kept."},
+      {"stadia", app_.Read("Data/teams.xml"), &data_file,
+       "The downloaded file stadia.xml is a teams file, not a stadia file; your own file is kept."},
+      {"games", kErrorPage, &data_file,
+       "The downloaded file games.xml is a web page, not a data file; your own file is kept."},
+      {"teams", "<teams><team", &data_file,
+       "The downloaded file teams.xml is not a readable XML file; your own file is kept."},
+      {"Home", "<home/>", &data_file, "The downloaded file Home.xml holds no page; your own file is kept."},
+      {"Results", app_.Read("Data/teams.xml"), &results,
+       "The downloaded file Results.xml holds no groups; your results are kept."},
+      {"players", std::string(kPlayersDtd) + "<players/>", &players,
+       "The downloaded file players.xml holds no players; your squads are kept."},
+      {"players",
+       std::string(kPlayersDtd) + "<players><team teamid=\"QAT\"><player playerid=\"ARG\"/></team></players>", &players,
+       "The downloaded file players.xml uses an id that your squads already give to another player or team; your "
+       "squads are kept."},
+      {"message", "Kick-off tonight", &message,
+       "The downloaded file message.xml is not a readable XML file; nothing was changed."},
+  };
+  for (const Case& c : cases) {
+    site_.Write(std::string(c.file) + ".xml", c.served);
+    const bool taken = c.call == &data_file ? engine_->DownloadXML(c.file) : (*c.call)(*engine_);
+    EXPECT_FALSE(taken) << c.reason;
+    EXPECT_EQ(engine_->LastDownloadError(), c.reason);
+    EXPECT_TRUE(engine_->LastDownloadRefused()) << c.reason;
+  }
+
+  // A download that succeeds leaves no reason from an earlier one.
+  site_.Write("stadia.xml", app_.Read("Data/stadia.xml"));
+  EXPECT_TRUE(engine_->DownloadXML("stadia"));
+  EXPECT_EQ(engine_->LastDownloadError(), "");
+  EXPECT_FALSE(engine_->LastDownloadRefused());
+
+  // A file the server doesn't have, and a server nobody answers at, are no refusals.
+  EXPECT_FALSE(engine_->DownloadXML("absent"));
+  EXPECT_EQ(engine_->LastDownloadError(), "Could not download absent.xml: the server answered with status 404.");
+  EXPECT_FALSE(engine_->LastDownloadRefused());
+  engine_->SetProperties("downloadurl", "http://127.0.0.1:" + std::to_string(testing_support::FreeLoopbackPort()));
+  for (const Call* call : {&results, &players, &message}) {
+    EXPECT_FALSE((*call)(*engine_));
+    EXPECT_TRUE(engine_->LastDownloadError().starts_with("Could not download ")) << engine_->LastDownloadError();
+    EXPECT_FALSE(engine_->LastDownloadRefused()) << engine_->LastDownloadError();
   }
 }
 
