@@ -63,8 +63,9 @@ inline std::string FormatCurrency(double amount, locale_t locale) {
 // takes from the user's environment when it starts, or a UserFormat's.
 inline std::string FormatCurrency(double amount) {
   const char* pattern = detail::FormatFor(amount, nl_langinfo(FRAC_DIGITS));
-  return detail::Formatted(amount, pattern,
-                           [](char* text, size_t size, const char* p, double value) { return strfmon(text, size, p, value); });
+  return detail::Formatted(amount, pattern, [](char* text, size_t size, const char* p, double value) {
+    return strfmon(text, size, p, value);
+  });
 }
 
 // For as long as it lives, the calling thread writes numbers and money in the format that the
