@@ -37,7 +37,8 @@ QLabel* Caption(QWidget* parent, const char* name, const char* text, const QRect
 QLabel* Figure(QWidget* parent, const char* name, const QRect& place) {
   QLabel* label = DataLabel(name, parent);
   label->setGeometry(place);
-  label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  // Right also for an amount whose currency symbol is written right to left, which would mirror it.
+  label->setAlignment(Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter);
   return label;
 }
 

@@ -440,9 +440,12 @@ class AccountsTest : public QObject {
             d.txtPaid->setText(sweeps::MoneyText(999999999.99));
             QCOMPARE(d.lblBalanceValue->text(), sweeps::Currency(-898765432.11));
           }
-          for (const QLabel* figure : {d.lblTotal, d.lblTotalStake, d.lblPaid, d.lblBalance, d.lblBalanceValue})
-            QVERIFY2(figure->fontMetrics().horizontalAdvance(figure->text()) <= figure->contentsRect().width(),
-                     qPrintable(figure->text()));
+          for (const QLabel* label : {d.lblTotal, d.lblTotalStake, d.lblPaid, d.lblBalance, d.lblBalanceValue})
+            QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width(),
+                     qPrintable(label->text()));
+          // On the right also when an Arabic currency symbol makes the text run right to left.
+          for (const QLabel* figure : {d.lblTotalStake, d.lblBalanceValue})
+            QVERIFY(QStyle::visualAlignment(Qt::RightToLeft, figure->alignment()) & Qt::AlignRight);
           QStyleOptionFrame frame;
           frame.initFrom(d.txtPaid);
           const QRect room = d.txtPaid->style()->subElementRect(QStyle::SE_LineEditContents, &frame, d.txtPaid);
