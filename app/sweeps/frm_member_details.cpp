@@ -1,12 +1,15 @@
 #include "app/sweeps/frm_member_details.h"
 
+#include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTreeWidget>
 
 #include "app/kit/msg_box.h"
@@ -34,8 +37,24 @@ QLabel* Caption(QWidget* parent, const char* name, const char* text, const QRect
 QLabel* Figure(QWidget* parent, const char* name, const QRect& place) {
   QLabel* label = DataLabel(name, parent);
   label->setGeometry(place);
-  label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  // Right also for an amount whose currency symbol is written right to left, which would mirror it.
+  label->setAlignment(Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter);
   return label;
+}
+
+// The costs stay whole inside the list, beside a scroll bar should one come: the sweep and
+// choice names give way, each down to a third, and show whole as their tooltips.
+void KeepCostsInside(QTreeWidget* list) {
+  const int room = list->contentsRect().width() - list->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  const int names = list->columnWidth(0) + list->columnWidth(1);
+  const int over = names + list->columnWidth(2) - room;
+  if (over <= 0) return;
+  for (int c = 0; c < 2; ++c) {
+    const int width = list->columnWidth(c);
+    list->setColumnWidth(c, std::max(width / 3, width - over * width / names));
+  }
+  for (int i = 0; i < list->topLevelItemCount(); ++i)
+    for (int c = 0; c < 2; ++c) list->topLevelItem(i)->setToolTip(c, list->topLevelItem(i)->text(c));
 }
 
 }  // namespace
@@ -50,15 +69,16 @@ frmMemberDetails::frmMemberDetails() {
 
   StakesBids = Named(new QGroupBox(this), "StakesBids");
   StakesBids->setGeometry(8, 204, 220, 116);
-  lblTotal = Caption(StakesBids, "lblTotal", "Total", QRect(10, 14, 80, 24));
-  lblTotalStake = Figure(StakesBids, "lblTotalStake", QRect(96, 14, 110, 24));
-  lblPaid = Caption(StakesBids, "lblPaid", "Paid", QRect(10, 48, 80, 24));
+  // Figures wide enough for nine digits with their grouping, sign and symbol.
+  lblTotal = Caption(StakesBids, "lblTotal", "Total", QRect(10, 14, 52, 24));
+  lblTotalStake = Figure(StakesBids, "lblTotalStake", QRect(64, 14, 148, 24));
+  lblPaid = Caption(StakesBids, "lblPaid", "Paid", QRect(10, 48, 52, 24));
   txtPaid = Named(new sweeps::MoneyBox(StakesBids), "txtPaid");
-  txtPaid->setGeometry(96, 48, 110, 24);
+  txtPaid->setGeometry(64, 48, 148, 24);
   txtPaid->setAlignment(Qt::AlignRight);
   lblPaid->setBuddy(txtPaid);
-  lblBalance = Caption(StakesBids, "lblBalance", "Balance", QRect(10, 82, 80, 24));
-  lblBalanceValue = Figure(StakesBids, "lblBalanceValue", QRect(96, 82, 110, 24));
+  lblBalance = Caption(StakesBids, "lblBalance", "Balance", QRect(10, 82, 52, 24));
+  lblBalanceValue = Figure(StakesBids, "lblBalanceValue", QRect(64, 82, 148, 24));
   // Beside the box, between Remove and OK: a note over OK would take the click meant for it.
   txtPaid->Mark()->setParent(this);
   txtPaid->Mark()->setGeometry(236, 250, 156, 42);
@@ -106,19 +126,24 @@ void frmMemberDetails::Form_Load() {
     }
   }
   lblTotalStake->setText(sweeps::Currency(total_));
-  txtPaid->setText(sweeps::MoneyText(paid));
-  loaded_paid_ = txtPaid->text();
+  stored_paid_ = paid;
+  loaded_paid_ = sweeps::MoneyText(paid);
+  txtPaid->setText(loaded_paid_);
   // A payment taken against costs that may yet be dropped would leave a false balance.
   const bool pending = sweeps::SweepChangesPending();
   txtPaid->setEnabled(!pending);
   lblPending->setVisible(pending);
   FitColumns(MemberChoices);
+  KeepCostsInside(MemberChoices);
 }
 
-// The balance follows the amount typed.
+// The balance follows the amount typed. A text that is no amount has none, but for the stored
+// payment as loaded (one too large for the box still counts).
 void frmMemberDetails::txtPaid_Change() {
   txtPaid->Judge();
-  lblBalanceValue->setText(sweeps::Currency(kelvane::money::Balance(total_, txtPaid->Value())));
+  std::optional<double> paid = sweeps::MoneyAmount(txtPaid->text());
+  if (!paid && txtPaid->text() == loaded_paid_) paid = stored_paid_;
+  lblBalanceValue->setText(paid ? sweeps::Currency(kelvane::money::Balance(total_, *paid)) : QString());
 }
 
 void frmMemberDetails::SavePaid() {
@@ -132,9 +157,12 @@ void frmMemberDetails::RefreshAccounts() {
   if (frmAccounts::IsLoaded()) frmAccounts::Get().LoadMembers();
 }
 
+// The payment as loaded is stored as it was, even one the box would not take.
 void frmMemberDetails::cmdOK_Click() {
-  if (!txtPaid->Settle()) return;
-  if (txtPaid->text() != loaded_paid_) SavePaid();
+  if (txtPaid->text() != loaded_paid_) {
+    if (!txtPaid->Settle()) return;
+    SavePaid();
+  }
   Unload();
 }
 

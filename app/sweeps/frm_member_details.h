@@ -62,6 +62,7 @@ class frmMemberDetails : public QDialog, public DefaultInstance<frmMemberDetails
   static void RefreshAccounts();
 
   double total_ = 0;
+  double stored_paid_ = 0;
   QString loaded_paid_;
 };
 

@@ -1,13 +1,16 @@
 // Money in the sweeps windows: stakes, bids and payments. Amounts are shown in the user's
 // currency format, the pages' own; the engine stores them as plain decimal text ("12.5").
 //
-// A money box takes an empty text, or an amount written as the user's locale writes it: at most
-// nine digits before the decimal point, with or without the locale's thousands separator in its
-// places, and up to two decimals; no sign, no exponent. "." serves as a decimal point too where
-// the locale does not group with it. A key that can be no part of an amount is taken back; a text
-// that is no whole amount stays as typed, and is refused when the box is left or its window's OK
-// is pressed: the box is marked and a note beside it says how an amount is written. So "1.234,56"
-// is never cut to 1,23, nor "1,50" read as 150, unseen.
+// A money box writes and reads an amount as the windows show it, in the form of the user's
+// LC_MONETARY: its decimal mark, and its thousands mark in the places its grouping puts it
+// ("12,34,567.89" in India), the first group never led by a zero; at most nine whole digits and
+// two decimals; no sign, no exponent. Digits of any script are read, and the locale's own marks
+// where Qt knows others than the C library ("١٢٫٥٠" in Egypt), a plain space or apostrophe for
+// the one that groups, and "." as a decimal point where it does not group. A key that can be no
+// part of an amount in any locale is taken back; any other text that is no whole amount stays as
+// typed, and is refused when the box is left or its window's OK is pressed: the box is marked
+// and a note beside it says how an amount is written. So "1.234,56" is never cut to 1,23, nor
+// "12,50" read as 1250, nor "0,005" as 5, unseen.
 #pragma once
 
 #include <optional>
@@ -37,9 +40,11 @@ bool IsMoneyText(const QString& text);
 bool IsMoneyTyping(const QString& text);
 // An amount as the user's locale writes it, for the box's note.
 QString MoneyExample();
+// The amount of a money box's text, 0 for an empty one; nothing when the text is no amount.
+std::optional<double> MoneyAmount(const QString& text);
 // The amount of a text that IsMoneyText accepts; 0 for an empty text.
 double MoneyValue(const QString& text);
-// The amount with two decimals in the user's format, as a money box shows it.
+// The amount with two decimals in the user's format, without grouping, as a money box shows it.
 QString MoneyText(double amount);
 // The amount as the engine stores it: two decimals after a point.
 QString StoredText(double amount);

@@ -63,6 +63,8 @@ Variant Pitchlog::GetScript(const std::string& curly, const std::string& style) 
 }
 
 void Pitchlog::GeneratePage(const std::string& template_name, const std::string& parm) {
+  // Money and averages as the user reads them, whoever calls.
+  const money::UserFormat format;
   const std::string name = template_name.empty() ? "index.html" : template_name;
   // A page that is not built is empty, so no caller takes the previous page for this one.
   page_lines_.assign(1, "");

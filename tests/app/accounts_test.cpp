@@ -8,6 +8,8 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -26,6 +28,7 @@
 #include "tests/app/support/print_capture.h"
 #include "tests/app/support/program_fixture.h"
 #include "tests/app/support/sweeps_files.h"
+#include "tests/app/support/user_locale.h"
 #include "tests/support/process_locale.h"
 
 using namespace pitchlog;
@@ -186,8 +189,8 @@ class AccountsTest : public QObject {
         const QString typed = "7" + QLocale().decimalPoint() + "505";
         QTest::keyClicks(d.txtPaid, typed);
         QCOMPARE(d.txtPaid->text(), typed);
-        // The balance of the last whole amount; a third decimal is refused, not cut.
-        QCOMPARE(d.lblBalanceValue->text(), sweeps::Currency(2.5));
+        // A third decimal is refused, not cut, and no balance is worked from a part of it.
+        QCOMPARE(d.lblBalanceValue->text(), QString());
         QTest::mouseClick(d.cmdOK, Qt::LeftButton);
         QVERIFY(frmMemberDetails::IsLoaded() && d.txtPaid->Refused());
         QTest::keyClick(d.txtPaid, Qt::Key_End);
@@ -301,7 +304,8 @@ class AccountsTest : public QObject {
 
   // Under a decimal comma a payment is typed with or without its thousands point and stored whole.
   void paymentsUnderADecimalComma() {
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const app_testing::UserLocale german(QStringLiteral("de_DE"));
+    QVERIFY2(german.ok(), "run scripts/install-deps");
     ProgramFolder folder;
     WriteAccounts(folder, "4");
     frmMain& main = StartToMainWindow(folder);
@@ -327,41 +331,85 @@ class AccountsTest : public QObject {
   void paymentsTypedAsTheLocaleWritesThem_data() {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("typed");
-    QTest::newRow("de_DE") << "de_DE" << "1.234,56";
-    QTest::newRow("en_GB") << "en_GB" << "1,234.56";
+    QTest::addColumn<QString>("refused");
+    QTest::newRow("de_DE") << "de_DE" << "1.234,56" << "1.2.3";
+    QTest::newRow("en_GB") << "en_GB" << "1,234.56" << "1.2.3";
+    QTest::newRow("de_CH") << "de_CH" << "1'234.56" << "12,50";
+    QTest::newRow("ar_EG") << "ar_EG" << QString::fromUtf8("\u0661\u0662\u0663\u0664\u066b\u0665\u0666") << "12,50";
   }
-  // A grouped amount is stored whole; "1.2.3" is refused when OK is pressed, with a note beside
-  // the box that leaves OK free, and nothing is stored until it is mended.
+  // A grouped amount is stored whole; a text that is no amount here ("1.2.3", a decimal comma
+  // where the locale has none) is refused when OK is pressed, with no balance worked from a part
+  // of it and a note beside the box that leaves OK free, and nothing is stored until it is mended.
   void paymentsTypedAsTheLocaleWritesThem() {
     QFETCH(QString, locale);
     QFETCH(QString, typed);
-    QLocale::setDefault(QLocale(locale));
+    QFETCH(QString, refused);
+    const app_testing::UserLocale user(locale);
+    QVERIFY2(user.ok(), "run scripts/install-deps");
     ProgramFolder folder;
     WriteAccounts(folder, "4");
     frmMain& main = StartToMainWindow(folder);
     OpenAccounts(main, [&](frmAccounts& a) {
       QVERIFY(Details(a.lvwMembers, "Ann", [&](frmMemberDetails& d) {
         d.txtPaid->clear();
-        QTest::keyClicks(d.txtPaid, QStringLiteral("1.2.3"));
+        QTest::keyClicks(d.txtPaid, refused);
+        QCOMPARE(d.lblBalanceValue->text(), QString());
         MessageBoxes none;
         QTest::mouseClick(d.cmdOK, Qt::LeftButton);
         QVERIFY(d.isVisible());
         QVERIFY(none.Seen().isEmpty());
-        QCOMPARE(d.txtPaid->text(), QStringLiteral("1.2.3"));
+        QCOMPARE(d.txtPaid->text(), refused);
         QVERIFY(d.txtPaid->Refused());
         QLabel* mark = d.txtPaid->Mark();
         QVERIFY(mark->isVisible());
         const QRect note(mark->mapTo(&d, QPoint(0, 0)), mark->size());
         for (const QPushButton* button : d.findChildren<QPushButton*>())
           QVERIFY2(!note.intersects(button->geometry()), qPrintable(button->objectName()));
-        QVERIFY(!folder.Read("Data/members.xml").contains("1.2"));
+        QCOMPARE(folder.Read("Data/members.xml").count("<paid>"), 1);
+        QVERIFY(folder.Read("Data/members.xml").contains("<paid>4</paid>"));
         d.txtPaid->clear();
-        QTest::keyClicks(d.txtPaid, typed);
+        d.txtPaid->insert(typed);
         QVERIFY(!d.txtPaid->Refused() && mark->isHidden());
+        QCOMPARE(d.lblBalanceValue->text(), sweeps::Currency(-1224.56));
         QTest::mouseClick(d.cmdOK, Qt::LeftButton);
       }));
       QVERIFY(folder.Read("Data/members.xml").contains("<paid>1234.56</paid>"));
       QCOMPARE(Row(a.lvwMembers, "Ann")->text(accounts_column::Paid), sweeps::Currency(1234.56));
+    });
+  }
+
+  void storedPaymentShownAndKept_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QByteArray>("stored");
+    for (const char* locale :
+         {"C", "en_GB", "en_US", "de_DE", "de_CH", "fr_FR", "es_ES", "it_IT", "nl_NL", "ar_EG", "ja_JP", "hi_IN"})
+      QTest::newRow(locale) << locale << QByteArray("7.5");
+    QTest::newRow("too large") << "de_DE" << QByteArray("12345678901.25");
+  }
+  // The box shows the stored payment in a form it takes, the balance counts it, and opening and
+  // closing the window changes nothing; a payment too large for the box stays as stored too.
+  void storedPaymentShownAndKept() {
+    QFETCH(QString, locale);
+    QFETCH(QByteArray, stored);
+    const app_testing::UserLocale user(locale);
+    QVERIFY2(user.ok(), "run scripts/install-deps");
+    ProgramFolder folder;
+    WriteAccounts(folder, stored.constData());
+    frmMain& main = StartToMainWindow(folder);
+    const double paid = stored.toDouble();
+    OpenAccounts(main, [&](frmAccounts& a) {
+      const QByteArray before = folder.Read("Data/members.xml");
+      for (const bool ok : {true, false}) {
+        QVERIFY(Details(a.lvwMembers, "Ann", [&](frmMemberDetails& d) {
+          QCOMPARE(d.txtPaid->text(), sweeps::MoneyText(paid));
+          QCOMPARE(sweeps::MoneyAmount(d.txtPaid->text()).has_value(), paid < 1e9);
+          QCOMPARE(d.lblBalanceValue->text(), sweeps::Currency(10 - paid));
+          QTest::mouseClick(ok ? d.cmdOK : d.cmdCancel, Qt::LeftButton);
+          QVERIFY(!frmMemberDetails::IsLoaded());
+        }));
+        QCOMPARE(folder.Read("Data/members.xml"), before);
+      }
+      QCOMPARE(Row(a.lvwMembers, "Ann")->text(accounts_column::Paid), sweeps::Currency(paid));
     });
   }
 
@@ -390,6 +438,57 @@ class AccountsTest : public QObject {
       }
       QVERIFY(a.cmdOK->geometry().right() < a.width());
       QVERIFY(list->geometry().right() < a.width());
+    });
+  }
+
+  void memberDetailsShowNineDigitAmountsWhole_data() {
+    QTest::addColumn<QString>("locale");
+    for (const char* locale : {"en_GB", "de_DE", "fr_FR", "de_CH", "hi_IN", "ar_EG"}) QTest::newRow(locale) << locale;
+  }
+  // The largest amounts a box takes show whole beside their captions, in the paid box too, and
+  // seven-digit costs stay inside the list of choices, whose names give way.
+  void memberDetailsShowNineDigitAmountsWhole() {
+    QFETCH(QString, locale);
+    const app_testing::UserLocale user(locale);
+    QVERIFY2(user.ok(), "run scripts/install-deps");
+    ProgramFolder folder;
+    app_testing::WriteMembers(folder, {{"Ann", "ann", nullptr}, {"Bob", "bob", "999999999.99"}});
+    app_testing::WriteSweeps(folder, {{"The Office Auction Of The Year", "auction", "tournament_winner", "bid", nullptr,
+                                       {{"ARG", "ann", "99999999.99"}, {"FRA", "ann", "1234567.89"}}}});
+    frmMain& main = StartToMainWindow(folder);
+    OpenAccounts(main, [&](frmAccounts& a) {
+      for (const char* member : {"Ann", "Bob"}) {
+        QVERIFY(Details(a.lvwMembers, QLatin1String(member), [&](frmMemberDetails& d) {
+          QVERIFY(QTest::qWaitForWindowExposed(&d));
+          const bool ann = QLatin1String(member) == QLatin1String("Ann");
+          if (ann) {
+            d.txtPaid->setText(sweeps::MoneyText(999999999.99));
+            QCOMPARE(d.lblBalanceValue->text(), sweeps::Currency(-898765432.11));
+          }
+          for (const QLabel* label : {d.lblTotal, d.lblTotalStake, d.lblPaid, d.lblBalance, d.lblBalanceValue})
+            QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width(),
+                     qPrintable(label->text()));
+          // On the right also when an Arabic currency symbol makes the text run right to left.
+          for (const QLabel* figure : {d.lblTotalStake, d.lblBalanceValue})
+            QVERIFY(QStyle::visualAlignment(Qt::RightToLeft, figure->alignment()) & Qt::AlignRight);
+          QStyleOptionFrame frame;
+          frame.initFrom(d.txtPaid);
+          const QRect room = d.txtPaid->style()->subElementRect(QStyle::SE_LineEditContents, &frame, d.txtPaid);
+          QVERIFY2(d.txtPaid->fontMetrics().horizontalAdvance(d.txtPaid->text()) <= room.width() - 4,
+                   qPrintable(d.txtPaid->text()));
+          QVERIFY(d.StakesBids->geometry().right() < d.cmdOK->x());
+          QTreeWidget* list = d.MemberChoices;
+          QCOMPARE(list->horizontalScrollBar()->maximum(), 0);
+          for (int i = 0; i < list->topLevelItemCount(); ++i) {
+            const QTreeWidgetItem* row = list->topLevelItem(i);
+            const int cost = list->fontMetrics().horizontalAdvance(row->text(2));
+            QVERIFY2(list->columnWidth(2) >= cost, qPrintable(row->text(2)));
+          }
+          MessageBoxes unsaved({QMessageBox::No});
+          QTest::mouseClick(d.cmdCancel, Qt::LeftButton);
+          QCOMPARE(unsaved.Seen().size(), ann ? 1 : 0);
+        }));
+      }
     });
   }
 

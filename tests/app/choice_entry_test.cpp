@@ -1,6 +1,8 @@
 // The choice entry dialogs, opened by double-clicks in the sweeps window, with the real engine:
 // how each is prepared from its row, giving and taking away choices, bids, new members, the
 // refusals, and the money and number boxes.
+#include <monetary.h>
+
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,6 +23,8 @@
 #include "tests/app/support/modal_dialogs.h"
 #include "tests/app/support/program_fixture.h"
 #include "tests/app/support/sweeps_files.h"
+#include "tests/app/support/user_locale.h"
+#include "tests/support/process_locale.h"
 
 using namespace pitchlog;
 using app_testing::MessageBoxes;
@@ -93,10 +97,12 @@ class ChoiceEntryTest : public QObject {
     app_testing::ResetProgram();
   }
 
-  // The money box's rule, typed key by key and then left, under C, en_GB, de_DE and fr_FR: an
-  // amount written as the locale writes it is taken whole, with or without its thousands
-  // separator; a key that can be no part of an amount is taken back at once, and a text that is
-  // no amount stays as typed and is refused when the box is left.
+  // The money box's rule, typed key by key and then left, under the locales of many users: an
+  // amount written as the locale's LC_MONETARY writes it is taken whole, with or without its
+  // thousands marks in their places, in its own digits and marks; a key that can be no part of
+  // an amount is taken back at once, and a text that is no amount here (a decimal comma where
+  // the locale has none, a zero group that would be read as thousands, a sign) stays as typed
+  // and is refused when the box is left, never read as another number.
   void moneyBox_data() {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("typed");
@@ -105,30 +111,66 @@ class ChoiceEntryTest : public QObject {
     QTest::addColumn<bool>("refusedLeft");
     QTest::addColumn<double>("amount");
     const QString narrow(QChar(0x202F));
-    QTest::newRow("two decimals") << "C" << "12.34" << "12.34" << false << false << 12.34;
-    QTest::newRow("a third decimal") << "C" << "12.345" << "12.345" << false << true << 12.34;
-    QTest::newRow("negative") << "C" << "-5" << "5" << true << false << 5.0;
-    QTest::newRow("zero") << "C" << "0" << "0" << false << false << 0.0;
+    const QString quote(QChar(0x2019));
+    const auto taken = [](const char* name, const char* locale, const QString& typed, double amount) {
+      QTest::newRow(name) << locale << typed << typed << false << false << amount;
+    };
+    // The last whole amount typed is what the box counted with before the refusal.
+    const auto refused = [](const char* name, const char* locale, const QString& typed, double last) {
+      QTest::newRow(name) << locale << typed << typed << false << true << last;
+    };
+    taken("two decimals", "C", "12.34", 12.34);
+    refused("a third decimal", "C", "12.345", 12.34);
+    refused("negative", "C", "-5", 0);
+    taken("zero", "C", "0", 0);
     QTest::newRow("letters") << "C" << "1a2" << "12" << true << false << 12.0;
     QTest::newRow("exponent") << "C" << "1e3" << "13" << true << false << 13.0;
-    QTest::newRow("a comma where it groups") << "C" << "1,50" << "1,50" << false << true << 1.0;
-    QTest::newRow("ten digits") << "C" << "1234567890" << "1234567890" << false << true << 123456789.0;
-    QTest::newRow("a point first") << "C" << ".5" << ".5" << false << false << 0.5;
-    QTest::newRow("grouped en_GB") << "en_GB" << "1,234.56" << "1,234.56" << false << false << 1234.56;
-    QTest::newRow("plain en_GB") << "en_GB" << "1234.56" << "1234.56" << false << false << 1234.56;
-    QTest::newRow("millions en_GB") << "en_GB" << "123,456,789.5" << "123,456,789.5" << false << false << 123456789.5;
-    QTest::newRow("misplaced group en_GB") << "en_GB" << "12,34.5" << "12,34.5" << false << true << 12.0;
-    QTest::newRow("decimal comma") << "de_DE" << "12,5" << "12,5" << false << false << 12.5;
-    QTest::newRow("grouped de_DE") << "de_DE" << "1.234,56" << "1.234,56" << false << false << 1234.56;
-    QTest::newRow("plain de_DE") << "de_DE" << "1234,56" << "1234,56" << false << false << 1234.56;
-    QTest::newRow("a thousand de_DE") << "de_DE" << "1.000" << "1.000" << false << false << 1000.0;
-    QTest::newRow("a point that can't group") << "de_DE" << "12.5" << "12.5" << false << true << 12.0;
-    QTest::newRow("two points de_DE") << "de_DE" << "1.2.3" << "1.2.3" << false << true << 1.0;
-    QTest::newRow("two separators") << "de_DE" << "1,5.3" << "1,5.3" << false << true << 1.5;
-    QTest::newRow("plain space fr_FR") << "fr_FR" << "1 234,56" << "1 234,56" << false << false << 1234.56;
-    QTest::newRow("narrow space fr_FR") << "fr_FR" << "1" + narrow + "234,56" << "1" + narrow + "234,56" << false
-                                        << false << 1234.56;
-    QTest::newRow("a point fr_FR") << "fr_FR" << "2.25" << "2.25" << false << false << 2.25;
+    refused("a comma in C", "C", "1,50", 1);
+    refused("ten digits", "C", "1234567890", 123456789);
+    taken("a point first", "C", ".5", 0.5);
+    taken("grouped en_GB", "en_GB", "1,234.56", 1234.56);
+    taken("plain en_GB", "en_GB", "1234.56", 1234.56);
+    taken("millions en_GB", "en_GB", "123,456,789.5", 123456789.5);
+    refused("misplaced group en_GB", "en_GB", "12,34.5", 12);
+    refused("a decimal comma en_GB", "en_GB", "12,50", 12);
+    taken("a thousand en_GB", "en_GB", "1,000", 1000);
+    taken("grouped en_US", "en_US", "1,234.56", 1234.56);
+    taken("decimal comma", "de_DE", "12,5", 12.5);
+    taken("grouped de_DE", "de_DE", "1.234,56", 1234.56);
+    taken("plain de_DE", "de_DE", "1234,56", 1234.56);
+    taken("a thousand de_DE", "de_DE", "1.000", 1000);
+    refused("a point that can't group", "de_DE", "12.5", 12);
+    refused("two points de_DE", "de_DE", "1.2.3", 1);
+    refused("two separators", "de_DE", "1,5.3", 1.5);
+    taken("grouped es_ES", "es_ES", "1.234,56", 1234.56);
+    taken("decimal comma it_IT", "it_IT", "12,5", 12.5);
+    taken("decimal comma nl_NL", "nl_NL", "12,50", 12.5);
+    taken("plain space fr_FR", "fr_FR", "1 234,56", 1234.56);
+    taken("narrow space fr_FR", "fr_FR", "1" + narrow + "234,56", 1234.56);
+    taken("a point fr_FR", "fr_FR", "2.25", 2.25);
+    // A comma that de_CH and ar_EG write in no amount is refused, not dropped to make 1250.
+    refused("a decimal comma de_CH", "de_CH", "12,50", 12);
+    taken("grouped de_CH", "de_CH", "1" + quote + "234.50", 1234.5);
+    taken("a straight apostrophe de_CH", "de_CH", "1'234.50", 1234.5);
+    refused("a decimal comma ar_EG", "ar_EG", "12,50", 12);
+    taken("points ar_EG", "ar_EG", "12.50", 12.5);
+    taken("Arabic-Indic ar_EG", "ar_EG", QString::fromUtf8("\u0661\u0662\u066b\u0665\u0660"), 12.5);
+    taken("Arabic-Indic grouped ar_EG", "ar_EG", QString::fromUtf8("\u0661\u066c\u0662\u0663\u0664"), 1234);
+    // A leading zero group is no thousand: "0,005" is a third decimal wherever "," groups.
+    refused("a zero group en_GB", "en_GB", "0,005", 0);
+    refused("zero groups en_GB", "en_GB", "00,050", 0);
+    refused("a zero group en_US", "en_US", "0,005", 0);
+    refused("a zero group de_DE", "de_DE", "0.005", 0);
+    refused("a zero group es_ES", "es_ES", "0.005", 0);
+    refused("a zero group it_IT", "it_IT", "0.005", 0);
+    refused("a zero group nl_NL", "nl_NL", "0.005", 0);
+    refused("a zero group ja_JP", "ja_JP", "0,005", 0);
+    refused("a zero group hi_IN", "hi_IN", "0,005", 0);
+    refused("a third decimal de_DE", "de_DE", "0,005", 0);
+    taken("cents of yen", "ja_JP", "2.50", 2.5);
+    taken("lakhs hi_IN", "hi_IN", "1,23,456.78", 123456.78);
+    taken("crores hi_IN", "hi_IN", "12,34,567.89", 1234567.89);
+    refused("thousands hi_IN", "hi_IN", "1,234,567.89", 1234);
   }
   void moneyBox() {
     QFETCH(QString, locale);
@@ -137,7 +179,8 @@ class ChoiceEntryTest : public QObject {
     QFETCH(bool, refusedTyping);
     QFETCH(bool, refusedLeft);
     QFETCH(double, amount);
-    QLocale::setDefault(QLocale(locale));
+    const app_testing::UserLocale user(locale);
+    QVERIFY2(user.ok(), "run scripts/install-deps");
     sweeps::MoneyBox box;
     QObject::connect(&box, &QLineEdit::textChanged, [&] { box.Judge(); });
     // Keys for what a keyboard has, the rest as an input method gives it.
@@ -156,14 +199,54 @@ class ChoiceEntryTest : public QObject {
     QCOMPARE(box.toolTip().isEmpty(), !refusedLeft);
     // What the box counts with: the last whole amount typed.
     QCOMPARE(box.Value(), amount);
+    QCOMPARE(sweeps::MoneyAmount(box.text()).has_value(), !refusedLeft);
     if (!refusedLeft) QCOMPARE(sweeps::MoneyValue(box.text()), amount);
     box.clear();
     QCOMPARE(box.text(), QString());
     QCOMPARE(box.Last(), QString());
     QVERIFY(!box.Refused());
     QVERIFY(box.Mark()->isHidden());
-    QCOMPARE(sweeps::MoneyValue(sweeps::MoneyText(2.5)), 2.5);
-    QLocale::setDefault(QLocale::system());
+  }
+
+  // What the program writes, a box takes back as the same amount: its own text and the windows'
+  // figures, grouped as the locale groups them; where the locale has digits and marks of its own
+  // (Arabic), also the form Qt writes with them.
+  void moneyBoxReadsWhatTheProgramWrites_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<bool>("native");
+    for (const char* locale :
+         {"C", "en_GB", "en_US", "de_DE", "de_CH", "fr_FR", "es_ES", "it_IT", "nl_NL", "ja_JP", "hi_IN"})
+      QTest::newRow(locale) << locale << false;
+    QTest::newRow("ar_EG") << "ar_EG" << true;
+  }
+  void moneyBoxReadsWhatTheProgramWrites() {
+    QFETCH(QString, locale);
+    QFETCH(bool, native);
+    const app_testing::UserLocale user(locale);
+    QVERIFY2(user.ok(), "run scripts/install-deps");
+    for (const double amount : {0.0, 2.5, 1234.56, 1234567.89, 999999999.99}) {
+      QCOMPARE(sweeps::MoneyAmount(sweeps::MoneyText(amount)).value_or(-1), amount);
+      char figures[128];
+      QVERIFY(strfmon(figures, sizeof figures, "%!.2n", amount) > 0);
+      const QString shown = QString::fromUtf8(figures).trimmed();
+      QVERIFY2(sweeps::MoneyAmount(shown) == amount, qPrintable(shown));
+      if (native) {
+        const QString written = QLocale(locale).toString(amount, 'f', 2);
+        QVERIFY2(sweeps::MoneyAmount(written) == amount, qPrintable(written));
+      }
+    }
+  }
+
+  // With LC_MONETARY apart from the rest of the locale, a box writes, reads and asks for the
+  // form the windows show money in.
+  void moneyBoxFollowsTheMonetaryLocale() {
+    const app_testing::UserLocale user(QStringLiteral("de_DE"));
+    const testing_support::ProcessLocale money("en_GB.UTF-8", LC_MONETARY);
+    QVERIFY2(user.ok() && money.ok(), "run scripts/install-deps");
+    QCOMPARE(sweeps::MoneyText(1234.5), QStringLiteral("1234.50"));
+    QCOMPARE(sweeps::MoneyAmount(QStringLiteral("1,234.50")).value_or(-1), 1234.5);
+    QVERIFY(!sweeps::MoneyAmount(QStringLiteral("1.234,50")));
+    QCOMPARE(sweeps::MoneyExample(), QStringLiteral("1234.56"));
   }
 
   // A held team in a sweep without bids: no bid box, the dialog narrower by its width, the

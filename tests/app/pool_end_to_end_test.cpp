@@ -227,6 +227,8 @@ class PoolEndToEndTest : public QObject {
   void oneAmountReadsTheSameInAWindowAndOnAPage() {
     QFETCH(QByteArray, locale);
     QFETCH(QStringList, shown);
+    // The user's environment, and the program's locale taken from it as it starts.
+    const testing_support::EnvironmentVariable environment("LC_ALL", locale.constData());
     const testing_support::ProcessLocale user(locale.constData());
     QVERIFY2(user.ok(), ("no " + locale + ": run scripts/install-deps").constData());
     ProgramFolder folder;

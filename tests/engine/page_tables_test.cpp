@@ -8,9 +8,11 @@
 #include "engine/data/id_encoding.h"
 #include "platform/money/money.h"
 #include "tests/engine/sweep_pages_fixture.h"
+#include "tests/support/process_locale.h"
 
 using kelvane::ErrorKind;
 using testing_support::Choice;
+using testing_support::EnvironmentVariable;
 using testing_support::ErrorOf;
 using testing_support::Member;
 using testing_support::Money;
@@ -103,6 +105,26 @@ TEST_F(PageTablesTest, AccountsShowTotalPaidAndStyledBalance) {
 
   WriteData("", "");
   EXPECT_EQ(Page("{accounts}"), Lines{"NO-MEMBERS\r\n"});
+}
+
+// A caller that set no locale of its own, as this test program, gets the money its user's
+// environment names, and its locale stays "C".
+TEST_F(PageTablesTest, AccountsInTheUsersFormatForACallerThatSetNoLocale) {
+  ASSERT_STREQ(setlocale(LC_ALL, nullptr), "C");
+  WriteData(Sweep("Winner sweep", "Winner", "stake", Choice("ARG", "Ann"), "5"), Member("Ann"), kOptions);
+  const struct {
+    const char* all;
+    const char* monetary;
+    const char* want;
+  } cases[] = {{"de_DE.UTF-8", nullptr, "5,00 \u20ac"}, {nullptr, "en_US.UTF-8", "$5.00"}};
+  for (const auto& k : cases) {
+    const EnvironmentVariable all("LC_ALL", k.all), monetary("LC_MONETARY", k.monetary), lang("LANG", nullptr);
+    const Lines page = Page("{accounts}");
+    ASSERT_EQ(page.size(), 3u);
+    EXPECT_NE(page[1].find(std::string("<D align='right'>") + k.want + "</D>"), std::string::npos) << page[1];
+    EXPECT_STREQ(setlocale(LC_ALL, nullptr), "C");
+    EXPECT_EQ(uselocale(static_cast<locale_t>(nullptr)), LC_GLOBAL_LOCALE);
+  }
 }
 
 // Bids of 0.70 and 0.10 do not add up to 0.80 exactly in binary; paying 0.80 settles them.

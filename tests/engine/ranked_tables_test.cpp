@@ -7,6 +7,7 @@
 #include "engine/data/id_encoding.h"
 #include "engine/data/text.h"
 #include "tests/engine/sweep_pages_fixture.h"
+#include "tests/support/process_locale.h"
 
 using kelvane::ErrorKind;
 using testing_support::Choice;
@@ -115,6 +116,7 @@ TEST_F(RankedTablesTest, PlacingListsEveryTeamByNameWithThePlacedTeamMarked) {
 }
 
 TEST_F(RankedTablesTest, StatisticRanksByValueWithEmptyValuesLastAndTiesByName) {
+  const testing_support::EnvironmentVariable user("LC_ALL", "C");  // averages written with a point
   app_.Write("Results/Results.xml", testing_support::ResultsXml("", kGroupGames));
   engine_->LoadAll();
   const Lines all = FileOrder();

@@ -101,6 +101,9 @@ std::vector<std::string> SweepPages::ReadPage() {
   return lines;
 }
 
-std::string Money(double amount) { return kelvane::money::FormatCurrency(amount); }
+std::string Money(double amount) {
+  const kelvane::money::UserFormat format;  // as the pages write it
+  return kelvane::money::FormatCurrency(amount);
+}
 
 }  // namespace testing_support
