@@ -249,6 +249,27 @@ class ChoiceEntryTest : public QObject {
     QCOMPARE(sweeps::MoneyExample(), QStringLiteral("1234.56"));
   }
 
+  // A bid the locale does not write (a decimal comma in de_CH) is refused, never read as 1250.
+  void aBidInAnotherFormIsRefused() {
+    const app_testing::UserLocale swiss(QStringLiteral("de_CH"));
+    QVERIFY2(swiss.ok(), "run scripts/install-deps");
+    ProgramFolder folder;
+    WriteOffice(folder);
+    frmMain& main = StartToMainWindow(folder);
+    frmSweeps& w = ShowSweep(main, "Bids");
+    QVERIFY(OnDialog<frmTeamListEntry>(w.TeamList, "ARG", [&](frmTeamListEntry& d) {
+      QCOMPARE(d.txtBid->text(), QStringLiteral("2.50"));
+      Type(d.txtBid, "12,50");
+      QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+      QVERIFY(frmTeamListEntry::IsLoaded() && d.txtBid->Refused());
+      QCOMPARE(Held("Bids", "ARG", 2), QStringLiteral("2.5"));
+      Type(d.txtBid, "12.50");
+      QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+      QVERIFY(!frmTeamListEntry::IsLoaded());
+    }));
+    QCOMPARE(Held("Bids", "ARG", 2), QStringLiteral("12.5"));
+  }
+
   // A held team in a sweep without bids: no bid box, the dialog narrower by its width, the
   // member's name ready; in a bidding sweep the bid with two decimals.
   void teamDialogFromItsRow() {

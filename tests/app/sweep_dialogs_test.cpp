@@ -21,6 +21,7 @@
 #include "tests/app/support/modal_dialogs.h"
 #include "tests/app/support/program_fixture.h"
 #include "tests/app/support/sweeps_files.h"
+#include "tests/app/support/user_locale.h"
 
 using namespace pitchlog;
 using app_testing::MessageBoxes;
@@ -62,6 +63,15 @@ void WriteTwo(const ProgramFolder& folder) {
 
 bool NewSweep(frmSweeps& w, const std::function<void(frmNewSweep&)>& action) {
   return OnModal<frmNewSweep>([&] { QTest::mouseClick(w.cmdNewSweep, Qt::LeftButton); }, action);
+}
+
+// A new fixed-stake sweep of the top scorer option.
+bool NewStakeSweep(frmSweeps& w, const std::function<void(frmNewSweep&)>& action) {
+  return NewSweep(w, [&](frmNewSweep& d) {
+    Pick(d, "Top Scorer");
+    d.optStake->click();
+    action(d);
+  });
 }
 
 bool Rename(frmSweeps& w, const std::function<void(frmEditSweep&)>& action) {
@@ -130,9 +140,7 @@ class SweepDialogsTest : public QObject {
     ProgramFolder folder;
     WriteTwo(folder);
     frmSweeps& w = OpenSweeps(StartToMainWindow(folder));
-    QVERIFY(NewSweep(w, [&](frmNewSweep& d) {
-      Pick(d, "Top Scorer");
-      d.optStake->click();
+    QVERIFY(NewStakeSweep(w, [&](frmNewSweep& d) {
       QVERIFY(d.txtStake->isEnabled());
       // A third decimal is refused as a whole, never cut; the stake is mended in the box.
       const QString typed = "2" + QLocale().decimalPoint() + "505";
@@ -172,6 +180,27 @@ class SweepDialogsTest : public QObject {
     QCOMPARE(w.cboSweepList->currentText(), QStringLiteral("A Bid"));
     QVERIFY(w.BidsFrame->isVisible());
     QCOMPARE(w.cboSweepList->itemText(0), QStringLiteral("A Bid"));
+  }
+
+  // A stake the locale does not write (a decimal comma in de_CH) is refused, never read as 1250.
+  void aStakeInAnotherFormIsRefused() {
+    const app_testing::UserLocale swiss(QStringLiteral("de_CH"));
+    QVERIFY2(swiss.ok(), "run scripts/install-deps");
+    ProgramFolder folder;
+    WriteTwo(folder);
+    frmSweeps& w = OpenSweeps(StartToMainWindow(folder));
+    QVERIFY(NewStakeSweep(w, [&](frmNewSweep& d) {
+      QTest::keyClicks(d.txtStake, "12,50");
+      QCOMPARE(d.txtStake->text(), QStringLiteral("12,50"));
+      QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+      QVERIFY(frmNewSweep::IsLoaded() && d.txtStake->Refused());
+      QVERIFY(!Saved(folder).contains("Top Scorer"));
+      d.txtStake->clear();
+      QTest::keyClicks(d.txtStake, "12.50");
+      QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+      QVERIFY(!frmNewSweep::IsLoaded());
+    }));
+    QVERIFY(Saved(folder).contains("<type>stake</type><stake>12.5</stake>"));
   }
 
   // Pending changes are settled before the new sweep's save: Cancel opens nothing, No drops them.
