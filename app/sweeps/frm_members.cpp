@@ -75,7 +75,7 @@ QTreeWidgetItem* AddMemberRow(QTreeWidget* list, const QString& name, const QStr
 // row must not be left waiting for a new name behind the member's window.
 class SlowClickEdit : public QObject {
  public:
-  explicit SlowClickEdit(QTreeWidget* list) : QObject(list), list_(list) {
+  explicit SlowClickEdit(QTreeWidget* list) : QObject(list), list_(list), viewport_(list->viewport()) {
     timer_.setSingleShot(true);
     connect(&timer_, &QTimer::timeout, this, [this] {
       // Never behind another window that holds the keyboard.
@@ -90,7 +90,8 @@ class SlowClickEdit : public QObject {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (watched != list_->viewport()) return false;
+    // The viewport kept from the start: while the list is taken down it is no scroll area any more.
+    if (watched != viewport_) return false;
     switch (event->type()) {
       case QEvent::MouseButtonPress: {
         timer_.stop();
@@ -118,6 +119,7 @@ class SlowClickEdit : public QObject {
 
  private:
   QTreeWidget* list_;
+  const QObject* viewport_;
   // The row clicked, kept only while it is in the list.
   QPersistentModelIndex clicked_;
   QTimer timer_;
