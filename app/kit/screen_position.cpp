@@ -41,10 +41,11 @@ QRect FreeArea(const QWidget& window) {
   return {};
 }
 
-namespace {
-
-// What the frame adds to the client area; nothing while the window manager has not framed it.
 QSize FrameExtra(const QWidget& window) { return window.frameGeometry().size() - window.size(); }
+
+QSize ClientRoom(const QWidget& window) { return FreeArea(window).size() - FrameExtra(window); }
+
+namespace {
 
 bool FixedSize(const QWidget& window) { return window.minimumSize() == window.maximumSize(); }
 
@@ -83,17 +84,29 @@ bool Placed(const QWidget& widget) {
   return type == Qt::Window || type == Qt::Dialog;
 }
 
+// The frame a window was last placed with.
+constexpr const char* kPlacedFrame = "pitchlogPlacedFrame";
+
+void Place(QWidget& window) {
+  KeepInFreeArea(window);
+  window.setProperty(kPlacedFrame, FrameExtra(window));
+}
+
 class ScreenRules : public QObject {
  public:
   using QObject::QObject;
 
   bool eventFilter(QObject* watched, QEvent* event) override {
     const QEvent::Type type = event->type();
-    if ((type == QEvent::Show || type == QEvent::Resize) && watched->isWidgetType()) {
+    if ((type == QEvent::Show || type == QEvent::Resize || type == QEvent::Move) && watched->isWidgetType()) {
       auto* widget = static_cast<QWidget*>(watched);
-      // A window the user may resize is his to size; only code resizes one of fixed size.
-      const bool placed = type == QEvent::Show || (widget->isVisible() && FixedSize(*widget));
-      if (placed && Placed(*widget)) KeepInFreeArea(*widget);
+      if (Placed(*widget) && (type == QEvent::Show || widget->isVisible())) {
+        // The window manager frames a window after it is shown, and may frame it anew when it
+        // is shown again: a frame other than the one placed with is placed again. Otherwise a
+        // window the user may resize or move is his; only code resizes one of fixed size.
+        const bool new_frame = widget->property(kPlacedFrame).toSize() != FrameExtra(*widget);
+        if (type == QEvent::Show || new_frame || (type == QEvent::Resize && FixedSize(*widget))) Place(*widget);
+      }
     }
     return QObject::eventFilter(watched, event);
   }
