@@ -12,6 +12,7 @@
 #include <QTreeWidget>
 
 #include "app/entry/frm_group_score.h"
+#include "app/kit/screen_position.h"
 #include "app/shell/frm_help.h"
 #include "app/shell/frm_main.h"
 #include "app/shell/frm_players.h"
@@ -99,6 +100,24 @@ class WindowManagerTest : public QObject {
     CHECK_EMPTY(FramedInside(window));
     window.hide();
     window.show();
+    CHECK_EMPTY(FramedInside(window));
+  }
+
+  // England 6-2 Iran's facts and score panel in the Groups view: the window still goes as small
+  // as the free area, and maximised it fills it.
+  void groupsViewWithItsScorePanelFits() {
+    ProgramFolder folder;
+    frmMain& window = app_testing::StartToMainWindow(folder);
+    window.OpenResultsSet("Tournament 2022");
+    window.MainTab->setCurrentIndex(1);
+    window.ShowGameFacts("B1");
+    QApplication::processEvents();  // the layouts take the panels' measures
+    CHECK_EMPTY(FramedInside(window));
+    const QSize least = window.minimumSizeHint().expandedTo(window.minimumSize()) + FrameExtra(window);
+    QVERIFY2(least.width() <= FreeArea().width() && least.height() <= FreeArea().height(),
+             qPrintable(QStringLiteral("%1x%2 with its frame").arg(least.width()).arg(least.height())));
+    window.showMaximized();
+    QVERIFY(QTest::qWaitFor([&] { return window.isMaximized(); }, kFrameWaitMs));
     CHECK_EMPTY(FramedInside(window));
   }
 
