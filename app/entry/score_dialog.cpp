@@ -97,7 +97,8 @@ void ScoreDialog::CutRowsToRoom() {
 bool ScoreDialog::event(QEvent* event) {
   const bool handled = QDialog::event(event);
   const QEvent::Type type = event->type();
-  if ((type == QEvent::Show || type == QEvent::Move) && base_height_ > 0 && ClientRoom(*this) != cut_for_) {
+  if ((type == QEvent::Show || type == QEvent::Move || type == FramePlacedEvent()) && base_height_ > 0 &&
+      ClientRoom(*this) != cut_for_) {
     UncutRows();
     CutRowsToRoom();
   }

@@ -2,6 +2,7 @@
 // screen less the desktop's panels).
 #pragma once
 
+#include <QEvent>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -28,8 +29,11 @@ QPoint CentredIn(const QRect& free_area, QSize frame);
 // The free area of the screen a top-level window stands on, or opens on.
 QRect FreeArea(const QWidget& window);
 
-// What the window's frame adds to its client area; nothing while the window manager has not
-// framed it yet.
+// The window with its frame where the window manager has framed it and the window is on screen;
+// the client area alone before.
+QRect FrameOf(const QWidget& window);
+
+// What the window's frame adds to its client area; nothing while the frame is not known.
 QSize FrameExtra(const QWidget& window);
 
 // The largest client area the window may have with its frame inside its free area.
@@ -42,6 +46,9 @@ void OpenInFreeArea(QWidget& window, QSize designed);
 // Moves a top-level window that stands out of its free area back inside, made smaller first
 // when it is larger and may be resized. A window inside stays where it is.
 void KeepInFreeArea(QWidget& window);
+
+// Sent to a window each time the rules placed it: the room it has may have changed.
+QEvent::Type FramePlacedEvent();
 
 // Every window of the program opens inside its free area, is placed again once the window
 // manager has framed it (the frame is unknown when it opens), and a window that code makes

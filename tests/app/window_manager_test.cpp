@@ -9,9 +9,11 @@
 #include <QScreen>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include "app/entry/frm_group_score.h"
+#include "app/kit/msg_box.h"
 #include "app/kit/screen_position.h"
 #include "app/shell/frm_help.h"
 #include "app/shell/frm_main.h"
@@ -46,23 +48,29 @@ QString Settled(Problem problem) {
 }
 
 // Waits for the window manager's frame, then for the window to settle inside the free area.
-QString FramedInside(const QWidget& window) {
+// Qt measures a frame only after the window manager configured the window; one that it mapped
+// without configuring it after the frame was made shows no frame to Qt (rarely, on a loaded
+// machine), and then only its client area can be checked.
+QString FramedInside(QWidget& window) {
+  if (!QTest::qWaitForWindowExposed(&window, kFrameWaitMs)) return window.objectName() + QStringLiteral(" not shown");
+  if (!QTest::qWaitFor([&] { return Framed(window); }, kFrameWaitMs))
+    qWarning("%s: Qt measured no frame", qPrintable(window.objectName()));
   return Settled([&] {
-    if (!Framed(window)) return window.objectName() + QStringLiteral(" got no frame");
     if (FreeArea().contains(window.frameGeometry())) return QString();
     return window.objectName() + QStringLiteral(" stands at ") + Describe(window.frameGeometry()) +
            QStringLiteral(" out of ") + Describe(FreeArea());
   });
 }
 
-// Where the server shows the control, which follows the window's last move and resize.
-QString OnScreen(const QWidget& control) {
-  return Settled([&] {
-    const QRect shown(control.mapToGlobal(QPoint(0, 0)), control.size());
-    if (control.isVisible() && FreeArea().contains(shown)) return QString();
-    return control.objectName() + QStringLiteral(" at ") + Describe(shown) + QStringLiteral(" out of ") +
-           Describe(FreeArea());
-  });
+// The control inside its window's client area, the window with its frame inside the free area.
+QString OnScreen(QWidget& control) {
+  QWidget& window = *control.window();
+  const QString framed = FramedInside(window);
+  if (!framed.isEmpty()) return framed;
+  const QRect shown(control.mapTo(&window, QPoint(0, 0)), control.size());
+  if (control.isVisible() && window.rect().contains(shown)) return {};
+  return control.objectName() + QStringLiteral(" at ") + Describe(shown) + QStringLiteral(" out of its window, ") +
+         Describe(window.rect());
 }
 
 #define CHECK_EMPTY(problem)                                  \
@@ -132,6 +140,29 @@ class WindowManagerTest : public QObject {
     CHECK_EMPTY(FramedInside(players));
   }
 
+  // A short question's box is still wide enough for its title, which the title bar shows with its
+  // icon and three buttons, each about as wide as the bar is high (measured on a plain window).
+  void messageBoxShowsItsTitle() {
+    QWidget plain;
+    plain.resize(300, 200);
+    plain.show();
+    CHECK_EMPTY(FramedInside(plain));
+    const int bar = plain.geometry().top() - plain.frameGeometry().top();
+    QString problem = QStringLiteral("no box came");
+    QTimer::singleShot(0, [&] {
+      QWidget* box = QApplication::activeModalWidget();
+      if (!box) return;
+      QFont bold = box->font();
+      bold.setBold(true);
+      const int needed = QFontMetrics(bold).horizontalAdvance(box->windowTitle()) + 4 * bar;
+      problem = box->width() < needed ? QStringLiteral("%1 px wide, its title needs %2").arg(box->width()).arg(needed)
+                                      : QString();
+      box->close();
+    });
+    MsgBox(QStringLiteral("Are you sure?"), msgbox::YesNo, QStringLiteral("Orvessa Pitchlog"));
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+  }
+
   // Denmark 0-0 Tunisia given 20 goals: the rows scroll, OK, Apply and Cancel stay on screen.
   void scoreDialogWithTwentyGoalsKeepsItsButtons() {
     ProgramFolder folder;
@@ -145,7 +176,7 @@ class WindowManagerTest : public QObject {
     dialog.txtHomeScore->setText(QStringLiteral("20"));
     QTRY_COMPARE(sure.Seen().size(), 1);
     CHECK_EMPTY(FramedInside(dialog));
-    for (const QPushButton* button : {dialog.cmdOK, dialog.cmdApply, dialog.cmdCancel}) CHECK_EMPTY(OnScreen(*button));
+    for (QPushButton* button : {dialog.cmdOK, dialog.cmdApply, dialog.cmdCancel}) CHECK_EMPTY(OnScreen(*button));
   }
 
  private:
