@@ -14,7 +14,6 @@
 
 #include "app/entry/frm_group_score.h"
 #include "app/kit/msg_box.h"
-#include "app/kit/screen_position.h"
 #include "app/shell/frm_help.h"
 #include "app/shell/frm_main.h"
 #include "app/shell/frm_players.h"
@@ -121,7 +120,7 @@ class WindowManagerTest : public QObject {
     window.ShowGameFacts("B1");
     QApplication::processEvents();  // the layouts take the panels' measures
     CHECK_EMPTY(FramedInside(window));
-    const QSize least = window.minimumSizeHint().expandedTo(window.minimumSize()) + FrameExtra(window);
+    const QSize least = window.minimumSizeHint().expandedTo(window.minimumSize()) + window.frameGeometry().size() - window.size();
     QVERIFY2(least.width() <= FreeArea().width() && least.height() <= FreeArea().height(),
              qPrintable(QStringLiteral("%1x%2 with its frame").arg(least.width()).arg(least.height())));
     window.showMaximized();
