@@ -129,6 +129,10 @@ class ScreenRules : public QObject {
       QWidget* widget = WidgetOf(static_cast<QWindow*>(watched));
       if (!widget || !Placed(*widget) || !widget->isVisible() || !FrameMeasurable(*widget)) return false;
       if (NewFrame(*widget)) Place(*widget);
+    } else if (type == QEvent::UpdateRequest && watched->isWidgetType()) {
+      // Qt may learn the frame without reporting a move: checked again whenever the window paints.
+      auto* widget = static_cast<QWidget*>(watched);
+      if (Placed(*widget) && widget->isVisible() && FrameMeasurable(*widget) && NewFrame(*widget)) Place(*widget);
     } else if ((type == QEvent::Show || type == QEvent::Resize || type == QEvent::Move) && watched->isWidgetType()) {
       auto* widget = static_cast<QWidget*>(watched);
       if (Placed(*widget) && (type == QEvent::Show || widget->isVisible())) {
