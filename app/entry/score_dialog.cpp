@@ -1,16 +1,22 @@
 #include "app/entry/score_dialog.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 
 #include "app/entry/scorer_rows.h"
 #include "app/kit/msg_box.h"
 #include "app/kit/named_widget.h"
 #include "app/kit/program.h"
+#include "app/kit/screen_position.h"
 
 namespace pitchlog::entry {
 
@@ -47,10 +53,56 @@ void ScoreDialog::PlaceTopLine(int height, std::initializer_list<Place> places) 
 }
 
 void ScoreDialog::PlaceFrames() {
-  HomeGoalFrame->move(kLeft, kFramesTop);
-  MidFrame = Named(new QFrame(this), "MidFrame");
-  MidFrame->setGeometry(kLeft + GoalRowPanel::kFrameWidth, kFramesTop, kMidWidth, GoalRowPanel::kOneRowHeight);
-  AwayGoalFrame->move(kLeft + GoalRowPanel::kFrameWidth + kMidWidth, kFramesTop);
+  GoalArea = Named(new QScrollArea(this), "GoalArea");
+  GoalArea->setFrameShape(QFrame::NoFrame);
+  GoalArea->setFocusPolicy(Qt::NoFocus);  // Tab goes from row to row, the area follows
+  GoalArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  GoalArea->setGeometry(0, kFramesTop, kWidth, GoalRowPanel::kOneRowHeight);
+  auto* rows = new QWidget;
+  rows->resize(kWidth, GoalRowPanel::kOneRowHeight);
+  GoalArea->setWidget(rows);
+  for (QWidget* frame : {static_cast<QWidget*>(HomeGoalFrame), static_cast<QWidget*>(AwayGoalFrame)})
+    frame->setParent(rows);
+  HomeGoalFrame->move(kLeft, 0);
+  MidFrame = Named(new QFrame(rows), "MidFrame");
+  MidFrame->setGeometry(kLeft + GoalRowPanel::kFrameWidth, 0, kMidWidth, GoalRowPanel::kOneRowHeight);
+  AwayGoalFrame->move(kLeft + GoalRowPanel::kFrameWidth + kMidWidth, 0);
+}
+
+void ScoreDialog::UncutRows() {
+  if (cut_ == 0) return;
+  setFixedSize(kWidth, height() + cut_);
+  ButtonFrame->move(ButtonFrame->x(), ButtonFrame->y() + cut_);
+  cut_ = 0;
+}
+
+void ScoreDialog::CutRowsToRoom() {
+  const int rows = std::max(ButtonFrame->y() - button_offset_, 0);
+  GoalArea->widget()->resize(kWidth, std::max(rows, 1));
+  cut_for_ = ClientRoom(*this);
+  const int over = cut_for_.height() > 0 ? height() - cut_for_.height() : 0;
+  // At least one row stays in sight, however small the screen.
+  cut_ = std::clamp(over, 0, std::max(rows - GoalRowPanel::kOneRowHeight, 0));
+  const int bar = cut_ > 0 ? GoalArea->verticalScrollBar()->sizeHint().width() : 0;
+  GoalArea->setGeometry(0, kFramesTop, kWidth + bar, std::max(rows - cut_, 0));
+  if (cut_ > 0) {
+    setFixedSize(kWidth + bar, height() - cut_);
+    ButtonFrame->move(ButtonFrame->x(), ButtonFrame->y() - cut_);
+  } else if (width() != kWidth) {
+    setFixedSize(kWidth, height());
+  }
+  ButtonFrame->resize(width(), ButtonFrame->height());
+}
+
+bool ScoreDialog::event(QEvent* event) {
+  const bool handled = QDialog::event(event);
+  const QEvent::Type type = event->type();
+  if ((type == QEvent::Show || type == QEvent::Move || type == FramePlacedEvent()) && base_height_ > 0 &&
+      ClientRoom(*this) != cut_for_) {
+    UncutRows();
+    CutRowsToRoom();
+  }
+  return handled;
 }
 
 void ScoreDialog::MakeButtonStrip(int top, std::initializer_list<StripButton> buttons) {
@@ -115,9 +167,11 @@ bool ScoreDialog::ShowZeroScores() {
     if (side->score->text() == QLatin1String("0")) side->rows.Frame()->hide();
   }
   if (txtHomeScore->text() == QLatin1String("0") || txtAwayScore->text() == QLatin1String("0")) {
+    UncutRows();
     MidFrame->hide();
     ButtonFrame->move(ButtonFrame->x(), ButtonFrame->y() - one_row_height_);
     SetWindowHeight(height() - one_row_height_);
+    CutRowsToRoom();
   }
   return was_empty;
 }
@@ -173,7 +227,9 @@ void ScoreDialog::SetGoals(ScoreSide& side, bool FromLoad) {
 }
 
 void ScoreDialog::ShowRows(ScoreSide& side, int n) {
+  UncutRows();
   FitGoalFrames(side, Other(side), n, {this, MidFrame, ButtonFrame, base_height_, button_offset_});
+  CutRowsToRoom();
   side.rows.ShowRows(n, [&](int row) {
     WireRow(side, row);
     RowSquad(side, Other(side), row).Fill(side.rows.Player(row));

@@ -3,7 +3,8 @@
 // kick rows) in a frame with the strip MidFrame between the two, and the button strip below with
 // the result flag. The rows' handlers are here, the same for every dialog: a scorer chosen, an
 // own goal or penalty clicked, a minute typed, and the refill of the lists once a player was
-// added. A dialog places its top line and says what its numbers mean.
+// added. A dialog places its top line and says what its numbers mean. Rows too many for the
+// screen scroll between the top line and the button strip, which stay in sight.
 #pragma once
 
 #include <cstdint>
@@ -22,6 +23,7 @@ class QFrame;
 class QGroupBox;
 class QLabel;
 class QPushButton;
+class QScrollArea;
 
 namespace pitchlog::entry {
 
@@ -56,6 +58,7 @@ class ScoreDialog : public QDialog {
   QGroupBox* HomeGoalFrame;
   QGroupBox* AwayGoalFrame;
   QFrame* MidFrame;
+  QScrollArea* GoalArea;  // holds the row frames and MidFrame
   QFrame* ButtonFrame;
   QFrame* ResultFrame;
   QCheckBox* chkResult;
@@ -138,6 +141,8 @@ class ScoreDialog : public QDialog {
   virtual void cmdClear_Click() = 0;
 
   void reject() override;  // Esc is Cancel
+  // The room on screen is known for certain only once the window manager has framed the dialog.
+  bool event(QEvent* event) override;
 
   ScoreSide home_;
   ScoreSide away_;
@@ -148,6 +153,15 @@ class ScoreDialog : public QDialog {
 
  private:
   void WireRow(ScoreSide& side, int row);
+  // The rows at their full height, as the sizing of the frames left them, and the button strip
+  // below them.
+  void UncutRows();
+  // Rows taller than the screen's room for the dialog are cut to it and scroll, the strip moves
+  // up with the cut.
+  void CutRowsToRoom();
+
+  int cut_ = 0;       // pixels of rows out of sight
+  QSize cut_for_;     // the room they were cut for
 
   std::vector<QWidget*> top_tab_;
   std::vector<QWidget*> strip_tab_;

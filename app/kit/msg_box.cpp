@@ -1,8 +1,11 @@
 #include "app/kit/msg_box.h"
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QList>
 #include <QMessageBox>
+#include <QSpacerItem>
 #include <QWindow>
 
 #include "app/kit/program.h"
@@ -29,6 +32,22 @@ QMessageBox::Icon Icon(int style) {
   }
 }
 
+// A box sizes itself to its text and buttons; one with a short text would be narrower than its
+// title, which the window manager then cuts ("Orve... chlog"). The title bar holds the title in
+// about the window's bold font, an icon and three buttons about as wide as the bar is high.
+void KeepRoomForTitle(QMessageBox& box) {
+  QFont font = box.font();
+  font.setBold(true);
+  const QFontMetrics metrics(font);
+  const int bar = metrics.height() + 8;
+  const int needed = metrics.horizontalAdvance(box.windowTitle()) + 5 * bar;
+  auto* grid = qobject_cast<QGridLayout*>(box.layout());
+  if (!grid) return;
+  const QMargins margins = grid->contentsMargins();
+  grid->addItem(new QSpacerItem(needed - margins.left() - margins.right(), 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                grid->rowCount(), 0, 1, grid->columnCount());
+}
+
 msgbox::Answer ToAnswer(int button) {
   switch (button) {
     case QMessageBox::Cancel: return msgbox::Cancel;
@@ -53,6 +72,7 @@ msgbox::Answer MsgBox(const QString& text, int style, const QString& title) {
   for (QMessageBox::StandardButton b : buttons) box.addButton(b);
   const int default_index = (style >> 8) & 3;
   box.setDefaultButton(buttons.value(default_index, buttons.front()));
+  KeepRoomForTitle(box);
   box.exec();
   return ToAnswer(box.standardButton(box.clickedButton()));
 }

@@ -49,15 +49,35 @@ void SetCells(QTreeWidgetItem* row, const QStringList& cells) {
   }
 }
 
+int ColumnNeeds(const QTreeWidget* list, int column) {
+  const int caption = list->header()->fontMetrics().horizontalAdvance(list->headerItem()->text(column)) + kCaptionMargin;
+  return qMax(caption, static_cast<const QAbstractItemView*>(list)->sizeHintForColumn(column));
+}
+
+namespace {
+
+int GivenWidth(const QTreeWidget* list, int column) { return list->headerItem()->data(column, Qt::UserRole).toInt(); }
+
+}  // namespace
+
 void FitColumns(QTreeWidget* list) {
-  const QTreeWidgetItem* header = list->headerItem();
+  for (int c = 0; c < list->columnCount(); ++c)
+    if (!list->isColumnHidden(c)) list->setColumnWidth(c, qMax(GivenWidth(list, c), ColumnNeeds(list, c)));
+}
+
+void GiveRestTo(QTreeWidget* list, int column) {
+  int others = 0;
   for (int c = 0; c < list->columnCount(); ++c) {
-    if (list->isColumnHidden(c)) continue;
-    const int given = header->data(c, Qt::UserRole).toInt();
-    const int caption = list->header()->fontMetrics().horizontalAdvance(header->text(c)) + kCaptionMargin;
-    const int cells = static_cast<const QAbstractItemView*>(list)->sizeHintForColumn(c);
-    list->setColumnWidth(c, qMax(given, qMax(caption, cells)));
+    if (c == column || list->isColumnHidden(c)) continue;
+    list->setColumnWidth(c, ColumnNeeds(list, c));
+    others += list->columnWidth(c);
   }
+  // The room inside the frame, less the scroll bar that rows too many for it bring.
+  int room = list->maximumViewportSize().width();
+  const int rows_height = list->header()->sizeHint().height() +
+                          list->topLevelItemCount() * qMax(static_cast<const QAbstractItemView*>(list)->sizeHintForRow(0), 0);
+  if (rows_height > list->maximumViewportSize().height()) room -= list->verticalScrollBar()->sizeHint().width();
+  list->setColumnWidth(column, qMax(GivenWidth(list, column), room - others));
 }
 
 void FitHeight(QTreeWidget* list, int rows) {

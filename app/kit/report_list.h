@@ -29,6 +29,11 @@ void SetCells(QTreeWidgetItem* row, const QStringList& cells);
 // Each shown column at its given width, or wider where its caption or a cell needs more room:
 // the given widths were measured for a narrower font than most desktops use.
 void FitColumns(QTreeWidget* list);
+// The width a column's caption and cells need.
+int ColumnNeeds(const QTreeWidget* list, int column);
+// The columns other than `column` as wide as their captions and cells need, and `column` the
+// rest of the list's width, at least its given width: it holds the long texts.
+void GiveRestTo(QTreeWidget* list, int column);
 // A list just as high as its header, `rows` rows and a horizontal scroll bar.
 void FitHeight(QTreeWidget* list, int rows);
 // The fore colour of the row and of every one of its cells.

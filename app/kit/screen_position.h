@@ -2,6 +2,7 @@
 // screen less the desktop's panels).
 #pragma once
 
+#include <QEvent>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -28,6 +29,16 @@ QPoint CentredIn(const QRect& free_area, QSize frame);
 // The free area of the screen a top-level window stands on, or opens on.
 QRect FreeArea(const QWidget& window);
 
+// The window with its frame where the window manager has framed it and the window is on screen;
+// the client area alone before.
+QRect FrameOf(const QWidget& window);
+
+// What the window's frame adds to its client area; nothing while the frame is not known.
+QSize FrameExtra(const QWidget& window);
+
+// The largest client area the window may have with its frame inside its free area.
+QSize ClientRoom(const QWidget& window);
+
 // Gives a top-level window its designed size (its client area) where that fits the free area,
 // less where not, and centres it there.
 void OpenInFreeArea(QWidget& window, QSize designed);
@@ -36,8 +47,12 @@ void OpenInFreeArea(QWidget& window, QSize designed);
 // when it is larger and may be resized. A window inside stays where it is.
 void KeepInFreeArea(QWidget& window);
 
-// Every window of the program opens inside its free area, and a window that code makes larger
-// (a score dialog given more goals) stays inside. Later calls do nothing.
+// Sent to a window each time the rules placed it: the room it has may have changed.
+QEvent::Type FramePlacedEvent();
+
+// Every window of the program opens inside its free area, is placed again once the window
+// manager has framed it (the frame is unknown when it opens), and a window that code makes
+// larger (a score dialog given more goals) stays inside. Later calls do nothing.
 void InstallScreenRules();
 
 }  // namespace pitchlog

@@ -124,6 +124,8 @@ void frmCustomise::Form_Load() {
   // them, leaves no gap. Each row keeps its column's own position for the check handler.
   for (int r = 0; r < lvwColumns->topLevelItemCount(); ++r)
     lvwColumns->topLevelItem(r)->setText(kPositionColumn, QStringLiteral("%1").arg(r + 1, 3, 10, QLatin1Char('0')));
+  // The descriptions are the long texts: the room the headings and positions leave is theirs.
+  GiveRestTo(lvwColumns, kDescriptionColumn);
 }
 
 void frmCustomise::Remember(QTreeWidgetItem* row) {

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTabBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -88,16 +89,24 @@ GroupsView::GroupsView(QFrame* group_frame, QTabBar* group_tab, QGroupBox* game_
   BuildGameFacts();
   BuildScoreFrame();
 
-  auto* panels = new QHBoxLayout;
+  // The panels take the room the lists leave; where a small screen leaves them less than they
+  // need, they scroll rather than make the window taller than the screen.
+  auto* sheet = new QWidget;
+  auto* panels = new QHBoxLayout(sheet);
+  panels->setContentsMargins(0, 0, 0, 0);
   // The facts take little room; the score panel's scorer lines need it, one line to a goal.
   panels->addWidget(game_facts, 2);
   panels->addWidget(score_frame, 3);
   panels->addWidget(team_frame, 1);
+  auto* panel_area = Named(new QScrollArea(group_frame), "GroupPanels");
+  panel_area->setFrameShape(QFrame::NoFrame);
+  panel_area->setWidgetResizable(true);
+  panel_area->setWidget(sheet);
   auto* layout = new QVBoxLayout(group_frame);
   layout->addWidget(group_tab);
   layout->addWidget(GroupSchedule);
   layout->addWidget(GroupTable);
-  layout->addLayout(panels, 1);
+  layout->addWidget(panel_area, 1);
 }
 
 void GroupsView::BuildGameFacts() {

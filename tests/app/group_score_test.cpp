@@ -136,7 +136,7 @@ class GroupScoreTest : public QObject {
     const int nil_nil = d.height();
     d.txtHomeScore->setText(QStringLiteral("1"));
     QCOMPARE(d.height(), nil_nil + d.HomeGoalFrame->height());
-    QCOMPARE(d.ButtonFrame->y(), d.HomeGoalFrame->geometry().bottom() + 1 + 5);
+    QCOMPARE(d.ButtonFrame->y(), d.HomeGoalFrame->mapTo(&d, QPoint(0, d.HomeGoalFrame->height())).y() + 5);
   }
 
   void enterChangeAndClearAResult() {

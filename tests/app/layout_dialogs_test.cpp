@@ -132,6 +132,22 @@ class LayoutDialogsTest : public QObject {
     QCOMPARE(window.varTable.AsArray().UBound(1), 4);
   }
 
+  // The descriptions are the long texts: the headings and positions are as wide as they need and
+  // the descriptions have the rest of the list, no room left over.
+  void customiseGivesTheDescriptionsTheRoom() {
+    ProgramFolder folder;
+    frmMain& window = StartOnStats(folder);
+    Choose(window, "Teams Overview");
+    frmCustomise& dialog = frmCustomise::Get();
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    const QTreeWidget& rows = *dialog.lvwColumns;
+    const QHeaderView& header = *rows.header();
+    const int position_caption = header.fontMetrics().horizontalAdvance(QStringLiteral("Position (Sort)"));
+    QVERIFY2(rows.columnWidth(2) <= position_caption + 16, qPrintable(QString::number(rows.columnWidth(2))));
+    QCOMPARE(rows.columnWidth(0) + rows.columnWidth(1) + rows.columnWidth(2), rows.viewport()->width());
+  }
+
   // A column hidden by dragging it to nothing still stands among the shown ones until the layout
   // is captured; every row shows the position after the capture, which a column shown again
   // takes its captured width by.

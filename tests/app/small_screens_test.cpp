@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
@@ -114,6 +115,35 @@ class SmallScreensTest : public QObject {
     QCOMPARE(ShownGoalRows(dialog, "Home"), 12);
     QVERIFY(dialog.frameGeometry().height() > opened.height() + 10 * entry::GoalRowPanel::kRowPitch);
     QVERIFY2(Inside(dialog), qPrintable(Describe(dialog.frameGeometry()) + " in " + Describe(FreeArea())));
+  }
+
+  // 25 goals are more rows than either screen has room for: they scroll between the top line and
+  // the buttons, which stay on screen, and Tab brings the last row into sight.
+  void rowsTooManyForTheScreenScroll() {
+    ProgramFolder folder;
+    frmMain& main = OpenTournament2022(folder);
+    main.GameID = "D2";  // Denmark 0-0 Tunisia
+    frmGroupScore& dialog = frmGroupScore::Get();
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    app_testing::MessageBoxes sure({QMessageBox::Yes});
+    dialog.txtHomeScore->setText(QStringLiteral("25"));
+    QApplication::processEvents();
+    QCOMPARE(ShownGoalRows(dialog, "Home"), 25);
+    QVERIFY2(Inside(dialog), qPrintable(Describe(dialog.frameGeometry()) + " in " + Describe(FreeArea())));
+    for (const QPushButton* button : {dialog.cmdOK, dialog.cmdApply, dialog.cmdCancel}) {
+      const QRect shown(button->mapToGlobal(QPoint(0, 0)), button->size());
+      QVERIFY2(FreeArea().contains(shown), qPrintable(button->objectName() + " at " + Describe(shown)));
+    }
+    const auto* area = dialog.findChild<QScrollArea*>(QStringLiteral("GoalArea"));
+    QVERIFY(area && area->verticalScrollBar()->isVisible());
+    QWidget* pen = dialog.findChild<QWidget*>(QStringLiteral("chkHomePen_24"));
+    pen->setFocus();
+    QTest::keyClick(pen, Qt::Key_Tab);
+    QWidget* last = dialog.findChild<QWidget*>(QStringLiteral("txtHomeMins_24"));
+    QCOMPARE(dialog.focusWidget(), last);
+    const QRect in_area(last->mapTo(area->viewport(), QPoint(0, 0)), last->size());
+    QVERIFY2(area->viewport()->rect().contains(in_area), qPrintable(Describe(in_area)));
   }
 
   // England 6-2 Iran in the Groups view of the window made as small as it goes: the short box of
