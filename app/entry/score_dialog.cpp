@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScrollArea>
 #include <QScrollBar>
 
@@ -97,8 +98,9 @@ void ScoreDialog::CutRowsToRoom() {
 bool ScoreDialog::event(QEvent* event) {
   const bool handled = QDialog::event(event);
   const QEvent::Type type = event->type();
-  if ((type == QEvent::Show || type == QEvent::Move || type == FramePlacedEvent()) && base_height_ > 0 &&
+  if (!fitting_ && (type == QEvent::Show || type == QEvent::Move || type == FramePlacedEvent()) && base_height_ > 0 &&
       ClientRoom(*this) != cut_for_) {
+    const QScopedValueRollback<bool> fitting(fitting_, true);
     UncutRows();
     CutRowsToRoom();
   }

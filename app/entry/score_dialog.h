@@ -162,6 +162,7 @@ class ScoreDialog : public QDialog {
 
   int cut_ = 0;       // pixels of rows out of sight
   QSize cut_for_;     // the room they were cut for
+  bool fitting_ = false;  // the fit resizes the dialog, which places it and asks for a fit again
 
   std::vector<QWidget*> top_tab_;
   std::vector<QWidget*> strip_tab_;

@@ -146,6 +146,31 @@ class SmallScreensTest : public QObject {
     QVERIFY2(area->viewport()->rect().contains(in_area), qPrintable(Describe(in_area)));
   }
 
+  // A dialog whose rows were cut for a short screen, moved to a taller one, is fitted to the
+  // taller one: the rows it shows again resize and place it, and that is part of the one fit.
+  void aCutDialogMovedToATallerScreenShowsMoreRows() {
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    if (screens.size() < 2) QSKIP("one screen only");
+    ProgramFolder folder;
+    frmMain& main = OpenTournament2022(folder);
+    main.GameID = "D2";  // Denmark 0-0 Tunisia
+    frmGroupScore& dialog = frmGroupScore::Get();
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    app_testing::MessageBoxes sure({QMessageBox::Yes});
+    dialog.txtHomeScore->setText(QStringLiteral("25"));
+    QApplication::processEvents();
+    const int short_height = dialog.height();
+    const QRect tall = screens[1]->availableGeometry();
+    dialog.move(tall.topLeft() + QPoint(20, 20));
+    QApplication::processEvents();
+    QCOMPARE(dialog.screen(), screens[1]);
+    QVERIFY2(dialog.height() > short_height, qPrintable(QString::number(dialog.height())));
+    QVERIFY2(tall.contains(dialog.frameGeometry()), qPrintable(Describe(dialog.frameGeometry())));
+    const QRect ok(dialog.cmdOK->mapToGlobal(QPoint(0, 0)), dialog.cmdOK->size());
+    QVERIFY2(tall.contains(ok), qPrintable(Describe(ok)));
+  }
+
   // England 6-2 Iran in the Groups view of the window made as small as it goes: the short box of
   // England's six scorers shows them all or scrolls to them.
   void shortScorerBoxReachesEveryScorer() {
