@@ -148,7 +148,7 @@ class AccountsTest : public QObject {
   }
   // Ann's two stakes, her bid and her payment, all of the stored form, read alike in both windows
   // and by the engine; a text that is no amount counts nothing and shows as stored among the
-  // costs.
+  // costs. Her guess shows as the user writes numbers.
   void storedAmounts() {
     QFETCH(QByteArray, stored);
     QFETCH(double, amount);
@@ -159,7 +159,8 @@ class AccountsTest : public QObject {
     app_testing::WriteMembers(folder, {{"Ann", "ann", form}});
     app_testing::WriteSweeps(folder,
                              {{"Pool", "pool", "tournament_winner", "stake", form, {{"ARG", "ann"}, {"FRA", "ann"}}},
-                              {"Bids", "bids", "tournament_winner", "bid", nullptr, {{"ENG", "ann", form}}}});
+                              {"Bids", "bids", "tournament_winner", "bid", nullptr, {{"ENG", "ann", form}}},
+                              {"Goals", "goals", "total_goals", "fun", nullptr, {{"2.5", "ann"}}}});
     frmMain& main = StartToMainWindow(folder);
     const bool read = !std::isnan(amount);
     const double each = read ? amount : 0;
@@ -170,10 +171,11 @@ class AccountsTest : public QObject {
                                                               read ? sweeps::Currency(each) : QString(),
                                                               sweeps::Currency(2 * each)}));
       QVERIFY(Details(a.lvwMembers, "Ann", [&](frmMemberDetails& d) {
-        QCOMPARE(d.MemberChoices->topLevelItemCount(), 3);
+        QCOMPARE(d.MemberChoices->topLevelItemCount(), 4);
         QCOMPARE(Cells(d.MemberChoices->topLevelItem(0)), (QStringList{"Pool", "Argentina", cost}));
         QCOMPARE(Cells(d.MemberChoices->topLevelItem(1)), (QStringList{"Pool", "France", cost}));
         QCOMPARE(Cells(d.MemberChoices->topLevelItem(2)), (QStringList{"Bids", "England", cost}));
+        QCOMPARE(Cells(d.MemberChoices->topLevelItem(3)), (QStringList{"Goals", "2,5", ""}));
         QCOMPARE(d.lblTotalStake->text(), sweeps::Currency(3 * each));
         QCOMPARE(d.txtPaid->text(), sweeps::MoneyText(each));
         QCOMPARE(d.lblBalanceValue->text(), sweeps::Currency(2 * each));
