@@ -18,6 +18,7 @@
 #include "app/kit/report_list.h"
 #include "app/sweeps/frm_accounts.h"
 #include "app/sweeps/frm_members.h"
+#include "app/sweeps/guesses.h"
 #include "app/sweeps/money.h"
 #include "app/sweeps/sweeps_kit.h"
 #include "platform/money/money.h"
@@ -55,6 +56,12 @@ void KeepCostsInside(QTreeWidget* list) {
   }
   for (int i = 0; i < list->topLevelItemCount(); ++i)
     for (int c = 0; c < 2; ++c) list->topLevelItem(i)->setToolTip(c, list->topLevelItem(i)->text(c));
+}
+
+// The choice as its sweep shows it: a guess as the user's locale writes numbers.
+QString ShownChoice(kelvane::IPitchlog& engine, const std::string& sweep, const kelvane::Variant& shown) {
+  const QString text = ToQ(shown.ToString());
+  return sweeps::SweepFormat(engine, sweep) == "number" ? sweeps::ShownGuess(text) : text;
 }
 
 }  // namespace
@@ -110,7 +117,8 @@ void frmMemberDetails::Form_Load() {
   MemberChoices->clear();
   const double paid = sweeps::StoredAmount(engine.Members(member, "paid")).value_or(0);
 
-  total_ = 0;
+  // The engine's total, as the accounts and the pages count it.
+  total_ = engine.MemberTotal(member);
   const kelvane::Array& c = choices.AsArray();
   if (c.at(0, 0).ToString().empty()) {
     AddRow(MemberChoices, {QStringLiteral("** No sweeps found **")});
@@ -118,11 +126,12 @@ void frmMemberDetails::Form_Load() {
     cmdRemove->setVisible(paid == 0 && !sweeps::SweepChangesPending());
   } else {
     for (int32_t i = 0; i <= c.UBound(2); ++i) {
+      const std::string sweep = c.at(0, i).ToString();
       const kelvane::Variant& cost = c.at(2, i);
       const std::optional<double> amount = sweeps::StoredAmount(cost);
+      // A cost that is no amount counts nothing, but shows as stored, for mending.
       const QString shown = amount ? sweeps::Currency(*amount) : ToQ(cost.ToString());
-      AddRow(MemberChoices, {ToQ(c.at(0, i).ToString()), ToQ(c.at(1, i).ToString()), shown});
-      total_ += amount.value_or(0);
+      AddRow(MemberChoices, {ToQ(sweep), ShownChoice(engine, sweep, c.at(1, i)), shown});
     }
   }
   lblTotalStake->setText(sweeps::Currency(total_));

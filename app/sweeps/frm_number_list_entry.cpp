@@ -71,7 +71,7 @@ bool frmNumberListEntry::RefusedLater() const {
     return true;
   }
   for (const sweeps::HeldChoice& held : sweeps::HeldChoices(*gobjKelvane, Sweep)) {
-    if (sweeps::StoredAmount(kelvane::Variant(ToStd(held.value))) == guess) {
+    if (sweeps::StoredNumber(kelvane::Variant(ToStd(held.value))) == guess) {
       MsgBox(QStringLiteral("That number has already been chosen. Please enter another choice"), msgbox::Critical);
       return true;
     }

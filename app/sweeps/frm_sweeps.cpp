@@ -156,7 +156,7 @@ void frmSweeps::cboSweepList_Click() {
   kelvane::IPitchlog& engine = *gobjKelvane;
   const std::string s = ToStd(sweep);
   const std::string name = engine.Sweeps(s, "name").ToString();
-  const std::string format = engine.SweepOptions(engine.Sweeps(s, "sweepoption").ToString(), "format").ToString();
+  const std::string format = sweeps::SweepFormat(engine, s);
   if (format == "teamlist") {
     TeamList->show();
     LoadTeamList(name);

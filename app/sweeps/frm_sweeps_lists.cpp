@@ -68,7 +68,7 @@ QString DistanceKey(double distance) { return QString::number(distance, 'f', 4).
 bool IsZero(const Variant& v) {
   if (v.IsEmpty()) return true;
   if (v.IsString()) return v.ToString().find_first_of("123456789") == std::string::npos;
-  const std::optional<double> number = sweeps::StoredAmount(v);
+  const std::optional<double> number = sweeps::StoredNumber(v);
   return number && *number == 0;
 }
 
@@ -190,12 +190,12 @@ void frmSweeps::LoadNumberList(const std::string& Sweep) {
   NumberList->clear();
   const Variant target = engine.SweepSource(option["source"]);
   // A source that gives nothing aims at 0; one that gives no single number ranks nobody.
-  const std::optional<double> aim = target.IsEmpty() ? std::optional<double>(0) : sweeps::StoredAmount(target);
+  const std::optional<double> aim = target.IsEmpty() ? std::optional<double>(0) : sweeps::StoredNumber(target);
 
   const double total = FillChoices(engine, Sweep, number_column::Member, number_column::Bid, [&](const QString& n) {
     // The stored guess stays in the first column, the key of its row.
     QTreeWidgetItem* row = sweeps::AddRankedRow(NumberList, {n, QString(), sweeps::ShownGuess(n)});
-    const std::optional<double> guess = sweeps::StoredAmount(Variant(ToStd(n)));
+    const std::optional<double> guess = sweeps::StoredNumber(Variant(ToStd(n)));
     row->setText(number_column::Sort,
                  guess && aim ? DistanceKey(std::fabs(*guess - *aim)) : QStringLiteral("Z"));
     return row;

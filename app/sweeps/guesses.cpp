@@ -4,7 +4,7 @@
 
 #include <QLocale>
 
-#include "app/sweeps/money.h"
+#include "platform/component/error.h"
 #include "platform/component/variant.h"
 
 namespace pitchlog::sweeps {
@@ -52,8 +52,17 @@ QString StoredGuess(double guess) {
   return QString::number(guess, 'f', QLocale::FloatingPointShortest);
 }
 
+std::optional<double> StoredNumber(const kelvane::Variant& stored) {
+  if (!stored.IsNumeric()) return std::nullopt;
+  try {
+    return stored.ToDouble();
+  } catch (const kelvane::Error&) {
+    return std::nullopt;
+  }
+}
+
 QString ShownGuess(const QString& stored) {
-  const std::optional<double> number = StoredAmount(kelvane::Variant(stored.toStdString()));
+  const std::optional<double> number = StoredNumber(kelvane::Variant(stored.toStdString()));
   if (!number) return stored;
   QLocale locale;
   locale.setNumberOptions(QLocale::OmitGroupSeparator);

@@ -7,6 +7,10 @@
 
 #include <QString>
 
+namespace kelvane {
+class Variant;
+}
+
 namespace pitchlog::sweeps {
 
 // The number of a guess as typed; nothing when the text is no whole number as the user's locale
@@ -17,6 +21,9 @@ std::optional<double> GuessValue(const QString& typed);
 bool IsGuessTyping(const QString& typed);
 // A guess as the engine stores it: digits with "." before any decimals, no exponent.
 QString StoredGuess(double guess);
+// A stored number (a guess, a sweep's target) as the engine ranks it: "." before any decimals;
+// nothing when it is no number, or one too large to read.
+std::optional<double> StoredNumber(const kelvane::Variant& stored);
 // A stored guess as the user's locale writes it; a stored text that is no number is shown as it
 // is stored.
 QString ShownGuess(const QString& stored);

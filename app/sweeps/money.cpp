@@ -133,14 +133,7 @@ bool IsSeparatorLike(QChar c) {
 
 QString Currency(double amount) { return QString::fromStdString(kelvane::money::FormatCurrency(amount)); }
 
-std::optional<double> StoredAmount(const kelvane::Variant& stored) {
-  if (!stored.IsNumeric()) return std::nullopt;
-  try {
-    return stored.ToDouble();
-  } catch (const kelvane::Error&) {
-    return std::nullopt;  // a number too large to read
-  }
-}
+std::optional<double> StoredAmount(const kelvane::Variant& stored) { return kelvane::money::StoredAmount(stored); }
 
 QString CurrencyOf(const kelvane::Variant& stored) { return Currency(StoredAmount(stored).value_or(0)); }
 

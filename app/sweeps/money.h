@@ -1,5 +1,5 @@
 // Money in the sweeps windows: stakes, bids and payments. Amounts are shown in the user's
-// currency format, the pages' own; the engine stores them as plain decimal text ("12.5").
+// currency format, the pages' own; the windows store them as plain decimal text ("12.50").
 //
 // A money box writes and reads an amount as the windows show it, in the form of the user's
 // LC_MONETARY: its decimal mark, and its thousands mark in the places its grouping puts it
@@ -29,7 +29,8 @@ namespace pitchlog::sweeps {
 // The amount in the user's currency format, as the pages write it.
 QString Currency(double amount);
 
-// A stored amount (a bid, a stake, a payment); nothing when it is missing or not a number.
+// A stored amount (a bid, a stake, a payment), read as the engine reads it ("12.5" or "2,5");
+// nothing when it is missing or no amount.
 std::optional<double> StoredAmount(const kelvane::Variant& stored);
 // Its currency form; a missing amount shows as 0.
 QString CurrencyOf(const kelvane::Variant& stored);

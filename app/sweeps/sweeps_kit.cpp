@@ -114,6 +114,10 @@ bool HoldsChoice(kelvane::IPitchlog& engine, const std::string& sweep, const QSt
   return false;
 }
 
+std::string SweepFormat(kelvane::IPitchlog& engine, const std::string& sweep) {
+  return engine.SweepOptions(engine.Sweeps(sweep, "sweepoption").ToString(), "format").ToString();
+}
+
 bool SweepChangesPending() { return frmSweeps::IsLoaded() && frmSweeps::Get().cmdApply->isEnabled(); }
 
 QLabel* PendingNote(QWidget* parent, const char* name, const char* text) {

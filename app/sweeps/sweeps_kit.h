@@ -69,6 +69,9 @@ struct HeldChoice {
 std::vector<HeldChoice> HeldChoices(kelvane::IPitchlog& engine, const std::string& sweep);
 bool HoldsChoice(kelvane::IPitchlog& engine, const std::string& sweep, const QString& value);
 
+// The format of the option the sweep was made from: "teamlist", "playerlist", "number" or other.
+std::string SweepFormat(kelvane::IPitchlog& engine, const std::string& sweep);
+
 // Whether the manager window holds sweep changes that are not yet saved.
 bool SweepChangesPending();
 // The note of a money window that its figures count such changes, hidden at first.

@@ -18,7 +18,7 @@ std::vector<xml::Node> CountedSweeps(const xml::Document& sweeps);
 // Empty for any other sweep and for a missing bid or stake.
 Variant Cost(const xml::Node& sweep, const xml::Node& choice);
 
-// What a cost adds to a total: 0 for one that is no number, or too large to be read as one.
+// What a cost adds to a total: 0 for one that is no amount (money::StoredAmount).
 double Amount(const Variant& cost);
 
 }  // namespace kelvane::member_costs

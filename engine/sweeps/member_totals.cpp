@@ -6,6 +6,7 @@
 #include "engine/data/id_encoding.h"
 #include "engine/pitchlog.h"
 #include "engine/sweeps/member_costs.h"
+#include "platform/money/money.h"
 
 namespace kelvane {
 namespace member_costs {
@@ -34,14 +35,7 @@ Variant Cost(const xml::Node& sweep, const xml::Node& choice) {
   return Variant();
 }
 
-double Amount(const Variant& cost) {
-  if (!cost.IsNumeric()) return 0;
-  try {
-    return cost.ToDouble();
-  } catch (const Error&) {
-    return 0;
-  }
-}
+double Amount(const Variant& cost) { return money::StoredAmount(cost).value_or(0); }
 
 }  // namespace member_costs
 

@@ -40,11 +40,10 @@ std::vector<std::string> TemplateLines(const std::filesystem::path& path) {
   return lines;
 }
 
-// The member's paid amount. A member without one, or whose paid text is no number (a cleared
+// The member's paid amount. A member without one, or whose paid text is no amount (a cleared
 // box, a hand-edited file), has paid nothing, as the accounts table counts it.
 double PaidAmount(IPitchlog& engine, const std::string& member) {
-  const Variant paid = engine.Members(member, "paid");
-  return paid.IsNumeric() ? paid.ToDouble() : 0;
+  return money::StoredAmount(engine.Members(member, "paid")).value_or(0);
 }
 
 }  // namespace

@@ -1,7 +1,5 @@
 // The tables of a page: the sweeps, the members, their accounts, one member's choices and a
 // sweep's pot.
-#include <charconv>
-
 #include "engine/data/id_encoding.h"
 #include "engine/data/text.h"
 #include "engine/pitchlog.h"
@@ -24,16 +22,6 @@ std::vector<size_t> ByName(const std::vector<std::string>& names) {
 }
 
 bool NothingToList(const std::vector<std::string>& list) { return list.empty() || list.front().empty(); }
-
-// The leading number of "0" and the text, blanks ignored: an empty or fun cost reads as 0.
-double LeadingNumber(const std::string& text) {
-  std::string digits = "0";
-  for (const char c : text)
-    if (c != ' ' && c != '\t') digits += c;
-  double value = 0;
-  std::from_chars(digits.data(), digits.data() + digits.size(), value);
-  return value;
-}
 
 // A data cell: its opening with the style, the content and its end.
 std::string Cell(const pages::Snippets& html, const std::string& content, const std::string& style = {}) {
@@ -119,13 +107,12 @@ void Pitchlog::GenerateAccounts() {
   for (const size_t i : ByName(names)) {
     const std::string& name = names[i];
     const double total = totals.at(1, static_cast<int32_t>(i)).ToDouble();
-    const Variant paid = Members(name, "paid");
-    const bool has_paid = paid.IsNumeric();
-    const double balance = money::Balance(total, has_paid ? paid.ToDouble() : 0);
+    const std::optional<double> paid = money::StoredAmount(Members(name, "paid"));
+    const double balance = money::Balance(total, paid.value_or(0));
     const std::string member = pages::Fill(link, {{"#VALUE#", pages::EscapeHtml(name)}, {"#LINK#", EncodeXmlTag(name)}});
     page_lines_.push_back(
         row_start + member_start + member + cell_end + amount(money::FormatCurrency(total)) +
-        amount(has_paid ? money::FormatCurrency(paid.ToDouble()) : kNbsp) + amount_start +
+        amount(paid ? money::FormatCurrency(*paid) : kNbsp) + amount_start +
         pages::Fill(balance > 0 ? owes : clear, {{"#VALUE#", money::FormatCurrency(balance)}}) + cell_end + row_end);
   }
   pages::CloseTable(page_lines_, html, *rest);
@@ -146,8 +133,9 @@ void Pitchlog::GenerateDetails(const std::string& member) {
     const auto column = static_cast<int32_t>(i);
     const std::string sweep = choices.at(0, column).ToString();
     const std::string shown = pages::EscapeHtml(choices.at(1, column).ToString());
-    const Variant& cost = choices.at(2, column);
-    const std::string cost_text = LeadingNumber(cost.ToString()) == 0 ? kNbsp : money::FormatCurrency(cost.ToDouble());
+    // A choice that costs nothing, as one of a fun sweep, shows no cost.
+    const double cost = money::StoredAmount(choices.at(2, column)).value_or(0);
+    const std::string cost_text = cost == 0 ? kNbsp : money::FormatCurrency(cost);
     page_lines_.push_back(html("trstart") + Cell(html, html.SweepLink(sweep)) + kCrLf +
                           Cell(html, html.Value(shown + kNbsp)) + kCrLf + Cell(html, html.Value(cost_text), kRight) +
                           kCrLf + html("trend") + kCrLf);
@@ -163,11 +151,10 @@ std::string Pitchlog::GenerateBidStake(const std::string& sweep) {
   if (type == "bid") {
     caption = "Bids";
     const Array choices = SweepMembers(sweep).AsArray();
-    for (int32_t i = 0; i <= choices.UBound(2); ++i)
-      if (choices.at(2, i).IsNumeric()) amount += choices.at(2, i).ToDouble();
+    for (int32_t i = 0; i <= choices.UBound(2); ++i) amount += money::StoredAmount(choices.at(2, i)).value_or(0);
   } else if (type == "stake") {
     caption = "Stake";
-    amount = Sweeps(sweep, "stake").ToDouble();
+    amount = money::StoredAmount(Sweeps(sweep, "stake")).value_or(0);
   } else {
     return "";
   }

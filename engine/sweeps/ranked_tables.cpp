@@ -52,8 +52,8 @@ std::string MemberCell(const pages::Snippets& html, const Holder& holder, const 
 }
 
 std::string BidCell(const pages::Snippets& html, const Holder& holder, const std::string& after) {
-  return html("tdstart", kRight) + html.Value(money::FormatCurrency(holder.bid.ToDouble()) + after) + html("tdend") +
-         kCrLf;
+  const double bid = money::StoredAmount(holder.bid).value_or(0);
+  return html("tdstart", kRight) + html.Value(money::FormatCurrency(bid) + after) + html("tdend") + kCrLf;
 }
 
 std::string ValueCell(const pages::Snippets& html, const std::string& value) {

@@ -9,10 +9,12 @@
 #include <climits>
 #include <cmath>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/component/error.h"
+#include "platform/component/variant.h"
 
 namespace kelvane::money {
 namespace detail {
@@ -120,6 +122,32 @@ inline Figures UserFigures() {
   for (const char* g = c->mon_grouping; *g > 0 && *g != CHAR_MAX; ++g) f.groups.push_back(*g);
   if (f.group.empty()) f.groups.clear();
   return f;
+}
+
+// A stored amount (a stake, a bid, a payment) as every window and page reads it: the plain form
+// the program writes ("12.50"), or the form with one decimal comma that a file written where
+// numbers take a comma holds ("2,5", "12,50"); neither form groups thousands. Nothing for a
+// missing amount, for any other text ("1.234,5", "lots") and for one too large to read: such an
+// amount counts as none, so that no page or window fails on it.
+inline std::optional<double> StoredAmount(const Variant& stored) {
+  Variant plain = stored;
+  if (stored.IsString()) {
+    std::string text = stored.ToString();
+    const size_t comma = text.find(',');
+    if (comma != std::string::npos && text.find(',', comma + 1) == std::string::npos &&
+        text.find('.') == std::string::npos) {
+      text[comma] = '.';
+      plain = Variant(std::move(text));
+    }
+  }
+  if (!plain.IsNumeric()) return std::nullopt;
+  try {
+    const double amount = plain.ToDouble();
+    if (std::isfinite(amount)) return amount;
+  } catch (const Error&) {
+    // too large to read
+  }
+  return std::nullopt;
 }
 
 // What is still owed: the total less what was paid, to the cent. Sums of amounts such as 0.70

@@ -1,5 +1,6 @@
 // The accounts and member details windows with the real engine: costs, payments and balances,
 // saving a payment, removing a member, and printing the accounts.
+#include <cmath>
 #include <tuple>
 
 #include <QAction>
@@ -131,6 +132,53 @@ class AccountsTest : public QObject {
         QCOMPARE(d.txtPaid->text(), sweeps::MoneyText(paid_amount.value_or(0)));
         QCOMPARE(d.lblBalanceValue->text(), sweeps::Currency(balance));
         QVERIFY(d.cmdRemove->isHidden());
+      }));
+    });
+  }
+
+  void storedAmounts_data() {
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<double>("amount");  // NaN: no amount
+    const double none = std::nan("");
+    QTest::newRow("plain") << QByteArray("2.5") << 2.5;
+    QTest::newRow("decimal comma") << QByteArray("2,5") << 2.5;
+    QTest::newRow("comma and cents") << QByteArray("12,50") << 12.5;
+    QTest::newRow("grouped") << QByteArray("1.234,5") << none;
+    QTest::newRow("word") << QByteArray("lots") << none;
+  }
+  // Ann's two stakes, her bid and her payment, all of the stored form, read alike in both windows
+  // and by the engine; a text that is no amount counts nothing and shows as stored among the
+  // costs. Her guess shows as the user writes numbers.
+  void storedAmounts() {
+    QFETCH(QByteArray, stored);
+    QFETCH(double, amount);
+    const app_testing::UserLocale german(QStringLiteral("de_DE"));
+    QVERIFY2(german.ok(), "run scripts/install-deps");
+    const char* form = stored.constData();
+    ProgramFolder folder;
+    app_testing::WriteMembers(folder, {{"Ann", "ann", form}});
+    app_testing::WriteSweeps(folder,
+                             {{"Pool", "pool", "tournament_winner", "stake", form, {{"ARG", "ann"}, {"FRA", "ann"}}},
+                              {"Bids", "bids", "tournament_winner", "bid", nullptr, {{"ENG", "ann", form}}},
+                              {"Goals", "goals", "total_goals", "fun", nullptr, {{"2.5", "ann"}}}});
+    frmMain& main = StartToMainWindow(folder);
+    const bool read = !std::isnan(amount);
+    const double each = read ? amount : 0;
+    const QString cost = read ? sweeps::Currency(each) : QString::fromLatin1(stored);
+    QCOMPARE(gobjKelvane->MemberTotal("Ann"), 3 * each);
+    OpenAccounts(main, [&](frmAccounts& a) {
+      QCOMPARE(Cells(Row(a.lvwMembers, "Ann")), (QStringList{"Ann", sweeps::Currency(3 * each),
+                                                              read ? sweeps::Currency(each) : QString(),
+                                                              sweeps::Currency(2 * each)}));
+      QVERIFY(Details(a.lvwMembers, "Ann", [&](frmMemberDetails& d) {
+        QCOMPARE(d.MemberChoices->topLevelItemCount(), 4);
+        QCOMPARE(Cells(d.MemberChoices->topLevelItem(0)), (QStringList{"Pool", "Argentina", cost}));
+        QCOMPARE(Cells(d.MemberChoices->topLevelItem(1)), (QStringList{"Pool", "France", cost}));
+        QCOMPARE(Cells(d.MemberChoices->topLevelItem(2)), (QStringList{"Bids", "England", cost}));
+        QCOMPARE(Cells(d.MemberChoices->topLevelItem(3)), (QStringList{"Goals", "2,5", ""}));
+        QCOMPARE(d.lblTotalStake->text(), sweeps::Currency(3 * each));
+        QCOMPARE(d.txtPaid->text(), sweeps::MoneyText(each));
+        QCOMPARE(d.lblBalanceValue->text(), sweeps::Currency(2 * each));
       }));
     });
   }
