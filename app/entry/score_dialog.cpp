@@ -98,7 +98,8 @@ void ScoreDialog::CutRowsToRoom() {
 bool ScoreDialog::event(QEvent* event) {
   const bool handled = QDialog::event(event);
   const QEvent::Type type = event->type();
-  if (!fitting_ && (type == QEvent::Show || type == QEvent::Move || type == FramePlacedEvent()) && base_height_ > 0 &&
+  // The type first: children made while the members are still being made send events too.
+  if ((type == QEvent::Show || type == QEvent::Move || type == FramePlacedEvent()) && !fitting_ && base_height_ > 0 &&
       ClientRoom(*this) != cut_for_) {
     const QScopedValueRollback<bool> fitting(fitting_, true);
     UncutRows();
