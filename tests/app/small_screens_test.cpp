@@ -117,18 +117,24 @@ class SmallScreensTest : public QObject {
     QVERIFY2(Inside(dialog), qPrintable(Describe(dialog.frameGeometry()) + " in " + Describe(FreeArea())));
   }
 
+  // Denmark 0-0 Tunisia's score dialog on screen, given `goals` home goals (and the rows for them).
+  static frmGroupScore& GroupScoreWithGoals(frmMain& main, int goals) {
+    main.GameID = "D2";
+    frmGroupScore& dialog = frmGroupScore::Get();
+    dialog.show();
+    if (!QTest::qWaitForWindowExposed(&dialog)) dialog.hide();
+    app_testing::MessageBoxes sure({QMessageBox::Yes});
+    dialog.txtHomeScore->setText(QString::number(goals));
+    QApplication::processEvents();
+    return dialog;
+  }
+
   // 25 goals are more rows than either screen has room for: they scroll between the top line and
   // the buttons, which stay on screen, and Tab brings the last row into sight.
   void rowsTooManyForTheScreenScroll() {
     ProgramFolder folder;
-    frmMain& main = OpenTournament2022(folder);
-    main.GameID = "D2";  // Denmark 0-0 Tunisia
-    frmGroupScore& dialog = frmGroupScore::Get();
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    app_testing::MessageBoxes sure({QMessageBox::Yes});
-    dialog.txtHomeScore->setText(QStringLiteral("25"));
-    QApplication::processEvents();
+    frmGroupScore& dialog = GroupScoreWithGoals(OpenTournament2022(folder), 25);
+    QVERIFY(dialog.isVisible());
     QCOMPARE(ShownGoalRows(dialog, "Home"), 25);
     QVERIFY2(Inside(dialog), qPrintable(Describe(dialog.frameGeometry()) + " in " + Describe(FreeArea())));
     for (const QPushButton* button : {dialog.cmdOK, dialog.cmdApply, dialog.cmdCancel}) {
@@ -152,14 +158,8 @@ class SmallScreensTest : public QObject {
     const QList<QScreen*> screens = QGuiApplication::screens();
     if (screens.size() < 2) QSKIP("one screen only");
     ProgramFolder folder;
-    frmMain& main = OpenTournament2022(folder);
-    main.GameID = "D2";  // Denmark 0-0 Tunisia
-    frmGroupScore& dialog = frmGroupScore::Get();
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    app_testing::MessageBoxes sure({QMessageBox::Yes});
-    dialog.txtHomeScore->setText(QStringLiteral("25"));
-    QApplication::processEvents();
+    frmGroupScore& dialog = GroupScoreWithGoals(OpenTournament2022(folder), 25);
+    QVERIFY(dialog.isVisible());
     const int short_height = dialog.height();
     const QRect tall = screens[1]->availableGeometry();
     dialog.move(tall.topLeft() + QPoint(20, 20));
