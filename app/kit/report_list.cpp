@@ -1,6 +1,8 @@
 #include "app/kit/report_list.h"
 
+#include <QEvent>
 #include <QHeaderView>
+#include <QList>
 #include <QScrollBar>
 #include <QTreeWidget>
 
@@ -58,11 +60,77 @@ namespace {
 
 int GivenWidth(const QTreeWidget* list, int column) { return list->headerItem()->data(column, Qt::UserRole).toInt(); }
 
+// What a column's caption and cells needed at the last fit.
+constexpr int kNeedsRole = Qt::UserRole + 1;
+
+// No less than the header lets a section be.
+int MeasuredNeeds(const QTreeWidget* list, int column) {
+  return qMax(list->headerItem()->data(column, kNeedsRole).toInt(), list->header()->minimumSectionSize());
+}
+
+// The room inside the list's frame, less the scroll bar that rows too many for it bring.
+int RoomForColumns(const QTreeWidget* list) {
+  int room = list->maximumViewportSize().width();
+  const int rows_height = list->header()->sizeHint().height() +
+                          list->topLevelItemCount() * qMax(static_cast<const QAbstractItemView*>(list)->sizeHintForRow(0), 0);
+  if (rows_height > list->maximumViewportSize().height()) room -= list->verticalScrollBar()->sizeHint().width();
+  return room;
+}
+
+// Each column at its given width or what it needs, whichever is more; where that is more than
+// the room, the columns given more than they need give up their spare room, each in proportion
+// to it, before the list scrolls sideways.
+void SpreadColumns(QTreeWidget* list) {
+  QList<int> widths(list->columnCount(), 0);
+  int total = 0;
+  int spare = 0;
+  for (int c = 0; c < list->columnCount(); ++c) {
+    if (list->isColumnHidden(c)) continue;
+    widths[c] = qMax(GivenWidth(list, c), MeasuredNeeds(list, c));
+    total += widths[c];
+    spare += widths[c] - MeasuredNeeds(list, c);
+  }
+  const int over = qMin(total - RoomForColumns(list), spare);
+  for (int c = 0, given_up = 0, spare_seen = 0; c < list->columnCount() && over > 0; ++c) {
+    if (list->isColumnHidden(c)) continue;
+    // Rounded as it runs, so the columns give up `over` in all.
+    spare_seen += widths[c] - MeasuredNeeds(list, c);
+    const int by_now = static_cast<int>(static_cast<qint64>(over) * spare_seen / spare);
+    widths[c] -= by_now - given_up;
+    given_up = by_now;
+  }
+  for (int c = 0; c < list->columnCount(); ++c)
+    if (!list->isColumnHidden(c)) list->setColumnWidth(c, widths[c]);
+}
+
+constexpr char kSpreadProperty[] = "pitchlogColumnsSpread";
+
+// Spreads a fitted list's columns again whenever the list changes size.
+class ColumnSpreader : public QObject {
+ public:
+  explicit ColumnSpreader(QTreeWidget* list) : QObject(list) { list->installEventFilter(this); }
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Resize) SpreadColumns(static_cast<QTreeWidget*>(watched));
+    return false;
+  }
+};
+
 }  // namespace
 
 void FitColumns(QTreeWidget* list) {
   for (int c = 0; c < list->columnCount(); ++c)
     if (!list->isColumnHidden(c)) list->setColumnWidth(c, qMax(GivenWidth(list, c), ColumnNeeds(list, c)));
+}
+
+void FitColumnsToWidth(QTreeWidget* list) {
+  for (int c = 0; c < list->columnCount(); ++c)
+    if (!list->isColumnHidden(c)) list->headerItem()->setData(c, kNeedsRole, ColumnNeeds(list, c));
+  SpreadColumns(list);
+  if (!list->property(kSpreadProperty).toBool()) {
+    list->setProperty(kSpreadProperty, true);
+    new ColumnSpreader(list);
+  }
 }
 
 void GiveRestTo(QTreeWidget* list, int column) {
@@ -72,12 +140,7 @@ void GiveRestTo(QTreeWidget* list, int column) {
     list->setColumnWidth(c, ColumnNeeds(list, c));
     others += list->columnWidth(c);
   }
-  // The room inside the frame, less the scroll bar that rows too many for it bring.
-  int room = list->maximumViewportSize().width();
-  const int rows_height = list->header()->sizeHint().height() +
-                          list->topLevelItemCount() * qMax(static_cast<const QAbstractItemView*>(list)->sizeHintForRow(0), 0);
-  if (rows_height > list->maximumViewportSize().height()) room -= list->verticalScrollBar()->sizeHint().width();
-  list->setColumnWidth(column, qMax(GivenWidth(list, column), room - others));
+  list->setColumnWidth(column, qMax(GivenWidth(list, column), RoomForColumns(list) - others));
 }
 
 void FitHeight(QTreeWidget* list, int rows) {

@@ -29,6 +29,10 @@ void SetCells(QTreeWidgetItem* row, const QStringList& cells);
 // Each shown column at its given width, or wider where its caption or a cell needs more room:
 // the given widths were measured for a narrower font than most desktops use.
 void FitColumns(QTreeWidget* list);
+// The same for a list that narrows with its window: where the list is too narrow for that, the
+// columns give up what they were given beyond their needs before it scrolls sideways, and take
+// it back as the list widens.
+void FitColumnsToWidth(QTreeWidget* list);
 // The width a column's caption and cells need.
 int ColumnNeeds(const QTreeWidget* list, int column);
 // The columns other than `column` as wide as their captions and cells need, and `column` the

@@ -26,7 +26,7 @@ namespace pitchlog {
 namespace {
 
 constexpr ListColumn kScheduleColumns[] = {
-    // The texts widen their columns as they need (FitColumns); these are the least widths, small
+    // The texts widen their columns as they need (FitColumnsToWidth); these are the least widths, small
     // enough that the score columns' captions leave room for every column at the default size.
     {"GameTime", 2000, Qt::AlignLeft},  {"GameNo", 400, Qt::AlignLeft},      {"Stadium", 1200, Qt::AlignLeft},
     {"Home", 1200, Qt::AlignRight},     {"Home Score", 400, Qt::AlignRight}, {"v", 300, Qt::AlignHCenter},
@@ -194,7 +194,7 @@ void GroupsView::LoadGames(kelvane::IPitchlog& engine, char group) {
     if (engine.Result(id)) row->setIcon(0, Football());
     ColourRow(row, GameRowColour(home, away, kick_off < now, colours, grey));
   }
-  FitColumns(GroupSchedule);
+  FitColumnsToWidth(GroupSchedule);
   // Lists as high as their rows, so that the panels below get the rest of the view.
   FitHeight(GroupSchedule, kGamesPerGroup);
 }
@@ -248,7 +248,7 @@ void GroupsView::LoadTable(kelvane::IPitchlog& engine, char group) {
   // "?" marks of a group still being played stay out of sight until it is complete.
   const bool show_lots = (complete && tie) || lots;
   GroupTable->setColumnHidden(Lot, !show_lots);
-  FitColumns(GroupTable);
+  FitColumnsToWidth(GroupTable);
   FitHeight(GroupTable, kTeamsPerGroup);
 }
 

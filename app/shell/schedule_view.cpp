@@ -73,7 +73,7 @@ void FillScheduleList(QTreeWidget* list, kelvane::IPitchlog& engine) {
     if (engine.Result(id)) row->setIcon(0, Football());
     ColourRow(row, GameRowColour(home, away, kick_off < now, colours, grey));
   }
-  FitColumns(list);
+  FitColumnsToWidth(list);
 }
 
 ScheduleChoice ChosenGame(const QTreeWidgetItem* row) {

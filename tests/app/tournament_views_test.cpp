@@ -22,6 +22,7 @@
 #include <QTreeWidget>
 
 #include "app/kit/program.h"
+#include "app/kit/report_list.h"
 #include "app/shell/frm_main.h"
 #include "app/shell/view_colours.h"
 #include "tests/app/support/controls.h"
@@ -605,6 +606,33 @@ class TournamentViewsTest : public QObject {
       check(List(window, "lvwStats"), "stats " + tables->itemText(t));
     }
     QVERIFY2(scrolling.isEmpty(), qPrintable(scrolling.join(", ")));
+  }
+
+  // At the window's least width the Schedule's roomy columns give up their spare room before the
+  // list scrolls sideways, and no caption or cell is cut; widened again, they take it back.
+  void scheduleFitsTheLeastWidth() {
+    ProgramFolder folder;
+    frmMain& window = OpenTournament2022(folder);
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.MainTab->setCurrentIndex(0);
+    QTreeWidget* list = window.ScheduleList;
+    const auto cut = [&] {
+      QStringList found;
+      for (int c = 0; c < list->columnCount(); ++c)
+        if (!list->isColumnHidden(c) && list->columnWidth(c) < ColumnNeeds(list, c))
+          found << QStringLiteral("%1 %2 of %3 px").arg(list->headerItem()->text(c)).arg(list->columnWidth(c)).arg(ColumnNeeds(list, c));
+      return found.join(", ");
+    };
+    window.resize(1000, window.height());
+    QApplication::processEvents();
+    const int roomy = list->columnWidth(2);
+    window.resize(window.minimumSizeHint().width(), window.height());
+    QApplication::processEvents();
+    QCOMPARE(list->horizontalScrollBar()->maximum(), 0);
+    QVERIFY2(cut().isEmpty(), qPrintable(cut()));
+    window.resize(1000, window.height());
+    QApplication::processEvents();
+    QCOMPARE(list->columnWidth(2), roomy);
   }
 
   void screenshots() {
